@@ -1,0 +1,29 @@
+#include "app/AppDelegate.h"
+#include "app/CommandLine.h"
+#include "app/TerminationSignals.h"
+#include "platform/DesktopPlatform.h"
+
+#include <QApplication>
+#include <QTimer>
+
+int main(int argc, char** argv)
+{
+    // The identifier is read from the raw arguments, and Qt sees none of them:
+    // an identifier such as "-platform" must not be taken as a Qt option.
+    const QString instanceId = instanceIdFromArgv(argc, argv);
+    int qtArgc = 1;
+    QApplication app(qtArgc, argv);
+    QApplication::setApplicationName(QStringLiteral("vorlane"));
+    QApplication::setOrganizationName(QStringLiteral("vorlane"));
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    DesktopPlatform platform;
+    AppDelegate delegate(instanceId, platform.services());
+    TerminationSignals terminationSignals;
+    QObject::connect(&terminationSignals, &TerminationSignals::terminationRequested, &app,
+                     &QCoreApplication::quit);
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate,
+                     &AppDelegate::applicationWillTerminate);
+    QTimer::singleShot(0, &delegate, &AppDelegate::applicationDidFinishLaunching);
+    return app.exec();
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+class PreferencesStore;
+class SystemStatsSource;
+
+// The desktop services the program's logic uses, as one bundle of
+// references. The real ones are made in one place (DesktopPlatform); tests
+// hand in recording fakes.
+struct Platform {
+    PreferencesStore& preferences;
+    SystemStatsSource& stats;
+};

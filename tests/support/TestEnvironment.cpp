@@ -1,0 +1,21 @@
+#include "support/TestEnvironment.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <cstdlib>
+
+QString isolateUserFolders()
+{
+    static QTemporaryDir home;
+    const QString configHome = home.path() + QStringLiteral("/.config");
+    QDir().mkpath(configHome);
+    qputenv("HOME", home.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", configHome.toLocal8Bit());
+    return home.path();
+}
+
+QString testDataPath(const QString& name)
+{
+    return qEnvironmentVariable("VORLANE_TEST_DATA") + QLatin1Char('/') + name;
+}

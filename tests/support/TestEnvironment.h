@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+// Points HOME and XDG_CONFIG_HOME at a fresh temporary folder that lives
+// until the test process ends, so no test touches a real user's files.
+// Returns the folder.
+QString isolateUserFolders();
+
+// The folder of recorded samples and documents the tests read.
+QString testDataPath(const QString& name);
