@@ -1,5 +1,14 @@
 #include "app/AppDelegate.h"
 
+#include "banner/BannerPanel.h"
+#include "banner/Placement.h"
+#include "banner/StrutGeometry.h"
+#include "platform/Screens.h"
+#include "platform/WindowSystem.h"
+
+#include <QMenu>
+#include <QPointer>
+
 #include <utility>
 
 AppDelegate::AppDelegate(QString instanceId, Platform platform, QObject* parent)
@@ -28,10 +37,12 @@ void AppDelegate::applicationDidFinishLaunching()
     // 2, 3. The sampler, started before anything shows its values.
     m_metrics = std::make_unique<SystemMetrics>(m_platform.stats, this);
     m_metrics->start();
-    // 4. createPanel: the banner window joins here.
+    // 4. The banner window.
+    createPanel();
     // 5. createStatusItem: the tray icon joins here.
     // 6. SessionManager::addInstance: registration in the session joins here.
-    // 7. Screen changes (screenChanged) are observed from here on.
+    // 7. Screen changes.
+    connect(&m_platform.screens, &Screens::changed, this, &AppDelegate::screenChanged);
     // 8, 9. Activation and appearance of other windows (appEvent) likewise.
     // 10-12. The timed actions.
     scheduleTimedActions();
@@ -60,6 +71,66 @@ void AppDelegate::applicationWillTerminate()
     m_spaceGuardTimer.stop();
     m_startupNudgeTimer.stop();
     m_autosaveTimer.stop();
+}
+
+std::optional<QRect> AppDelegate::bannerFrame() const
+{
+    const QList<ScreenInfo> screens = m_platform.screens.screens();
+    const auto index = targetScreenIndex(*m_settings, screens);
+    if (!index)
+        return std::nullopt;
+    const ScreenInfo& screen = screens.at(*index);
+    const QRect visible =
+        visibleFrame(screen, m_platform.windows.rootSize(), m_platform.windows.foreignStruts());
+    return bannerRect(*m_settings, screen, visible);
+}
+
+void AppDelegate::createPanel()
+{
+    m_panel = std::make_unique<BannerPanel>(m_platform.windows);
+    if (const auto frame = bannerFrame())
+        m_panel->setGeometry(*frame);
+    QPointer<AppDelegate> self(this);
+    m_panel->contextMenuProvider = [self] {
+        return self ? self->buildContextMenu() : std::make_unique<QMenu>();
+    };
+    installHostingView();
+    m_panel->showBanner();
+}
+
+void AppDelegate::installHostingView()
+{
+    auto* view = new BannerHostingView(*m_settings, *m_metrics);
+    view->contextMenuProvider = m_panel->contextMenuProvider;
+    m_panel->setHostingView(view);
+}
+
+void AppDelegate::refreshView()
+{
+    installHostingView();
+}
+
+void AppDelegate::repositionPanel()
+{
+    // With no screen at all the banner keeps its last frame.
+    if (const auto frame = bannerFrame())
+        m_panel->setGeometry(*frame);
+    refreshView();
+    if (m_settings->reserveSpace)
+        nudgeOverlappingWindows();
+}
+
+void AppDelegate::screenChanged()
+{
+    repositionPanel();
+}
+
+std::unique_ptr<QMenu> AppDelegate::buildContextMenu()
+{
+    // The full menu of settings and commands joins here.
+    auto menu = std::make_unique<QMenu>();
+    menu->setTitle(QStringLiteral("Banner Settings"));
+    return menu;
 }
 
 void AppDelegate::nudgeOverlappingWindows()

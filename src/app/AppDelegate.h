@@ -5,6 +5,7 @@
 #include "settings/BannerSettings.h"
 
 #include <QObject>
+#include <QRect>
 #include <QTimer>
 
 #include <memory>
@@ -13,6 +14,9 @@
 // Owns everything of one banner process for its whole life: its settings,
 // the metrics sampler, the timers and (as they join) the panel, the status
 // item and the session registration.
+class BannerPanel;
+class QMenu;
+
 class AppDelegate : public QObject {
     Q_OBJECT
 public:
@@ -28,6 +32,9 @@ public:
     BannerSettings& settings() { return *m_settings; }
     SystemMetrics& metrics() { return *m_metrics; }
 
+    // Present from start-up step 4 on.
+    BannerPanel* panel() const { return m_panel.get(); }
+
     const QTimer& spaceGuardTimer() const { return m_spaceGuardTimer; }
     const QTimer& startupNudgeTimer() const { return m_startupNudgeTimer; }
     const QTimer& autosaveTimer() const { return m_autosaveTimer; }
@@ -38,6 +45,19 @@ public:
     // which is also what a termination signal leads to).
     void applicationWillTerminate();
 
+    // The banner window: made and shown once at start-up, re-placed when
+    // the settings or the screens change, its view rebuilt after edits.
+    void createPanel();
+    void repositionPanel();
+    void refreshView();
+    void screenChanged();
+    // The context menu, freshly built at every right click.
+    virtual std::unique_ptr<QMenu> buildContextMenu();
+
+    // The banner's rectangle from the current settings and screens; nothing
+    // while there is no screen.
+    std::optional<QRect> bannerFrame() const;
+
     // One pass that moves other programs' windows out of the banner strip.
     // It does not look at reserveSpace; each caller decides.
     virtual void nudgeOverlappingWindows();
@@ -47,11 +67,13 @@ protected:
 
 private:
     void scheduleTimedActions();
+    void installHostingView();
     void spaceGuardTick();
 
     QString m_instanceId;
     std::optional<BannerSettings> m_settings;
     std::unique_ptr<SystemMetrics> m_metrics;
+    std::unique_ptr<BannerPanel> m_panel;
     QTimer m_spaceGuardTimer;
     QTimer m_startupNudgeTimer;
     QTimer m_autosaveTimer;

@@ -3,14 +3,24 @@
 #include "platform/Platform.h"
 #include "platform/ProcFsStatsSource.h"
 #include "platform/QSettingsPreferencesStore.h"
+#include "platform/QtScreens.h"
+
+#include <memory>
 
 // Owns the real implementation of every service and hands them out as one
-// Platform. This is the one place where the real services are chosen.
+// Platform. This is the one place where they are chosen: the X11 window
+// system when Qt runs on xcb, a window system that does nothing otherwise
+// (the offscreen platform). Make it after the QApplication.
 class DesktopPlatform {
 public:
-    Platform services() { return Platform{m_preferences, m_stats}; }
+    DesktopPlatform();
+    ~DesktopPlatform();
+
+    Platform services();
 
 private:
     QSettingsPreferencesStore m_preferences;
     ProcFsStatsSource m_stats;
+    QtScreens m_screens;
+    std::unique_ptr<WindowSystem> m_windows;
 };

@@ -1,7 +1,9 @@
 #pragma once
 
 class PreferencesStore;
+class Screens;
 class SystemStatsSource;
+class WindowSystem;
 
 // The desktop services the program's logic uses, as one bundle of
 // references. The real ones are made in one place (DesktopPlatform); tests
@@ -9,4 +11,6 @@ class SystemStatsSource;
 struct Platform {
     PreferencesStore& preferences;
     SystemStatsSource& stats;
+    Screens& screens;
+    WindowSystem& windows;
 };

@@ -1,8 +1,8 @@
 // The start-up and shut-down order of one banner process, on recording fakes.
 #include "app/AppDelegate.h"
 #include "app/CommandLine.h"
-#include "fakes/RecordingPreferencesStore.h"
-#include "fakes/ScriptedStatsSource.h"
+#include "banner/BannerPanel.h"
+#include "fakes/FakePlatform.h"
 
 #include <QtTest>
 
@@ -25,9 +25,10 @@ void fire(const QTimer& timer)
 
 class LifecycleTest : public QObject {
     Q_OBJECT
-    QStringList journal;
-    RecordingPreferencesStore store{&journal};
-    ScriptedStatsSource stats{&journal};
+    FakePlatform fake;
+    QStringList& journal = fake.journal;
+    RecordingPreferencesStore& store = fake.preferences;
+    ScriptedStatsSource& stats = fake.stats;
 
 private slots:
     void init()
@@ -69,10 +70,12 @@ private slots:
         stored.save(store);
         journal.clear();
 
-        CountingDelegate delegate(QStringLiteral("prod"), Platform{store, stats});
+        CountingDelegate delegate(QStringLiteral("prod"), fake.services());
         delegate.applicationDidFinishLaunching();
-        QCOMPARE(journal.mid(0, 3),
-                 (QStringList{"read VorlaneSettings_prod", "cpu", "memory"}));
+        QCOMPARE(journal.mid(0, 4), (QStringList{"read VorlaneSettings_prod", "cpu", "memory",
+                                                 "prepare banner window (visible: 0)"}));
+        QVERIFY(delegate.panel()->isVisible());
+        QCOMPARE(delegate.panel()->geometry(), QRect(0, 0, 1920, 28));
         QCOMPARE(delegate.settings().text, QStringLiteral("PRODUCTION"));
         QCOMPARE(delegate.settings().instanceId, QStringLiteral("prod"));
         QVERIFY(delegate.metrics().isRunning());
@@ -81,7 +84,7 @@ private slots:
 
     void timedActions()
     {
-        CountingDelegate delegate(QStringLiteral("t"), Platform{store, stats});
+        CountingDelegate delegate(QStringLiteral("t"), fake.services());
         delegate.applicationDidFinishLaunching();
         QCOMPARE(delegate.spaceGuardTimer().interval(), 2000);
         QVERIFY(!delegate.spaceGuardTimer().isSingleShot());
@@ -110,14 +113,14 @@ private slots:
 
     void startUpNudgeComesAfterOneSecond()
     {
-        CountingDelegate delegate(QStringLiteral("t"), Platform{store, stats});
+        CountingDelegate delegate(QStringLiteral("t"), fake.services());
         delegate.applicationDidFinishLaunching();
         QTRY_COMPARE_WITH_TIMEOUT(delegate.passes, 1, 5000);
     }
 
     void shutDownSavesAndStopsEverything()
     {
-        CountingDelegate delegate(QStringLiteral("ticker"), Platform{store, stats});
+        CountingDelegate delegate(QStringLiteral("ticker"), fake.services());
         delegate.applicationDidFinishLaunching();
         delegate.settings().fontSize = 40;
         journal.clear();
@@ -132,7 +135,7 @@ private slots:
 
     void shutDownBeforeStartUpIsHarmless()
     {
-        AppDelegate delegate(QStringLiteral("x"), Platform{store, stats});
+        AppDelegate delegate(QStringLiteral("x"), fake.services());
         delegate.applicationWillTerminate();
         QCOMPARE(store.writes, 0);
     }

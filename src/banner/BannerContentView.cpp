@@ -1,0 +1,155 @@
+#include "banner/BannerContentView.h"
+
+#include "banner/Icons.h"
+#include "banner/RowLayout.h"
+#include "metrics/SystemMetrics.h"
+#include "settings/BannerSettings.h"
+
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr double largestFontSize = 512.0;
+constexpr double iconTextGap = 4.0;
+
+int clampedPixelSize(double size)
+{
+    if (!std::isfinite(size))
+        size = 13.0;
+    return static_cast<int>(std::lround(std::clamp(size, 1.0, largestFontSize)));
+}
+
+QFont monospaced(int pixelSize, QFont::Weight weight)
+{
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setStyleHint(QFont::Monospace);
+    font.setPixelSize(pixelSize);
+    font.setWeight(weight);
+    return font;
+}
+
+// One line: text after a line break is cut like text that does not fit.
+QString firstLine(const QString& text)
+{
+    const qsizetype lineBreak = text.indexOf(QRegularExpression(QStringLiteral("[\\r\\n]")));
+    return lineBreak < 0 ? text : text.left(lineBreak) + QChar(0x2026);
+}
+
+struct Readout {
+    Icon icon;
+    QString text;
+};
+
+} // namespace
+
+QString cpuReadoutText(double cpuUsage)
+{
+    return QString::asprintf("%.0f%%", cpuUsage);
+}
+
+QString memoryReadoutText(double usedGB, double totalGB)
+{
+    return QString::asprintf("%.1f/%.0fGB", usedGB, totalGB);
+}
+
+QFont bannerTextFont(double fontSize)
+{
+    return monospaced(clampedPixelSize(fontSize), QFont::Medium);
+}
+
+QFont bannerReadoutFont(double fontSize)
+{
+    return monospaced(clampedPixelSize(std::isfinite(fontSize) ? fontSize - 1.0 : fontSize),
+                      QFont::Normal);
+}
+
+BannerContentView::BannerContentView(const BannerSettings& settings, const SystemMetrics& metrics,
+                                     QWidget* parent)
+    : QWidget(parent)
+    , m_settings(settings)
+    , m_metrics(metrics)
+{
+    setAttribute(Qt::WA_TranslucentBackground);
+    setMouseTracking(true);
+    connect(&metrics, &SystemMetrics::changed, this, qOverload<>(&QWidget::update));
+}
+
+void BannerContentView::paintEvent(QPaintEvent*)
+{
+    const BannerSettings& s = m_settings;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+
+    // The window is transparent; only this fill carries the opacity.
+    QColor background = s.bgColor();
+    background.setAlphaF(background.alphaF() *
+                         static_cast<float>(std::isfinite(s.opacity) ? std::clamp(s.opacity, 0.0, 1.0) : 1.0));
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.fillRect(rect(), background);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+
+    const QFont textFont = bannerTextFont(s.fontSize);
+    const QFont readoutFont = bannerReadoutFont(s.fontSize);
+    const QFontMetricsF textMetrics(textFont);
+    const QFontMetricsF readoutMetrics(readoutFont);
+    const QString text = firstLine(s.text);
+
+    QList<Readout> readouts;
+    if (s.showCPU)
+        readouts.append({Icon::processor, cpuReadoutText(m_metrics.cpuUsage())});
+    if (s.showMemory)
+        readouts.append(
+            {Icon::memoryChip, memoryReadoutText(m_metrics.memUsedGB(), m_metrics.memTotalGB())});
+    const double iconSize = readoutFont.pixelSize();
+    double metricsWidth = 0;
+    for (const Readout& r : readouts)
+        metricsWidth += iconSize + iconTextGap + readoutMetrics.horizontalAdvance(r.text);
+    if (!readouts.isEmpty())
+        metricsWidth += readoutSpacing * static_cast<double>(readouts.size() - 1);
+
+    const QImage image = s.imagePath ? m_images.image(*s.imagePath) : QImage();
+    RowInput input;
+    input.banner = QSizeF(size());
+    if (!image.isNull())
+        input.imageSize = QSizeF(image.size());
+    input.align = s.textAlign;
+    input.textWidth = textMetrics.horizontalAdvance(text);
+    input.textHeight = textMetrics.height();
+    input.metricsWidth = metricsWidth;
+    input.metricsHeight = std::max(iconSize, readoutMetrics.height());
+    const RowLayout row = layoutRow(input);
+
+    if (row.image)
+        painter.drawImage(*row.image, image);
+
+    const QColor textColor = s.textColor();
+    painter.setFont(textFont);
+    painter.setPen(textColor);
+    const QString shown =
+        textMetrics.elidedText(text, Qt::ElideRight, row.text.width() + 0.5);
+    painter.drawText(row.text.adjusted(0, 0, 1, 0), Qt::AlignLeft | Qt::AlignVCenter, shown);
+
+    QColor readoutColor = textColor;
+    readoutColor.setAlphaF(textColor.alphaF() * 0.8f);
+    painter.setFont(readoutFont);
+    painter.setPen(readoutColor);
+    double x = row.metrics.left();
+    const double centreY = row.metrics.center().y();
+    for (const Readout& r : readouts) {
+        const QPixmap icon =
+            iconPixmap(r.icon, static_cast<int>(iconSize), readoutColor, devicePixelRatioF());
+        painter.drawPixmap(QPointF(x, centreY - iconSize / 2.0), icon);
+        x += iconSize + iconTextGap;
+        const double width = readoutMetrics.horizontalAdvance(r.text);
+        painter.drawText(QRectF(x, row.metrics.top(), width + 1, row.metrics.height()),
+                         Qt::AlignLeft | Qt::AlignVCenter, r.text);
+        x += width + readoutSpacing;
+    }
+}

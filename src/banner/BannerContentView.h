@@ -1,0 +1,37 @@
+#pragma once
+
+#include "banner/ImageCache.h"
+
+#include <QFont>
+#include <QWidget>
+
+struct BannerSettings;
+class SystemMetrics;
+
+// The readout texts: "8%" and "10.3/16GB".
+QString cpuReadoutText(double cpuUsage);
+QString memoryReadoutText(double usedGB, double totalGB);
+
+// The fonts of the row, with the settings' sizes clamped to what can be
+// drawn: the text at fontSize (medium weight), the readouts one point
+// smaller (regular weight), both monospaced.
+QFont bannerTextFont(double fontSize);
+QFont bannerReadoutFont(double fontSize);
+
+// Draws one banner: the background in the banner colour at `opacity`, the
+// image, the text and the readouts. It reads the settings at every paint and
+// paints again whenever the sampler publishes.
+class BannerContentView : public QWidget {
+    Q_OBJECT
+public:
+    BannerContentView(const BannerSettings& settings, const SystemMetrics& metrics,
+                      QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    const BannerSettings& m_settings;
+    const SystemMetrics& m_metrics;
+    ImageCache m_images;
+};

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+class QMenu;
+class WindowSystem;
+struct BannerSettings;
+class SystemMetrics;
+
+// Builds the context menu at every right click; an empty menu once the
+// program's delegate is gone.
+using ContextMenuProvider = std::function<std::unique_ptr<QMenu>()>;
+
+// Hosts the banner view and opens the context menu on a right click. Without
+// a provider, the click goes on to the panel.
+class BannerHostingView : public QWidget {
+    Q_OBJECT
+public:
+    BannerHostingView(const BannerSettings& settings, const SystemMetrics& metrics,
+                      QWidget* parent = nullptr);
+
+    ContextMenuProvider contextMenuProvider;
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+};
+
+// The banner window: frameless, transparent, above other windows, on every
+// desktop, never focused or activated, not draggable, but receiving clicks.
+class BannerPanel : public QWidget {
+    Q_OBJECT
+public:
+    explicit BannerPanel(WindowSystem& windowSystem);
+
+    ContextMenuProvider contextMenuProvider;
+
+    // Replaces (and releases) the current hosting view.
+    void setHostingView(BannerHostingView* view);
+    BannerHostingView* hostingView() const { return m_hostingView; }
+
+    // Shows the banner without activating the program; the window-manager
+    // hints are written again before every show.
+    void showBanner();
+    void hideBanner();
+    bool isBannerVisible() const { return isVisible(); }
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    WindowSystem& m_windowSystem;
+    QPointer<BannerHostingView> m_hostingView;
+};
+
+// Pops a freshly built menu up at a global position and waits for it.
+void popUpContextMenu(const ContextMenuProvider& provider, const QPoint& globalPos);

@@ -1,0 +1,56 @@
+#include "banner/Placement.h"
+
+#include <algorithm>
+#include <cmath>
+
+QRectF frameFor(BannerPosition position, const QRectF& full, const QRectF& visible, double height)
+{
+    // QRectF::right() and bottom() are left + width and top + height.
+    switch (position) {
+    case BannerPosition::top:
+        return {full.left(), visible.top(), full.width(), height};
+    case BannerPosition::bottom:
+        return {visible.left(), visible.bottom() - height, visible.width(), height};
+    case BannerPosition::topLeft:
+        return {full.left(), visible.top(), cornerWidth, height};
+    case BannerPosition::topRight:
+        return {full.right() - cornerWidth, visible.top(), cornerWidth, height};
+    case BannerPosition::bottomLeft:
+        return {visible.left(), visible.bottom() - height, cornerWidth, height};
+    case BannerPosition::bottomRight:
+        return {visible.right() - cornerWidth, visible.bottom() - height, cornerWidth, height};
+    }
+    return {};
+}
+
+std::optional<qsizetype> targetScreenIndex(const BannerSettings& settings,
+                                           const QList<ScreenInfo>& screens)
+{
+    if (!settings.screenName.isEmpty()) {
+        for (qsizetype i = 0; i < screens.size(); ++i) {
+            if (screens[i].name == settings.screenName)
+                return i;
+        }
+    }
+    if (settings.screenIndex >= 0 && settings.screenIndex < screens.size())
+        return static_cast<qsizetype>(settings.screenIndex);
+    if (!screens.isEmpty())
+        return 0;
+    return std::nullopt;
+}
+
+double drawableHeight(double bannerHeight, double screenHeight)
+{
+    if (!std::isfinite(bannerHeight))
+        bannerHeight = BannerSettings{}.bannerHeight;
+    return std::clamp(bannerHeight, 1.0, std::max(1.0, screenHeight));
+}
+
+QRect bannerRect(const BannerSettings& settings, const ScreenInfo& screen, const QRect& visible)
+{
+    const QRectF full(screen.geometry);
+    const double height = drawableHeight(settings.bannerHeight, full.height());
+    const QRectF frame = frameFor(settings.position, full, QRectF(visible), height);
+    return QRect(qRound(frame.x()), qRound(frame.y()), std::max(1, qRound(frame.width())),
+                 std::max(1, qRound(frame.height())));
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "platform/Screens.h"
+#include "settings/BannerSettings.h"
+
+#include <QList>
+#include <QRect>
+#include <QRectF>
+
+#include <optional>
+
+// Where the banner goes. All rectangles are in Qt's global logical space:
+// origin top-left, y down.
+
+inline constexpr double cornerWidth = 420.0;
+
+// frame(on:height:): the banner rectangle for a screen's full frame F and
+// visible frame V. The top family hangs from V's top edge but takes its
+// horizontal extent from F; the bottom family stands on V's bottom edge and
+// takes its horizontal extent from V.
+QRectF frameFor(BannerPosition position, const QRectF& full, const QRectF& visible, double height);
+
+// targetScreen: the first screen whose name equals screenName, else the
+// screen at screenIndex, else the first screen; nothing when there is none.
+std::optional<qsizetype> targetScreenIndex(const BannerSettings& settings,
+                                           const QList<ScreenInfo>& screens);
+
+// The settings carry no range checks, so the window never gets a height the
+// X server would reject: at least 1, at most the screen's height (a value
+// that is not a number gives the default height).
+double drawableHeight(double bannerHeight, double screenHeight);
+
+// The banner's window rectangle in whole logical pixels.
+QRect bannerRect(const BannerSettings& settings, const ScreenInfo& screen, const QRect& visible);

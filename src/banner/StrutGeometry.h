@@ -1,0 +1,24 @@
+#pragma once
+
+#include "platform/Screens.h"
+#include "platform/WindowSystem.h"
+
+#include <QList>
+#include <QMargins>
+#include <QRect>
+#include <QSize>
+
+// Strut arithmetic. Struts are in device pixels relative to the root
+// window's outer edges; screens are in logical pixels.
+
+// A screen's rectangle in device pixels (Qt keeps each screen's top-left
+// corner and scales its size).
+QRect deviceRect(const ScreenInfo& screen);
+
+// How far the given struts reach into a monitor from each side, in device
+// pixels. Only struts whose band covers part of the monitor count.
+QMargins reservedInsets(const QRect& monitor, const QSize& root, const QList<Strut>& struts);
+
+// visibleFrame: the screen less what other docks and panels reserve on it,
+// in logical pixels.
+QRect visibleFrame(const ScreenInfo& screen, const QSize& root, const QList<Strut>& struts);

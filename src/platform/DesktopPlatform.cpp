@@ -1,0 +1,19 @@
+#include "platform/DesktopPlatform.h"
+
+#include "platform/NullWindowSystem.h"
+#include "platform/x11/X11WindowSystem.h"
+
+DesktopPlatform::DesktopPlatform()
+{
+    if (auto x11 = X11WindowSystem::create())
+        m_windows = std::move(x11);
+    else
+        m_windows = std::make_unique<NullWindowSystem>();
+}
+
+DesktopPlatform::~DesktopPlatform() = default;
+
+Platform DesktopPlatform::services()
+{
+    return Platform{m_preferences, m_stats, m_screens, *m_windows};
+}

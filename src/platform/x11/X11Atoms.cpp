@@ -1,0 +1,45 @@
+#include "platform/x11/X11Atoms.h"
+
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+constexpr const char* atomNames[X11Atoms::Count] = {
+    "_NET_WM_WINDOW_TYPE",
+    "_NET_WM_WINDOW_TYPE_DOCK",
+    "_NET_WM_WINDOW_TYPE_NORMAL",
+    "_NET_WM_WINDOW_TYPE_DIALOG",
+    "_NET_WM_STATE",
+    "_NET_WM_STATE_ABOVE",
+    "_NET_WM_STATE_STICKY",
+    "_NET_WM_STATE_SKIP_TASKBAR",
+    "_NET_WM_STATE_SKIP_PAGER",
+    "_NET_WM_STATE_FULLSCREEN",
+    "_NET_WM_STATE_HIDDEN",
+    "_NET_WM_DESKTOP",
+    "_NET_WM_STRUT",
+    "_NET_WM_STRUT_PARTIAL",
+    "_NET_CLIENT_LIST",
+    "_NET_ACTIVE_WINDOW",
+    "_NET_WORKAREA",
+    "_NET_FRAME_EXTENTS",
+    "_NET_MOVERESIZE_WINDOW",
+    "_VORLANE_BANNER",
+};
+
+} // namespace
+
+X11Atoms::X11Atoms(xcb_connection_t* connection)
+{
+    std::array<xcb_intern_atom_cookie_t, Count> cookies{};
+    for (int i = 0; i < Count; ++i) {
+        cookies[i] = xcb_intern_atom(connection, 0, static_cast<uint16_t>(std::strlen(atomNames[i])),
+                                     atomNames[i]);
+    }
+    for (int i = 0; i < Count; ++i) {
+        xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, cookies[i], nullptr);
+        m_atoms[i] = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+        std::free(reply);
+    }
+}

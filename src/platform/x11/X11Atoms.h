@@ -1,0 +1,40 @@
+#pragma once
+
+#include <xcb/xcb.h>
+
+#include <array>
+
+// Every atom the program uses, interned once, all requests sent before the
+// first reply is read.
+class X11Atoms {
+public:
+    enum Name {
+        NetWmWindowType,
+        NetWmWindowTypeDock,
+        NetWmWindowTypeNormal,
+        NetWmWindowTypeDialog,
+        NetWmState,
+        NetWmStateAbove,
+        NetWmStateSticky,
+        NetWmStateSkipTaskbar,
+        NetWmStateSkipPager,
+        NetWmStateFullscreen,
+        NetWmStateHidden,
+        NetWmDesktop,
+        NetWmStrut,
+        NetWmStrutPartial,
+        NetClientList,
+        NetActiveWindow,
+        NetWorkarea,
+        NetFrameExtents,
+        NetMoveresizeWindow,
+        VorlaneBanner, // marks every banner window, ours and our siblings'
+        Count
+    };
+
+    explicit X11Atoms(xcb_connection_t* connection);
+    xcb_atom_t operator[](Name name) const { return m_atoms[name]; }
+
+private:
+    std::array<xcb_atom_t, Count> m_atoms{};
+};

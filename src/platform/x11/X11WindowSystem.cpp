@@ -1,0 +1,85 @@
+#include "platform/x11/X11WindowSystem.h"
+
+#include "platform/x11/X11Properties.h"
+
+#include <QGuiApplication>
+#include <QWidget>
+
+std::unique_ptr<X11WindowSystem> X11WindowSystem::create()
+{
+    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    if (!connection || xcb_connection_has_error(connection))
+        return nullptr;
+    return std::unique_ptr<X11WindowSystem>(new X11WindowSystem(connection));
+}
+
+X11WindowSystem::X11WindowSystem(xcb_connection_t* connection)
+    : m_connection(connection)
+    , m_root(rootWindow(connection))
+    , m_atoms(connection)
+{
+}
+
+void X11WindowSystem::prepareBannerWindow(QWidget& window)
+{
+    // The window is unmapped here: window managers read these when it is
+    // mapped, and drop state and desktop again when it is unmapped.
+    const auto id = static_cast<xcb_window_t>(window.winId());
+    setProperty32(m_connection, id, m_atoms[X11Atoms::NetWmWindowType], XCB_ATOM_ATOM,
+                  {m_atoms[X11Atoms::NetWmWindowTypeDock]});
+    setProperty32(m_connection, id, m_atoms[X11Atoms::NetWmState], XCB_ATOM_ATOM,
+                  {m_atoms[X11Atoms::NetWmStateAbove], m_atoms[X11Atoms::NetWmStateSticky],
+                   m_atoms[X11Atoms::NetWmStateSkipTaskbar],
+                   m_atoms[X11Atoms::NetWmStateSkipPager]});
+    setProperty32(m_connection, id, m_atoms[X11Atoms::NetWmDesktop], XCB_ATOM_CARDINAL,
+                  {0xFFFFFFFFu});
+    setProperty32(m_connection, id, m_atoms[X11Atoms::VorlaneBanner], XCB_ATOM_CARDINAL, {1});
+    xcb_flush(m_connection);
+}
+
+QSize X11WindowSystem::rootSize()
+{
+    XcbReply<xcb_get_geometry_reply_t> geometry(
+        xcb_get_geometry_reply(m_connection, xcb_get_geometry(m_connection, m_root), nullptr));
+    return geometry ? QSize(geometry->width, geometry->height) : QSize();
+}
+
+QList<Strut> X11WindowSystem::foreignStruts()
+{
+    const QSize root = rootSize();
+    const std::vector<uint32_t> clients = readProperty32(
+        m_connection, requestProperty(m_connection, m_root, m_atoms[X11Atoms::NetClientList], 4096));
+
+    struct Requests {
+        xcb_get_property_cookie_t banner, partial, strut;
+    };
+    std::vector<Requests> requests;
+    requests.reserve(clients.size());
+    for (uint32_t window : clients) {
+        requests.push_back({requestProperty(m_connection, window, m_atoms[X11Atoms::VorlaneBanner]),
+                            requestProperty(m_connection, window, m_atoms[X11Atoms::NetWmStrutPartial]),
+                            requestProperty(m_connection, window, m_atoms[X11Atoms::NetWmStrut])});
+    }
+
+    QList<Strut> struts;
+    for (const Requests& r : requests) {
+        const bool isBanner = !readProperty32(m_connection, r.banner).empty();
+        const auto partial = readProperty32(m_connection, r.partial);
+        const auto plain = readProperty32(m_connection, r.strut);
+        if (isBanner)
+            continue;
+        Strut strut;
+        if (partial.size() >= 12) {
+            std::copy_n(partial.begin(), 12, strut.values.begin());
+        } else if (plain.size() >= 4) {
+            // A plain strut spans its whole edge.
+            const auto w = static_cast<uint32_t>(std::max(root.width() - 1, 0));
+            const auto h = static_cast<uint32_t>(std::max(root.height() - 1, 0));
+            strut.values = {plain[0], plain[1], plain[2], plain[3], 0, h, 0, h, 0, w, 0, w};
+        }
+        if (!strut.isEmpty())
+            struts.append(strut);
+    }
+    return struts;
+}

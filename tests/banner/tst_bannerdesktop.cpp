@@ -1,0 +1,186 @@
+// The real banner on a real X server (Xvfb + openbox), looked at from outside.
+#include "support/BannerSettingsFile.h"
+#include "support/DesktopSession.h"
+#include "support/TestEnvironment.h"
+
+#include <QtTest>
+
+namespace {
+const QString twoMonitors = QStringLiteral("LEFT=1280x1024+0+0,RIGHT=640x480+1280+0");
+}
+
+class BannerDesktopTest : public QObject {
+    Q_OBJECT
+    DesktopSession desktop;
+    QList<QProcess*> banners;
+    int started = 0;
+
+    // Starts a banner with the given settings and returns its window.
+    xcb_window_t startBanner(const QByteArray& settings)
+    {
+        const QString id = QStringLiteral("banner-%1").arg(++started);
+        writeBannerSettings(id, settings);
+        QProcess* banner = desktop.launchBanner(id);
+        banners.append(banner);
+        const auto window = desktop.windowOfProcess(banner->processId());
+        return window.value_or(0);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        isolateUserFolders();
+        QVERIFY(desktop.start());
+        QVERIFY(desktop.setMonitors(twoMonitors));
+    }
+
+    void cleanup()
+    {
+        for (QProcess* banner : std::as_const(banners)) {
+            banner->terminate();
+            QVERIFY(banner->waitForFinished(5000));
+            QCOMPARE(banner->exitCode(), 0);
+        }
+        banners.clear();
+    }
+
+    void windowIsAnUnfocusableDockOnEveryDesktop()
+    {
+        const xcb_window_t w = startBanner("{}");
+        QVERIFY(w);
+        QCOMPARE(desktop.atomProperty(w, "_NET_WM_WINDOW_TYPE"),
+                 QStringList{"_NET_WM_WINDOW_TYPE_DOCK"});
+        const QStringList state = desktop.atomProperty(w, "_NET_WM_STATE");
+        QVERIFY2(state.contains("_NET_WM_STATE_ABOVE") &&
+                     state.contains("_NET_WM_STATE_SKIP_TASKBAR") &&
+                     state.contains("_NET_WM_STATE_SKIP_PAGER"),
+                 qPrintable(state.join(' ')));
+        QCOMPARE(desktop.property32(w, "_NET_WM_DESKTOP"), std::vector<uint32_t>{0xFFFFFFFFu});
+        QVERIFY(!desktop.acceptsFocusHint(w));
+        // No override-redirect: the window manager manages (and stacks) it.
+        QVERIFY(std::count(desktop.clientWindows().begin(), desktop.clientWindows().end(), w));
+
+        // Still shown on another desktop.
+        QVERIFY(desktop.run("xdotool", {"set_desktop", "1"}));
+        QTRY_COMPARE(desktop.property32(desktop.root(), "_NET_CURRENT_DESKTOP"),
+                     std::vector<uint32_t>{1});
+        QVERIFY(!desktop.geometry(w).isEmpty());
+        QVERIFY(desktop.run("xdotool", {"set_desktop", "0"}));
+    }
+
+    void placement_data()
+    {
+        QTest::addColumn<QByteArray>("settings");
+        QTest::addColumn<QRect>("expected");
+        // LEFT 1280x1024 at 0,0 (primary); RIGHT 640x480 at 1280,0.
+        QTest::newRow("defaults: top of the first screen") << QByteArray("{}")
+                                                           << QRect(0, 0, 1280, 28);
+        QTest::newRow("top by name")
+            << QByteArray(R"({"screenName":"RIGHT"})") << QRect(1280, 0, 640, 28);
+        QTest::newRow("bottom") << QByteArray(R"({"screenName":"RIGHT","position":"bottom"})")
+                                << QRect(1280, 452, 640, 28);
+        QTest::newRow("topLeft") << QByteArray(R"({"screenName":"RIGHT","position":"topLeft"})")
+                                 << QRect(1280, 0, 420, 28);
+        QTest::newRow("topRight") << QByteArray(R"({"screenName":"RIGHT","position":"topRight"})")
+                                  << QRect(1500, 0, 420, 28);
+        QTest::newRow("bottomLeft")
+            << QByteArray(R"({"screenName":"RIGHT","position":"bottomLeft","bannerHeight":40})")
+            << QRect(1280, 440, 420, 40);
+        QTest::newRow("bottomRight")
+            << QByteArray(R"({"screenName":"RIGHT","position":"bottomRight"})")
+            << QRect(1500, 452, 420, 28);
+        QTest::newRow("name wins over index")
+            << QByteArray(R"({"screenName":"RIGHT","screenIndex":0})") << QRect(1280, 0, 640, 28);
+        QTest::newRow("stale name falls back to index")
+            << QByteArray(R"({"screenName":"GONE","screenIndex":1})") << QRect(1280, 0, 640, 28);
+        QTest::newRow("index out of range: first screen")
+            << QByteArray(R"({"screenIndex":7,"position":"bottom"})") << QRect(0, 996, 1280, 28);
+        QTest::newRow("height taller than the screen")
+            << QByteArray(R"({"screenName":"RIGHT","bannerHeight":5000})")
+            << QRect(1280, 0, 640, 480);
+        QTest::newRow("height below zero") << QByteArray(R"({"bannerHeight":-20})")
+                                           << QRect(0, 0, 1280, 1);
+    }
+
+    void placement()
+    {
+        QFETCH(QByteArray, settings);
+        QFETCH(QRect, expected);
+        const xcb_window_t w = startBanner(settings);
+        QVERIFY(w);
+        QTRY_COMPARE(desktop.geometry(w), expected);
+    }
+
+    void placedBelowAnotherDockAndStaysThere()
+    {
+        QProcess* dock = desktop.launch(qEnvironmentVariable("FAKE_DOCK"), {"top", "40"});
+        QVERIFY(desktop.windowOfProcess(dock->processId()).has_value() ||
+                !desktop.clientWindows().empty());
+        QTRY_VERIFY(desktop.clientWindows().size() >= 1);
+        const xcb_window_t w = startBanner("{}");
+        QTRY_COMPARE(desktop.geometry(w), QRect(0, 40, 1280, 28));
+        // Space guard ticks and the start-up pass come and go; it stays.
+        QTest::qWait(3000);
+        QCOMPARE(desktop.geometry(w), QRect(0, 40, 1280, 28));
+        dock->terminate();
+        dock->waitForFinished(3000);
+    }
+
+    void followsItsMonitorAwayAndBack()
+    {
+        const xcb_window_t w = startBanner(R"({"screenIndex":1,"position":"bottomRight"})");
+        QTRY_COMPARE(desktop.geometry(w), QRect(1500, 452, 420, 28));
+        QVERIFY(desktop.removeMonitor("RIGHT"));
+        QTRY_COMPARE(desktop.geometry(w), QRect(860, 996, 420, 28));
+        QVERIFY(desktop.addMonitor("RIGHT=640x480+1280+0"));
+        QTRY_COMPARE(desktop.geometry(w), QRect(1500, 452, 420, 28));
+    }
+
+    void clickLeavesTheFocusWhereItWas()
+    {
+        QProcess* xterm = desktop.launch("xterm", {"-geometry", "80x24+300+300"});
+        const auto terminal = desktop.windowOfProcess(xterm->processId());
+        QVERIFY(terminal);
+        QVERIFY(desktop.run("xdotool", {"windowactivate", "--sync", QString::number(*terminal)}));
+        QTRY_VERIFY(desktop.inputFocus() > 1);
+        const xcb_window_t focusBefore = desktop.inputFocus();
+
+        const xcb_window_t w = startBanner("{}");
+        QTRY_COMPARE(desktop.geometry(w), QRect(0, 0, 1280, 28));
+        QCOMPARE(desktop.inputFocus(), focusBefore); // showing took nothing
+        QVERIFY(desktop.run("xdotool", {"mousemove", "600", "14", "click", "1"}));
+        QTest::qWait(500);
+        QCOMPARE(desktop.inputFocus(), focusBefore);
+        xterm->terminate();
+        xterm->waitForFinished(3000);
+    }
+
+    void screenshotShowsColourOpacityAndText()
+    {
+        const xcb_window_t w = startBanner(
+            R"({"bgColorHex":"#FF0000","opacity":0.5,"textColorHex":"#00FF00",)"
+            R"("text":"PRODUCTION","textAlign":"left","showCPU":false,"showMemory":false,)"
+            R"("bannerHeight":40,"fontSize":24})");
+        QTRY_COMPARE(desktop.geometry(w), QRect(0, 0, 1280, 40));
+        QTest::qWait(500);
+        const QImage shot = desktop.screenshot();
+        shot.save(QStringLiteral("banner-screenshot.png"));
+        // No compositor: the half-transparent red shows over black.
+        const QColor background = shot.pixelColor(900, 20);
+        QVERIFY2(qAbs(background.red() - 128) <= 2 && background.green() == 0 &&
+                     background.blue() == 0,
+                 qPrintable(background.name()));
+        // Below the banner, the desktop.
+        QCOMPARE(shot.pixelColor(900, 60), QColor(Qt::black));
+        // The text: green strokes between the left inset and the middle.
+        int greenPixels = 0;
+        for (int x = 8; x < 400; ++x) {
+            for (int y = 0; y < 40; ++y)
+                greenPixels += shot.pixelColor(x, y).green() > 200;
+        }
+        QVERIFY2(greenPixels > 200, qPrintable(QString::number(greenPixels)));
+    }
+};
+
+QTEST_GUILESS_MAIN(BannerDesktopTest)
+#include "tst_bannerdesktop.moc"

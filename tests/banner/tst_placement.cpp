@@ -1,0 +1,199 @@
+// Placement: the frame table, the target-screen rules and the visible frame
+// that other docks leave. Screen layouts are given as data.
+#include "banner/Placement.h"
+#include "banner/StrutGeometry.h"
+#include "fakes/FakeScreens.h"
+
+#include <QtTest>
+
+Q_DECLARE_METATYPE(BannerPosition)
+
+namespace {
+
+Strut topStrut(uint32_t top, uint32_t startX, uint32_t endX)
+{
+    Strut s;
+    s.values[2] = top;
+    s.values[8] = startX;
+    s.values[9] = endX;
+    return s;
+}
+
+Strut bottomStrut(uint32_t bottom, uint32_t startX, uint32_t endX)
+{
+    Strut s;
+    s.values[3] = bottom;
+    s.values[10] = startX;
+    s.values[11] = endX;
+    return s;
+}
+
+Strut leftStrut(uint32_t left, uint32_t startY, uint32_t endY)
+{
+    Strut s;
+    s.values[0] = left;
+    s.values[4] = startY;
+    s.values[5] = endY;
+    return s;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(QList<Strut>)
+
+class PlacementTest : public QObject {
+    Q_OBJECT
+private slots:
+    void frameTable_data()
+    {
+        QTest::addColumn<QRectF>("full");
+        QTest::addColumn<QRectF>("visible");
+        QTest::addColumn<BannerPosition>("position");
+        QTest::addColumn<QRectF>("expected");
+        // 1440x900 with a 24-point menu bar above and a 70-point dock below.
+        const QRectF full(0, 0, 1440, 900), visible(0, 24, 1440, 806);
+        QTest::newRow("top") << full << visible << BannerPosition::top
+                             << QRectF(0, 24, 1440, 30);
+        QTest::newRow("bottom") << full << visible << BannerPosition::bottom
+                                << QRectF(0, 800, 1440, 30);
+        QTest::newRow("topLeft") << full << visible << BannerPosition::topLeft
+                                 << QRectF(0, 24, 420, 30);
+        QTest::newRow("topRight") << full << visible << BannerPosition::topRight
+                                  << QRectF(1020, 24, 420, 30);
+        QTest::newRow("bottomLeft") << full << visible << BannerPosition::bottomLeft
+                                    << QRectF(0, 800, 420, 30);
+        QTest::newRow("bottomRight") << full << visible << BannerPosition::bottomRight
+                                     << QRectF(1020, 800, 420, 30);
+        // A dock on the left: the top family ignores it, the bottom family not.
+        const QRectF leftDock(80, 0, 1360, 900);
+        QTest::newRow("top beside left dock") << full << leftDock << BannerPosition::top
+                                              << QRectF(0, 0, 1440, 30);
+        QTest::newRow("bottom beside left dock") << full << leftDock << BannerPosition::bottom
+                                                 << QRectF(80, 870, 1360, 30);
+        QTest::newRow("bottomLeft beside left dock")
+            << full << leftDock << BannerPosition::bottomLeft << QRectF(80, 870, 420, 30);
+        const QRectF second(1440, 0, 1920, 1080);
+        QTest::newRow("topRight of a second screen")
+            << second << second << BannerPosition::topRight << QRectF(2940, 0, 420, 30);
+        QTest::newRow("corner wider than the screen")
+            << QRectF(0, 0, 300, 200) << QRectF(0, 0, 300, 200) << BannerPosition::topRight
+            << QRectF(-120, 0, 420, 30);
+    }
+
+    void frameTable()
+    {
+        QFETCH(QRectF, full);
+        QFETCH(QRectF, visible);
+        QFETCH(BannerPosition, position);
+        QFETCH(QRectF, expected);
+        QCOMPARE(frameFor(position, full, visible, 30), expected);
+    }
+
+    void targetScreen_data()
+    {
+        QTest::addColumn<QString>("layout");
+        QTest::addColumn<QString>("screenName");
+        QTest::addColumn<qint64>("screenIndex");
+        QTest::addColumn<int>("expected"); // -1: no screen at all
+        const QString two = "eDP-1=1920x1080+0+0,HDMI-1=1280x1024+1920+0";
+        QTest::newRow("name") << two << "HDMI-1" << qint64(0) << 1;
+        QTest::newRow("name wins over index") << two << "eDP-1" << qint64(1) << 0;
+        QTest::newRow("name is case-sensitive") << two << "hdmi-1" << qint64(0) << 0;
+        QTest::newRow("stale name, index") << two << "DP-3" << qint64(1) << 1;
+        QTest::newRow("no name, index") << two << "" << qint64(1) << 1;
+        QTest::newRow("index past the end") << two << "" << qint64(2) << 0;
+        QTest::newRow("negative index") << two << "" << qint64(-1) << 0;
+        QTest::newRow("second screen detached") << "eDP-1=1920x1080+0+0" << "" << qint64(1) << 0;
+        QTest::newRow("same name twice: the earlier")
+            << "A=800x600+0+0,DELL=800x600+800+0,DELL=800x600+1600+0" << "DELL" << qint64(2) << 1;
+        QTest::newRow("no screens") << "" << "HDMI-1" << qint64(0) << -1;
+    }
+
+    void targetScreen()
+    {
+        QFETCH(QString, layout);
+        QFETCH(QString, screenName);
+        QFETCH(qint64, screenIndex);
+        QFETCH(int, expected);
+        BannerSettings s;
+        s.screenName = screenName;
+        s.screenIndex = screenIndex;
+        const auto index = targetScreenIndex(s, screenLayout(layout));
+        QCOMPARE(index ? int(*index) : -1, expected);
+    }
+
+    void visibleFrame_data()
+    {
+        QTest::addColumn<QString>("layout");
+        QTest::addColumn<QSize>("root");
+        QTest::addColumn<QList<Strut>>("struts");
+        QTest::addColumn<QList<QRect>>("expected");
+        const QString two = "1280x1024+0+0,640x480+1280+0";
+        const QSize root(1920, 1080);
+        QTest::newRow("no struts")
+            << two << root << QList<Strut>{}
+            << QList<QRect>{QRect(0, 0, 1280, 1024), QRect(1280, 0, 640, 480)};
+        QTest::newRow("top panel over both")
+            << two << root << QList<Strut>{topStrut(30, 0, 1919)}
+            << QList<QRect>{QRect(0, 30, 1280, 994), QRect(1280, 30, 640, 450)};
+        QTest::newRow("top panel on the right monitor only")
+            << two << root << QList<Strut>{topStrut(30, 1280, 1919)}
+            << QList<QRect>{QRect(0, 0, 1280, 1024), QRect(1280, 30, 640, 450)};
+        QTest::newRow("bottom strut below both monitors reaches neither")
+            << two << root << QList<Strut>{bottomStrut(40, 0, 1919)}
+            << QList<QRect>{QRect(0, 0, 1280, 1024), QRect(1280, 0, 640, 480)};
+        QTest::newRow("bottom strut tall enough for the left one")
+            << two << root << QList<Strut>{bottomStrut(100, 0, 1279)}
+            << QList<QRect>{QRect(0, 0, 1280, 980), QRect(1280, 0, 640, 480)};
+        QTest::newRow("left dock and two top panels: the deeper wins")
+            << "1920x1080+0+0" << root
+            << QList<Strut>{leftStrut(64, 0, 1079), topStrut(24, 0, 1919), topStrut(30, 0, 99)}
+            << QList<QRect>{QRect(64, 30, 1856, 1050)};
+        QTest::newRow("strut deeper than the monitor")
+            << "1920x1080+0+0" << root << QList<Strut>{topStrut(5000, 0, 1919)}
+            << QList<QRect>{QRect(0, 0, 1, 1)};
+        QTest::newRow("HiDPI: device pixels become logical ones")
+            << "1280x720+0+0@2" << QSize(2560, 1440) << QList<Strut>{topStrut(60, 0, 2559)}
+            << QList<QRect>{QRect(0, 30, 1280, 690)};
+    }
+
+    void visibleFrame()
+    {
+        QFETCH(QString, layout);
+        QFETCH(QSize, root);
+        QFETCH(QList<Strut>, struts);
+        QFETCH(QList<QRect>, expected);
+        QList<QRect> actual;
+        for (const ScreenInfo& screen : screenLayout(layout))
+            actual.append(::visibleFrame(screen, root, struts));
+        QCOMPARE(actual, expected);
+    }
+
+    void windowRectangleIsAlwaysDrawable_data()
+    {
+        QTest::addColumn<double>("bannerHeight");
+        QTest::addColumn<int>("expectedHeight");
+        QTest::newRow("ordinary") << 28.0 << 28;
+        QTest::newRow("zero") << 0.0 << 1;
+        QTest::newRow("negative") << -50.0 << 1;
+        QTest::newRow("taller than the screen") << 4000.0 << 1080;
+        QTest::newRow("not a number") << qQNaN() << 28;
+        QTest::newRow("fraction") << 30.6 << 31;
+    }
+
+    void windowRectangleIsAlwaysDrawable()
+    {
+        QFETCH(double, bannerHeight);
+        QFETCH(int, expectedHeight);
+        BannerSettings s;
+        s.bannerHeight = bannerHeight;
+        s.position = BannerPosition::bottom;
+        const ScreenInfo screen = screenLayout("1920x1080+0+0").first();
+        const QRect r = bannerRect(s, screen, screen.geometry);
+        QCOMPARE(r.height(), expectedHeight);
+        QCOMPARE(r.bottom() + 1, 1080);
+    }
+};
+
+QTEST_GUILESS_MAIN(PlacementTest)
+#include "tst_placement.moc"

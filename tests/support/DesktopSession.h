@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QImage>
+#include <QList>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QRect>
+#include <QStringList>
+
+#include <xcb/xcb.h>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+// A private X desktop for one test: Xvfb on a display number of its own
+// (Xvfb picks a free one), openbox as the window manager, and an xcb
+// connection through which the test looks at the X server itself.
+class DesktopSession {
+public:
+    explicit DesktopSession(QSize rootSize = QSize(1920, 1080));
+    ~DesktopSession();
+
+    bool start();
+    QString display() const { return m_display; }
+    // The test's own environment (its private HOME and XDG_CONFIG_HOME) with
+    // this display, and Qt on xcb.
+    QProcessEnvironment environment() const;
+
+    // Runs a program to its end; true when it exited with 0.
+    bool run(const QString& program, const QStringList& arguments);
+    // Starts a program that lives until the session ends (or it is ended).
+    QProcess* launch(const QString& program, const QStringList& arguments = {});
+    QProcess* launchBanner(const QString& instanceId);
+
+    // Monitors as data, e.g. "LEFT=1280x1024+0+0,RIGHT=640x480+1280+0". The
+    // first takes the real output; the others are extra monitors.
+    // A monitor that exists already cannot be set again: remove it first.
+    bool setMonitors(const QString& layout);
+    bool addMonitor(const QString& entry, bool withOutput = false);
+    bool removeMonitor(const QString& name);
+
+    // The managed top-level window of a process; waits up to 10 s.
+    std::optional<xcb_window_t> windowOfProcess(qint64 pid);
+    std::vector<xcb_window_t> clientWindows();
+    // The window's rectangle in root coordinates (without frame).
+    QRect geometry(xcb_window_t window);
+    // The rectangle with the window manager's frame (_NET_FRAME_EXTENTS).
+    QRect frameGeometry(xcb_window_t window);
+    std::vector<uint32_t> property32(xcb_window_t window, const char* name);
+    QStringList atomProperty(xcb_window_t window, const char* name);
+    bool acceptsFocusHint(xcb_window_t window);
+    xcb_window_t inputFocus();
+    xcb_window_t root() const { return m_root; }
+    QImage screenshot();
+
+private:
+    xcb_atom_t atom(const char* name);
+
+    QSize m_rootSize;
+    QString m_display;
+    QList<QProcess*> m_processes; // ended in reverse order
+    xcb_connection_t* m_connection = nullptr;
+    xcb_window_t m_root = 0;
+};
