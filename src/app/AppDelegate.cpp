@@ -5,6 +5,7 @@
 #include "banner/StrutGeometry.h"
 #include "platform/Screens.h"
 #include "platform/WindowSystem.h"
+#include "spaceguard/BannerStrut.h"
 
 #include <QMenu>
 #include <QPointer>
@@ -15,6 +16,7 @@ AppDelegate::AppDelegate(QString instanceId, Platform platform, QObject* parent)
     : QObject(parent)
     , m_platform(platform)
     , m_instanceId(std::move(instanceId))
+    , m_spaceGuard(platform.windows)
 {
     // The timers are members, so they die with the delegate: a timed action
     // can never reach a delegate that is gone.
@@ -22,8 +24,12 @@ AppDelegate::AppDelegate(QString instanceId, Platform platform, QObject* parent)
     m_startupNudgeTimer.setInterval(startupNudgeDelayMs);
     m_startupNudgeTimer.setSingleShot(true);
     m_autosaveTimer.setInterval(autosaveIntervalMs);
+    m_appEventNudgeTimer.setInterval(appEventDelayMs);
+    m_appEventNudgeTimer.setSingleShot(true);
     connect(&m_spaceGuardTimer, &QTimer::timeout, this, &AppDelegate::spaceGuardTick);
     connect(&m_startupNudgeTimer, &QTimer::timeout, this, &AppDelegate::nudgeOverlappingWindows);
+    connect(&m_appEventNudgeTimer, &QTimer::timeout, this,
+            &AppDelegate::nudgeOverlappingWindows);
     connect(&m_autosaveTimer, &QTimer::timeout, this,
             [this] { m_settings->save(m_platform.preferences); });
 }
@@ -41,9 +47,12 @@ void AppDelegate::applicationDidFinishLaunching()
     createPanel();
     // 5. createStatusItem: the tray icon joins here.
     // 6. SessionManager::addInstance: registration in the session joins here.
-    // 7. Screen changes.
+    // 7. Screen changes, and changes of the space other docks reserve.
     connect(&m_platform.screens, &Screens::changed, this, &AppDelegate::screenChanged);
-    // 8, 9. Activation and appearance of other windows (appEvent) likewise.
+    connect(&m_platform.windows, &WindowSystem::workAreaChanged, this,
+            &AppDelegate::screenChanged);
+    // 8, 9. Another window activated or appearing.
+    connect(&m_platform.windows, &WindowSystem::applicationEvent, this, &AppDelegate::appEvent);
     // 10-12. The timed actions.
     scheduleTimedActions();
 }
@@ -58,6 +67,7 @@ void AppDelegate::scheduleTimedActions()
 
 void AppDelegate::spaceGuardTick()
 {
+    m_spaceGuard.startTick();
     if (m_settings->reserveSpace)
         nudgeOverlappingWindows();
 }
@@ -71,31 +81,57 @@ void AppDelegate::applicationWillTerminate()
     m_spaceGuardTimer.stop();
     m_startupNudgeTimer.stop();
     m_autosaveTimer.stop();
+    m_appEventNudgeTimer.stop();
 }
 
-std::optional<QRect> AppDelegate::bannerFrame() const
+std::optional<BannerPlacement> AppDelegate::placement() const
 {
-    const QList<ScreenInfo> screens = m_platform.screens.screens();
-    const auto index = targetScreenIndex(*m_settings, screens);
+    BannerPlacement placement;
+    placement.screens = m_platform.screens.screens();
+    const auto index = targetScreenIndex(*m_settings, placement.screens);
     if (!index)
         return std::nullopt;
-    const ScreenInfo& screen = screens.at(*index);
-    const QRect visible =
-        visibleFrame(screen, m_platform.windows.rootSize(), m_platform.windows.foreignStruts());
-    return bannerRect(*m_settings, screen, visible);
+    placement.screenIndex = *index;
+    const QRect visible = visibleFrame(placement.screen(), m_platform.windows.rootSize(),
+                                       m_platform.windows.foreignStruts());
+    placement.frame = bannerRect(*m_settings, placement.screen(), visible);
+    return placement;
 }
 
 void AppDelegate::createPanel()
 {
     m_panel = std::make_unique<BannerPanel>(m_platform.windows);
-    if (const auto frame = bannerFrame())
-        m_panel->setGeometry(*frame);
     QPointer<AppDelegate> self(this);
     m_panel->contextMenuProvider = [self] {
         return self ? self->buildContextMenu() : std::make_unique<QMenu>();
     };
+    applyFrame();
     installHostingView();
     m_panel->showBanner();
+}
+
+void AppDelegate::applyFrame()
+{
+    // With no screen at all the banner keeps its last frame.
+    if (const auto place = placement())
+        m_panel->setGeometry(place->frame);
+    updateStrut();
+}
+
+void AppDelegate::updateStrut()
+{
+    const auto place = placement();
+    std::optional<Strut> strut;
+    if (place && m_settings->reserveSpace) {
+        QList<QRect> otherMonitors;
+        for (qsizetype i = 0; i < place->screens.size(); ++i) {
+            if (i != place->screenIndex)
+                otherMonitors.append(deviceRect(place->screens[i]));
+        }
+        strut = bannerStrut(toDevice(place->frame, place->screen()), isTop(m_settings->position),
+                            m_platform.windows.rootSize(), otherMonitors);
+    }
+    m_platform.windows.setBannerStrut(*m_panel, strut);
 }
 
 void AppDelegate::installHostingView()
@@ -112,9 +148,7 @@ void AppDelegate::refreshView()
 
 void AppDelegate::repositionPanel()
 {
-    // With no screen at all the banner keeps its last frame.
-    if (const auto frame = bannerFrame())
-        m_panel->setGeometry(*frame);
+    applyFrame();
     refreshView();
     if (m_settings->reserveSpace)
         nudgeOverlappingWindows();
@@ -135,5 +169,28 @@ std::unique_ptr<QMenu> AppDelegate::buildContextMenu()
 
 void AppDelegate::nudgeOverlappingWindows()
 {
-    // The window nudging pass joins here.
+    const auto place = placement();
+    if (!place)
+        return;
+    // The pass works in device pixels, like the window manager.
+    const qreal dpr = place->screen().devicePixelRatio;
+    const NudgeLimits limits{NudgeLimits{}.minimumSide * dpr, NudgeLimits{}.minimumHeight * dpr};
+    m_spaceGuard.runPass(toDevice(place->frame, place->screen()), isTop(m_settings->position),
+                         limits);
+}
+
+void AppDelegate::appEvent()
+{
+    if (m_settings->reserveSpace && !m_appEventNudgeTimer.isActive())
+        m_appEventNudgeTimer.start();
+}
+
+void AppDelegate::toggleReserveSpace()
+{
+    m_settings->reserveSpace = !m_settings->reserveSpace;
+    m_settings->save(m_platform.preferences);
+    updateStrut();
+    if (m_settings->reserveSpace)
+        nudgeOverlappingWindows();
+    refreshView();
 }

@@ -2,7 +2,9 @@
 
 #include "metrics/SystemMetrics.h"
 #include "platform/Platform.h"
+#include "platform/Screens.h"
 #include "settings/BannerSettings.h"
+#include "spaceguard/SpaceGuard.h"
 
 #include <QObject>
 #include <QRect>
@@ -17,12 +19,23 @@
 class BannerPanel;
 class QMenu;
 
+// Where the banner goes: the screens as they are now, the one it is on, and
+// its rectangle there.
+struct BannerPlacement {
+    QList<ScreenInfo> screens;
+    qsizetype screenIndex = 0;
+    QRect frame;
+
+    const ScreenInfo& screen() const { return screens.at(screenIndex); }
+};
+
 class AppDelegate : public QObject {
     Q_OBJECT
 public:
     static constexpr int spaceGuardIntervalMs = 2000;
     static constexpr int startupNudgeDelayMs = 1000;
     static constexpr int autosaveIntervalMs = 30000;
+    static constexpr int appEventDelayMs = 300;
 
     AppDelegate(QString instanceId, Platform platform, QObject* parent = nullptr);
     ~AppDelegate() override;
@@ -38,6 +51,7 @@ public:
     const QTimer& spaceGuardTimer() const { return m_spaceGuardTimer; }
     const QTimer& startupNudgeTimer() const { return m_startupNudgeTimer; }
     const QTimer& autosaveTimer() const { return m_autosaveTimer; }
+    const QTimer& appEventNudgeTimer() const { return m_appEventNudgeTimer; }
 
     // The start-up order; runs once, when the event loop has started.
     void applicationDidFinishLaunching();
@@ -54,13 +68,18 @@ public:
     // The context menu, freshly built at every right click.
     virtual std::unique_ptr<QMenu> buildContextMenu();
 
-    // The banner's rectangle from the current settings and screens; nothing
+    // The banner's place from the current settings and screens; nothing
     // while there is no screen.
-    std::optional<QRect> bannerFrame() const;
+    std::optional<BannerPlacement> placement() const;
 
     // One pass that moves other programs' windows out of the banner strip.
-    // It does not look at reserveSpace; each caller decides.
+    // It does not look at reserveSpace; each caller decides. Nothing happens
+    // while there is no screen.
     virtual void nudgeOverlappingWindows();
+    // Another window was activated or appeared: one pass 0.3 s later, while
+    // reserveSpace is on.
+    void appEvent();
+    void toggleReserveSpace();
 
 protected:
     Platform m_platform;
@@ -68,6 +87,8 @@ protected:
 private:
     void scheduleTimedActions();
     void installHostingView();
+    void applyFrame();
+    void updateStrut();
     void spaceGuardTick();
 
     QString m_instanceId;
@@ -77,4 +98,6 @@ private:
     QTimer m_spaceGuardTimer;
     QTimer m_startupNudgeTimer;
     QTimer m_autosaveTimer;
+    QTimer m_appEventNudgeTimer;
+    SpaceGuard m_spaceGuard;
 };

@@ -20,6 +20,15 @@ QRect deviceRect(const ScreenInfo& screen)
                  QSize(qRound(screen.geometry.width() * dpr), qRound(screen.geometry.height() * dpr)));
 }
 
+QRect toDevice(const QRect& logical, const ScreenInfo& screen)
+{
+    const qreal dpr = screen.devicePixelRatio > 0 ? screen.devicePixelRatio : 1.0;
+    const QPoint origin = screen.geometry.topLeft();
+    const QPointF offset = QPointF(logical.topLeft() - origin) * dpr;
+    return QRect(origin + offset.toPoint(),
+                 QSize(qRound(logical.width() * dpr), qRound(logical.height() * dpr)));
+}
+
 QMargins reservedInsets(const QRect& monitor, const QSize& root, const QList<Strut>& struts)
 {
     // Edges as half-open coordinates.

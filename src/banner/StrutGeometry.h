@@ -14,6 +14,8 @@
 // A screen's rectangle in device pixels (Qt keeps each screen's top-left
 // corner and scales its size).
 QRect deviceRect(const ScreenInfo& screen);
+// A rectangle on that screen in device pixels.
+QRect toDevice(const QRect& logical, const ScreenInfo& screen);
 
 // How far the given struts reach into a monitor from each side, in device
 // pixels. Only struts whose band covers part of the monitor count.

@@ -9,4 +9,7 @@ public:
     void prepareBannerWindow(QWidget&) override {}
     QSize rootSize() override { return {}; }
     QList<Strut> foreignStruts() override { return {}; }
+    void setBannerStrut(QWidget&, const std::optional<Strut>&) override {}
+    QList<ClientWindow> nudgeableWindows() override { return {}; }
+    void moveResizeWindows(const QList<WindowRequest>&) override {}
 };

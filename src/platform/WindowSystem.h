@@ -1,10 +1,15 @@
 #pragma once
 
 #include <QList>
+#include <QMargins>
+#include <QObject>
+#include <QPoint>
+#include <QRect>
 #include <QSize>
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 class QWidget;
 
@@ -24,10 +29,33 @@ struct Strut {
     friend bool operator==(const Strut&, const Strut&) = default;
 };
 
+// Another program's window that the banner may move out of its strip, with
+// its frame geometry (client rectangle grown by the frame) in device pixels.
+struct ClientWindow {
+    std::uint32_t id = 0;
+    QRect frame;
+    QMargins frameExtents;
+};
+
+// What a window is asked to become: a new frame size and, optionally, a new
+// frame position.
+struct WindowChange {
+    std::optional<QPoint> position;
+    QSize size;
+
+    friend bool operator==(const WindowChange&, const WindowChange&) = default;
+};
+
+struct WindowRequest {
+    ClientWindow window;
+    WindowChange change;
+};
+
 // What the banner needs from the window system besides Qt's own windows.
-class WindowSystem {
+class WindowSystem : public QObject {
+    Q_OBJECT
 public:
-    virtual ~WindowSystem() = default;
+    using QObject::QObject;
 
     // Before every show: a dock that is above other windows, on every
     // desktop, in no taskbar or pager, and recognisable as a banner.
@@ -37,4 +65,20 @@ public:
     virtual QSize rootSize() = 0;
     // The struts of the other docks and panels; never those of a banner.
     virtual QList<Strut> foreignStruts() = 0;
+
+    // Reserves the banner's strip (both strut properties), or drops the
+    // reservation when there is none.
+    virtual void setBannerStrut(QWidget& window, const std::optional<Strut>& strut) = 0;
+
+    // The normal and dialog windows of other programs; never docks, desktops,
+    // menus, notifications, banners, fullscreen or hidden windows.
+    virtual QList<ClientWindow> nudgeableWindows() = 0;
+    // Sends every request before returning; nothing is waited for.
+    virtual void moveResizeWindows(const QList<WindowRequest>& requests) = 0;
+
+signals:
+    // Another window was activated, or a new one appeared.
+    void applicationEvent();
+    // The space that docks and panels reserve changed.
+    void workAreaChanged();
 };

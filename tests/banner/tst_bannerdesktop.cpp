@@ -113,17 +113,16 @@ private slots:
 
     void placedBelowAnotherDockAndStaysThere()
     {
-        QProcess* dock = desktop.launch(qEnvironmentVariable("FAKE_DOCK"), {"top", "40"});
-        QVERIFY(desktop.windowOfProcess(dock->processId()).has_value() ||
-                !desktop.clientWindows().empty());
-        QTRY_VERIFY(desktop.clientWindows().size() >= 1);
+        const auto dock = desktop.launchTestWindows({"dock", "top", "40"});
+        QCOMPARE(dock.windows.size(), 1u);
         const xcb_window_t w = startBanner("{}");
         QTRY_COMPARE(desktop.geometry(w), QRect(0, 40, 1280, 28));
         // Space guard ticks and the start-up pass come and go; it stays.
         QTest::qWait(3000);
         QCOMPARE(desktop.geometry(w), QRect(0, 40, 1280, 28));
-        dock->terminate();
-        dock->waitForFinished(3000);
+        QCOMPARE(desktop.geometry(dock.windows[0]), QRect(0, 0, 1920, 40)); // left alone
+        dock.process->terminate();
+        QVERIFY(dock.process->waitForFinished(3000));
     }
 
     void followsItsMonitorAwayAndBack()

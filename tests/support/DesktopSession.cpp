@@ -5,10 +5,18 @@
 #include <QThread>
 #include <QtTest>
 
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <sys/prctl.h>
 
 namespace {
+
+// Children end with the test, also when it crashes.
+void endWithParent(QProcess* process)
+{
+    process->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
+}
 
 template <typename T> using Reply = std::unique_ptr<T, decltype(&std::free)>;
 template <typename T> Reply<T> owned(T* reply)
@@ -44,6 +52,7 @@ bool DesktopSession::start()
 {
     auto* xvfb = new QProcess;
     m_processes.append(xvfb);
+    endWithParent(xvfb);
     // -displayfd 1: Xvfb finds a free display number and prints it.
     xvfb->start(QStringLiteral("Xvfb"),
                 {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
@@ -98,6 +107,7 @@ QProcess* DesktopSession::launch(const QString& program, const QStringList& argu
 {
     auto* p = new QProcess;
     m_processes.append(p);
+    endWithParent(p);
     p->setProcessEnvironment(environment());
     p->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     p->setStandardOutputFile(QProcess::nullDevice());
@@ -109,6 +119,56 @@ QProcess* DesktopSession::launch(const QString& program, const QStringList& argu
 QProcess* DesktopSession::launchBanner(const QString& instanceId)
 {
     return launch(qEnvironmentVariable("VORLANE_BINARY"), {instanceId});
+}
+
+DesktopSession::TestWindows DesktopSession::launchTestWindows(const QStringList& arguments)
+{
+    auto* p = new QProcess;
+    m_processes.append(p);
+    endWithParent(p);
+    p->setProcessEnvironment(environment());
+    p->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    p->start(qEnvironmentVariable("X11_TEST_CLIENT"), arguments);
+    const int expected = arguments.value(0) == QLatin1String("window")
+                             ? std::max(1, arguments.value(5, QStringLiteral("1")).toInt())
+                             : 1;
+    std::vector<xcb_window_t> windows;
+    QElapsedTimer timer;
+    timer.start();
+    while (int(windows.size()) < expected && timer.elapsed() < 10000) {
+        if (!p->canReadLine() && !p->waitForReadyRead(200))
+            continue;
+        while (p->canReadLine())
+            windows.push_back(p->readLine().trimmed().toUInt());
+    }
+    // Managed: listed by the window manager, frame extents known.
+    for (xcb_window_t w : windows) {
+        for (int i = 0; i < 200; ++i) {
+            const auto clients = clientWindows();
+            if (std::count(clients.begin(), clients.end(), w) &&
+                !property32(w, "_NET_FRAME_EXTENTS").empty())
+                break;
+            QTest::qWait(25);
+        }
+    }
+    return {p, windows};
+}
+
+void DesktopSession::maximize(xcb_window_t window)
+{
+    xcb_client_message_event_t event = {};
+    event.response_type = XCB_CLIENT_MESSAGE;
+    event.format = 32;
+    event.window = window;
+    event.type = atom("_NET_WM_STATE");
+    event.data.data32[0] = 1; // add
+    event.data.data32[1] = atom("_NET_WM_STATE_MAXIMIZED_VERT");
+    event.data.data32[2] = atom("_NET_WM_STATE_MAXIMIZED_HORZ");
+    event.data.data32[3] = 2; // from a pager
+    xcb_send_event(m_connection, 0, m_root,
+                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char*>(&event));
+    xcb_flush(m_connection);
 }
 
 bool DesktopSession::setMonitors(const QString& layout)
@@ -178,6 +238,14 @@ QStringList DesktopSession::atomProperty(xcb_window_t window, const char* name)
         }
     }
     return names;
+}
+
+QRect DesktopSession::workArea()
+{
+    const auto area = property32(m_root, "_NET_WORKAREA");
+    if (area.size() < 4)
+        return {};
+    return QRect(int(area[0]), int(area[1]), int(area[2]), int(area[3]));
 }
 
 bool DesktopSession::acceptsFocusHint(xcb_window_t window)

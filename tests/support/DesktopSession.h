@@ -32,6 +32,15 @@ public:
     // Starts a program that lives until the session ends (or it is ended).
     QProcess* launch(const QString& program, const QStringList& arguments = {});
     QProcess* launchBanner(const QString& instanceId);
+    // Runs x11_test_client with the arguments and returns the windows it
+    // made, once the window manager manages all of them.
+    struct TestWindows {
+        QProcess* process = nullptr; // end it to close the windows
+        std::vector<xcb_window_t> windows;
+    };
+    TestWindows launchTestWindows(const QStringList& arguments);
+    // Asks the window manager to maximise a window, as a pager would.
+    void maximize(xcb_window_t window);
 
     // Monitors as data, e.g. "LEFT=1280x1024+0+0,RIGHT=640x480+1280+0". The
     // first takes the real output; the others are extra monitors.
@@ -50,6 +59,8 @@ public:
     std::vector<uint32_t> property32(xcb_window_t window, const char* name);
     QStringList atomProperty(xcb_window_t window, const char* name);
     bool acceptsFocusHint(xcb_window_t window);
+    // _NET_WORKAREA of the current desktop.
+    QRect workArea();
     xcb_window_t inputFocus();
     xcb_window_t root() const { return m_root; }
     QImage screenshot();

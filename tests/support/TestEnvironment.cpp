@@ -1,6 +1,7 @@
 #include "support/TestEnvironment.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <cstdlib>
@@ -12,6 +13,10 @@ QString isolateUserFolders()
     QDir().mkpath(configHome);
     qputenv("HOME", home.path().toLocal8Bit());
     qputenv("XDG_CONFIG_HOME", configHome.toLocal8Bit());
+    const QString runtimeDir = home.path() + QStringLiteral("/.runtime");
+    QDir().mkpath(runtimeDir);
+    QFile::setPermissions(runtimeDir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", runtimeDir.toLocal8Bit());
     return home.path();
 }
 

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-// Points HOME and XDG_CONFIG_HOME at a fresh temporary folder that lives
+// Points HOME, XDG_CONFIG_HOME and XDG_RUNTIME_DIR into a fresh temporary folder that lives
 // until the test process ends, so no test touches a real user's files.
 // Returns the folder.
 QString isolateUserFolders();

@@ -2,6 +2,7 @@
 
 #include "platform/x11/X11Properties.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QWidget>
 
@@ -11,7 +12,65 @@ std::unique_ptr<X11WindowSystem> X11WindowSystem::create()
     xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
     if (!connection || xcb_connection_has_error(connection))
         return nullptr;
-    return std::unique_ptr<X11WindowSystem>(new X11WindowSystem(connection));
+    auto windows = std::unique_ptr<X11WindowSystem>(new X11WindowSystem(connection));
+    windows->watchRootWindow();
+    return windows;
+}
+
+X11WindowSystem::~X11WindowSystem()
+{
+    if (QCoreApplication::instance())
+        QCoreApplication::instance()->removeNativeEventFilter(this);
+}
+
+void X11WindowSystem::watchRootWindow()
+{
+    // Event masks are per client: add to what Qt selected on the root.
+    XcbReply<xcb_get_window_attributes_reply_t> attributes(xcb_get_window_attributes_reply(
+        m_connection, xcb_get_window_attributes(m_connection, m_root), nullptr));
+    const uint32_t mask =
+        (attributes ? attributes->your_event_mask : 0) | XCB_EVENT_MASK_PROPERTY_CHANGE;
+    xcb_change_window_attributes(m_connection, m_root, XCB_CW_EVENT_MASK, &mask);
+    xcb_flush(m_connection);
+    QCoreApplication::instance()->installNativeEventFilter(this);
+}
+
+bool X11WindowSystem::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*)
+{
+    if (eventType != "xcb_generic_event_t")
+        return false;
+    const auto* event = static_cast<const xcb_generic_event_t*>(message);
+    if ((event->response_type & 0x7F) != XCB_PROPERTY_NOTIFY)
+        return false;
+    const auto* notify = reinterpret_cast<const xcb_property_notify_event_t*>(event);
+    if (notify->window != m_root)
+        return false;
+    if (notify->atom == m_atoms[X11Atoms::NetActiveWindow] ||
+        notify->atom == m_atoms[X11Atoms::NetClientList])
+        emit applicationEvent();
+    else if (notify->atom == m_atoms[X11Atoms::NetWorkarea])
+        emit workAreaChanged();
+    return false; // Qt sees every event too
+}
+
+void X11WindowSystem::setBannerStrut(QWidget& window, const std::optional<Strut>& strut)
+{
+    const auto id = static_cast<xcb_window_t>(window.winId());
+    const auto known = m_struts.constFind(id);
+    if (known != m_struts.cend() && *known == strut)
+        return;
+    m_struts.insert(id, strut);
+    if (strut) {
+        const auto& v = strut->values;
+        setProperty32(m_connection, id, m_atoms[X11Atoms::NetWmStrutPartial], XCB_ATOM_CARDINAL,
+                      {v.begin(), v.end()});
+        setProperty32(m_connection, id, m_atoms[X11Atoms::NetWmStrut], XCB_ATOM_CARDINAL,
+                      {v[0], v[1], v[2], v[3]});
+    } else {
+        xcb_delete_property(m_connection, id, m_atoms[X11Atoms::NetWmStrutPartial]);
+        xcb_delete_property(m_connection, id, m_atoms[X11Atoms::NetWmStrut]);
+    }
+    xcb_flush(m_connection);
 }
 
 X11WindowSystem::X11WindowSystem(xcb_connection_t* connection)

@@ -3,25 +3,42 @@
 #include "platform/WindowSystem.h"
 #include "platform/x11/X11Atoms.h"
 
+#include <QAbstractNativeEventFilter>
+#include <QHash>
+
 #include <memory>
 
-// The window system over Qt's own xcb connection.
-class X11WindowSystem final : public WindowSystem {
+// The window system over Qt's own xcb connection. It watches the root
+// window for another window being activated or appearing (_NET_ACTIVE_WINDOW,
+// _NET_CLIENT_LIST) and for changes of the reserved space (_NET_WORKAREA).
+class X11WindowSystem final : public WindowSystem, public QAbstractNativeEventFilter {
 public:
+    ~X11WindowSystem() override;
+
     // Nothing when Qt does not run on xcb with a live connection.
     static std::unique_ptr<X11WindowSystem> create();
 
     void prepareBannerWindow(QWidget& window) override;
     QSize rootSize() override;
     QList<Strut> foreignStruts() override;
+    void setBannerStrut(QWidget& window, const std::optional<Strut>& strut) override;
+    QList<ClientWindow> nudgeableWindows() override;
+    void moveResizeWindows(const QList<WindowRequest>& requests) override;
+
+    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
 
     xcb_connection_t* connection() const { return m_connection; }
     const X11Atoms& atoms() const { return m_atoms; }
 
 private:
     explicit X11WindowSystem(xcb_connection_t* connection);
+    void watchRootWindow();
 
     xcb_connection_t* m_connection;
     xcb_window_t m_root;
     X11Atoms m_atoms;
+    // What each banner window carries now, so that an unchanged strut is not
+    // written again (which would make the window manager announce a new
+    // work area, and so on).
+    QHash<xcb_window_t, std::optional<Strut>> m_struts;
 };

@@ -1,0 +1,151 @@
+// Keeping the strip clear on a real X server (Xvfb + openbox, 1280x1024):
+// other programs' windows moved and shrunk, struts, and what is left alone.
+#include "support/BannerSettingsFile.h"
+#include "support/DesktopSession.h"
+#include "support/TestEnvironment.h"
+
+#include <QtTest>
+
+class SpaceGuardDesktopTest : public QObject {
+    Q_OBJECT
+    DesktopSession desktop{QSize(1280, 1024)};
+    QList<QProcess*> owned; // banners and test windows, ended after each test
+    int started = 0;
+
+    xcb_window_t startBanner(const QByteArray& settings)
+    {
+        const QString id = QStringLiteral("guard-%1").arg(++started);
+        writeBannerSettings(id, settings);
+        QProcess* banner = desktop.launchBanner(id);
+        owned.append(banner);
+        return desktop.windowOfProcess(banner->processId()).value_or(0);
+    }
+
+    // One plain (undecorated) window of another program.
+    xcb_window_t openWindow(const QRect& r, const QString& kind = "plain")
+    {
+        auto made = desktop.launchTestWindows({"window", QString::number(r.x()),
+                                               QString::number(r.y()), QString::number(r.width()),
+                                               QString::number(r.height()), "1", kind});
+        owned.append(made.process);
+        return made.windows.empty() ? 0 : made.windows[0];
+    }
+
+private slots:
+    void initTestCase()
+    {
+        isolateUserFolders();
+        QVERIFY(desktop.start());
+    }
+
+    void cleanup()
+    {
+        for (QProcess* p : std::as_const(owned)) {
+            p->terminate();
+            p->waitForFinished(5000);
+        }
+        owned.clear();
+    }
+
+    void topBannerClearsItsStrip()
+    {
+        const xcb_window_t overlapping = openWindow(QRect(100, 10, 600, 400));
+        const xcb_window_t narrow = openWindow(QRect(800, 10, 50, 300));
+        const xcb_window_t wouldKeep100 = openWindow(QRect(900, 10, 200, 118));
+        const xcb_window_t decorated = openWindow(QRect(300, 100, 400, 300), "decorated");
+        const QRect decoratedBefore = desktop.frameGeometry(decorated);
+        auto dock = desktop.launchTestWindows({"dock", "bottom", "30"});
+        owned.append(dock.process);
+        QProcess* sibling = desktop.launchBanner("sibling");
+        owned.append(sibling);
+        const xcb_window_t siblingWindow = *desktop.windowOfProcess(sibling->processId());
+        const QRect siblingBefore = desktop.geometry(siblingWindow);
+        // The decorated window is moved up into the strip by its title bar.
+        QVERIFY(desktop.run("xdotool", {"windowmove", QString::number(decorated), "300", "0"}));
+
+        const xcb_window_t banner = startBanner(R"({"position":"top"})");
+        QTRY_COMPARE(desktop.geometry(banner), QRect(0, 0, 1280, 28));
+        QTRY_COMPARE(desktop.frameGeometry(overlapping), QRect(100, 28, 600, 382));
+        QTRY_COMPARE(desktop.frameGeometry(decorated).top(), 28);
+        const QRect decoratedAfter = desktop.frameGeometry(decorated);
+        QCOMPARE(decoratedAfter.left(), decoratedBefore.left());
+        QCOMPARE(decoratedAfter.width(), decoratedBefore.width());
+
+        QCOMPARE(desktop.frameGeometry(narrow), QRect(800, 10, 50, 300));
+        QCOMPARE(desktop.frameGeometry(wouldKeep100), QRect(900, 10, 200, 118));
+        QCOMPARE(desktop.geometry(dock.windows[0]), QRect(0, 994, 1280, 30));
+        QCOMPARE(desktop.geometry(siblingWindow), siblingBefore);
+
+        // The strip is reserved: strut and work area.
+        QCOMPARE(desktop.property32(banner, "_NET_WM_STRUT_PARTIAL"),
+                 (std::vector<uint32_t>{0, 0, 28, 0, 0, 0, 0, 0, 0, 1279, 0, 0}));
+        QCOMPARE(desktop.property32(banner, "_NET_WM_STRUT"),
+                 (std::vector<uint32_t>{0, 0, 28, 0}));
+        QTRY_COMPARE(desktop.workArea(), QRect(0, 28, 1280, 966));
+
+        // Further passes (the guard every 2 s) change nothing.
+        const QRect settled = desktop.frameGeometry(overlapping);
+        QTest::qWait(2500);
+        QCOMPARE(desktop.frameGeometry(overlapping), settled);
+        QCOMPARE(desktop.frameGeometry(decorated), decoratedAfter);
+    }
+
+    void bottomBannerShrinksFromBelow()
+    {
+        const xcb_window_t w = openWindow(QRect(100, 700, 600, 310));
+        const xcb_window_t below = openWindow(QRect(800, 996, 300, 28 + 0 + 60));
+        const xcb_window_t banner = startBanner(R"({"position":"bottom"})");
+        QTRY_COMPARE(desktop.geometry(banner), QRect(0, 996, 1280, 28));
+        QTRY_COMPARE(desktop.frameGeometry(w), QRect(100, 700, 600, 296));
+        QCOMPARE(desktop.frameGeometry(below).top(), 996); // its top edge is not above the strip
+        QCOMPARE(desktop.property32(banner, "_NET_WM_STRUT_PARTIAL"),
+                 (std::vector<uint32_t>{0, 0, 0, 28, 0, 0, 0, 0, 0, 0, 0, 1279}));
+    }
+
+    void cornerBannerLeavesWindowsBesideItsBox()
+    {
+        const xcb_window_t beside = openWindow(QRect(100, 10, 700, 300));
+        const xcb_window_t reaching = openWindow(QRect(700, 10, 300, 300));
+        const xcb_window_t banner = startBanner(R"({"position":"topRight"})");
+        QTRY_COMPARE(desktop.geometry(banner), QRect(860, 0, 420, 28));
+        QTRY_COMPARE(desktop.frameGeometry(reaching), QRect(700, 28, 300, 282));
+        QCOMPARE(desktop.frameGeometry(beside), QRect(100, 10, 700, 300));
+        QCOMPARE(desktop.property32(banner, "_NET_WM_STRUT_PARTIAL"),
+                 (std::vector<uint32_t>{0, 0, 28, 0, 0, 0, 0, 0, 860, 1279, 0, 0}));
+    }
+
+    void withoutReservationOnlyTheStartUpPass()
+    {
+        const xcb_window_t w = openWindow(QRect(100, 10, 600, 400));
+        const xcb_window_t banner = startBanner(R"({"reserveSpace":false})");
+        QTRY_COMPARE(desktop.frameGeometry(w), QRect(100, 28, 600, 382));
+        QVERIFY(desktop.property32(banner, "_NET_WM_STRUT_PARTIAL").empty());
+        QVERIFY(desktop.property32(banner, "_NET_WM_STRUT").empty());
+        // Moved back into the strip, it stays there: the guard is idle.
+        QVERIFY(desktop.run("xdotool", {"windowmove", QString::number(w), "100", "10"}));
+        QTRY_COMPARE(desktop.frameGeometry(w).top(), 10);
+        QTest::qWait(2500);
+        QCOMPARE(desktop.frameGeometry(w).top(), 10);
+    }
+
+    void windowManagerKeepsMaximisedWindowsOut()
+    {
+        const xcb_window_t banner = startBanner("{}");
+        QTRY_VERIFY(!desktop.property32(banner, "_NET_WM_STRUT_PARTIAL").empty());
+        const xcb_window_t w = openWindow(QRect(200, 200, 400, 300), "decorated");
+        desktop.maximize(w);
+        QTRY_COMPARE(desktop.frameGeometry(w), QRect(0, 28, 1280, 996));
+    }
+
+    void newWindowAcrossTheStripIsPushedOut()
+    {
+        const xcb_window_t banner = startBanner("{}");
+        QTRY_COMPARE(desktop.geometry(banner), QRect(0, 0, 1280, 28));
+        QTest::qWait(1200); // past the start-up pass
+        const xcb_window_t w = openWindow(QRect(100, 5, 600, 400));
+        QTRY_COMPARE_WITH_TIMEOUT(desktop.frameGeometry(w), QRect(100, 28, 600, 377), 5000);
+    }
+};
+
+QTEST_GUILESS_MAIN(SpaceGuardDesktopTest)
+#include "tst_spaceguarddesktop.moc"
