@@ -1,12 +1,14 @@
 #include "app/AppDelegate.h"
 
 #include "banner/BannerPanel.h"
+#include "instances/SessionManager.h"
 #include "banner/Placement.h"
 #include "banner/StrutGeometry.h"
 #include "platform/Screens.h"
 #include "platform/WindowSystem.h"
 #include "spaceguard/BannerStrut.h"
 
+#include <QCoreApplication>
 #include <QMenu>
 #include <QPointer>
 
@@ -46,7 +48,8 @@ void AppDelegate::applicationDidFinishLaunching()
     // 4. The banner window.
     createPanel();
     // 5. createStatusItem: the tray icon joins here.
-    // 6. SessionManager::addInstance: registration in the session joins here.
+    // 6. This banner belongs to the session from now on.
+    SessionManager().addInstance(m_instanceId);
     // 7. Screen changes, and changes of the space other docks reserve.
     connect(&m_platform.screens, &Screens::changed, this, &AppDelegate::screenChanged);
     connect(&m_platform.windows, &WindowSystem::workAreaChanged, this,
@@ -183,6 +186,13 @@ void AppDelegate::appEvent()
 {
     if (m_settings->reserveSpace && !m_appEventNudgeTimer.isActive())
         m_appEventNudgeTimer.start();
+}
+
+void AppDelegate::quitApp()
+{
+    m_settings->save(m_platform.preferences);
+    SessionManager().removeInstance(m_instanceId);
+    QCoreApplication::quit();
 }
 
 void AppDelegate::toggleReserveSpace()

@@ -81,6 +81,25 @@ public:
     void appEvent();
     void toggleReserveSpace();
 
+    // Quitting this banner: saved, taken out of the session, ended in order.
+    void quitApp();
+
+    // Further banners (see InstanceCommands.cpp).
+    void launchBannerInstance(const QString& id);
+    void newBannerInstance();
+    // A menu item's tag (a screen index) and represented object (a string).
+    void quickLaunchOnDisplay(int tag, const QVariant& representedObject);
+    void quitAllBanners();
+    void restoreSession();
+    void saveCurrentSession();
+    // The rows the running-banner list shows.
+    QStringList runningBannerRows() const;
+
+    // Starting at login.
+    void installLaunchAgent();
+    void uninstallLaunchAgent();
+    bool isLaunchAgentInstalled() const;
+
 protected:
     Platform m_platform;
 

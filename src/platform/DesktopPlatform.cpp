@@ -15,5 +15,5 @@ DesktopPlatform::~DesktopPlatform() = default;
 
 Platform DesktopPlatform::services()
 {
-    return Platform{m_preferences, m_stats, m_screens, *m_windows};
+    return Platform{m_preferences, m_stats, m_screens, *m_windows, m_processes, m_dialogs};
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "platform/Platform.h"
+#include "platform/ProcFsProcesses.h"
 #include "platform/ProcFsStatsSource.h"
+#include "platform/QtDialogs.h"
 #include "platform/QSettingsPreferencesStore.h"
 #include "platform/QtScreens.h"
 
@@ -23,4 +25,6 @@ private:
     ProcFsStatsSource m_stats;
     QtScreens m_screens;
     std::unique_ptr<WindowSystem> m_windows;
+    ProcFsProcesses m_processes;
+    QtDialogs m_dialogs;
 };

@@ -1,6 +1,8 @@
 #pragma once
 
+class Dialogs;
 class PreferencesStore;
+class Processes;
 class Screens;
 class SystemStatsSource;
 class WindowSystem;
@@ -13,4 +15,6 @@ struct Platform {
     SystemStatsSource& stats;
     Screens& screens;
     WindowSystem& windows;
+    Processes& processes;
+    Dialogs& dialogs;
 };

@@ -4,6 +4,8 @@
 #include "banner/BannerPanel.h"
 #include "fakes/FakePlatform.h"
 
+#include "support/TestEnvironment.h"
+
 #include <QtTest>
 
 namespace {
@@ -141,5 +143,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(LifecycleTest)
+VORLANE_TEST_MAIN(LifecycleTest)
 #include "tst_lifecycle.moc"

@@ -79,5 +79,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(ProcessLifecycleTest)
+VORLANE_TEST_GUILESS_MAIN(ProcessLifecycleTest)
 #include "tst_processlifecycle.moc"

@@ -181,5 +181,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(BannerDesktopTest)
+VORLANE_TEST_GUILESS_MAIN(BannerDesktopTest)
 #include "tst_bannerdesktop.moc"

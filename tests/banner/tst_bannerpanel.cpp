@@ -5,6 +5,8 @@
 #include "fakes/FakePlatform.h"
 
 #include <QMenu>
+#include "support/TestEnvironment.h"
+
 #include <QtTest>
 
 namespace {
@@ -103,5 +105,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(BannerPanelTest)
+VORLANE_TEST_MAIN(BannerPanelTest)
 #include "tst_bannerpanel.moc"

@@ -4,6 +4,8 @@
 #include "banner/StrutGeometry.h"
 #include "fakes/FakeScreens.h"
 
+#include "support/TestEnvironment.h"
+
 #include <QtTest>
 
 Q_DECLARE_METATYPE(BannerPosition)
@@ -195,5 +197,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(PlacementTest)
+VORLANE_TEST_GUILESS_MAIN(PlacementTest)
 #include "tst_placement.moc"

@@ -2,6 +2,8 @@
 #include "banner/BannerContentView.h"
 #include "banner/RowLayout.h"
 
+#include "support/TestEnvironment.h"
+
 #include <QtTest>
 
 Q_DECLARE_METATYPE(TextAlign)
@@ -126,5 +128,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(RowLayoutTest)
+VORLANE_TEST_MAIN(RowLayoutTest)
 #include "tst_rowlayout.moc"

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "fakes/FakeScreens.h"
+#include "fakes/RecordingDialogs.h"
 #include "fakes/RecordingPreferencesStore.h"
+#include "fakes/RecordingProcesses.h"
 #include "fakes/RecordingWindowSystem.h"
 #include "fakes/ScriptedStatsSource.h"
 #include "platform/Platform.h"
@@ -14,6 +16,11 @@ struct FakePlatform {
     ScriptedStatsSource stats{&journal};
     FakeScreens screens;
     RecordingWindowSystem windows{&journal};
+    RecordingProcesses processes;
+    RecordingDialogs dialogs;
 
-    Platform services() { return Platform{preferences, stats, screens, windows}; }
+    Platform services()
+    {
+        return Platform{preferences, stats, screens, windows, processes, dialogs};
+    }
 };

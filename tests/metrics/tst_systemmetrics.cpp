@@ -139,5 +139,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(SystemMetricsTest)
+VORLANE_TEST_GUILESS_MAIN(SystemMetricsTest)
 #include "tst_systemmetrics.moc"

@@ -3,6 +3,8 @@
 #include "settings/ColorPresets.h"
 #include "settings/HexColor.h"
 
+#include "support/TestEnvironment.h"
+
 #include <QtTest>
 
 Q_DECLARE_METATYPE(RgbColor)
@@ -103,5 +105,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(HexColorTest)
+VORLANE_TEST_GUILESS_MAIN(HexColorTest)
 #include "tst_hexcolor.moc"

@@ -126,5 +126,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(PersistenceTest)
+VORLANE_TEST_GUILESS_MAIN(PersistenceTest)
 #include "tst_persistence.moc"

@@ -2,6 +2,8 @@
 #include "settings/BannerSettings.h"
 
 #include <QJsonDocument>
+#include "support/TestEnvironment.h"
+
 #include <QtTest>
 
 #include <cmath>
@@ -186,5 +188,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(SettingsDocumentTest)
+VORLANE_TEST_GUILESS_MAIN(SettingsDocumentTest)
 #include "tst_settingsdocument.moc"

@@ -5,6 +5,8 @@
 #include "spaceguard/BannerStrut.h"
 #include "spaceguard/NudgeRule.h"
 
+#include "support/TestEnvironment.h"
+
 #include <QtTest>
 
 Q_DECLARE_METATYPE(std::optional<WindowChange>)
@@ -230,5 +232,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(NudgeRuleTest)
+VORLANE_TEST_MAIN(NudgeRuleTest)
 #include "tst_nudgerule.moc"

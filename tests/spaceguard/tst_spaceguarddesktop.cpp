@@ -147,5 +147,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(SpaceGuardDesktopTest)
+VORLANE_TEST_GUILESS_MAIN(SpaceGuardDesktopTest)
 #include "tst_spaceguarddesktop.moc"

@@ -9,6 +9,8 @@
 QString isolateUserFolders()
 {
     static QTemporaryDir home;
+    if (qEnvironmentVariable("HOME") == home.path())
+        return home.path();
     const QString configHome = home.path() + QStringLiteral("/.config");
     QDir().mkpath(configHome);
     qputenv("HOME", home.path().toLocal8Bit());

@@ -1,0 +1,129 @@
+#include "instances/SessionManager.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLockFile>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+#include <utility>
+
+namespace {
+
+const QStringList fallbackList{QStringLiteral("default")};
+constexpr int lockTimeoutMs = 5000;
+
+} // namespace
+
+const QString& SessionManager::defaultSessionFile()
+{
+    static const QString file =
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+        QStringLiteral("/vorlane/session.json");
+    return file;
+}
+
+SessionManager::SessionManager(QString sessionFile)
+    : m_file(std::move(sessionFile))
+{
+}
+
+QString SessionManager::sessionDir() const
+{
+    return QFileInfo(m_file).path();
+}
+
+bool SessionManager::sameIdentifier(const QString& a, const QString& b)
+{
+    return a == b ||
+           a.normalized(QString::NormalizationForm_C) == b.normalized(QString::NormalizationForm_C);
+}
+
+std::optional<QStringList> SessionManager::parse(const QByteArray& document)
+{
+    QJsonParseError error{};
+    const QJsonDocument json = QJsonDocument::fromJson(document, &error);
+    if (error.error != QJsonParseError::NoError || !json.isObject())
+        return std::nullopt;
+    const QJsonValue instances = json.object().value(QLatin1StringView("instances"));
+    if (!instances.isArray())
+        return std::nullopt;
+    QStringList list;
+    for (const QJsonValue& id : instances.toArray()) {
+        if (!id.isString())
+            return std::nullopt;
+        list.append(id.toString());
+    }
+    return list;
+}
+
+QByteArray SessionManager::serialize(const QStringList& instances)
+{
+    QJsonObject document;
+    document.insert(QLatin1StringView("instances"), QJsonArray::fromStringList(instances));
+    return QJsonDocument(document).toJson(QJsonDocument::Compact);
+}
+
+QStringList SessionManager::load() const
+{
+    QFile file(m_file);
+    if (!file.open(QIODevice::ReadOnly))
+        return fallbackList;
+    const auto list = parse(file.readAll());
+    return list && !list->isEmpty() ? *list : fallbackList;
+}
+
+std::optional<QString> SessionManager::save(const QStringList& instances) const
+{
+    if (!QDir().mkpath(sessionDir()))
+        return QStringLiteral("The folder %1 could not be created.").arg(sessionDir());
+    QSaveFile file(m_file);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    const QByteArray bytes = serialize(instances);
+    if (file.write(bytes) != bytes.size()) {
+        const QString error = file.errorString();
+        file.cancelWriting();
+        return error;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return std::nullopt;
+}
+
+template <typename Change> void SessionManager::change(Change&& edit) const
+{
+    QDir().mkpath(sessionDir());
+    // A lock left by a process that died is taken over (QLockFile checks
+    // its PID). Should the lock still not come, the change is made anyway:
+    // better a rare lost race than a banner that never registers.
+    QLockFile lock(m_file + QStringLiteral(".lock"));
+    const bool locked = lock.tryLock(lockTimeoutMs);
+    QStringList list = load();
+    edit(list);
+    save(list);
+    if (locked)
+        lock.unlock();
+}
+
+void SessionManager::addInstance(const QString& id) const
+{
+    change([&id](QStringList& list) {
+        for (const QString& listed : std::as_const(list)) {
+            if (sameIdentifier(listed, id))
+                return;
+        }
+        list.append(id);
+    });
+}
+
+void SessionManager::removeInstance(const QString& id) const
+{
+    change([&id](QStringList& list) {
+        list.removeIf([&id](const QString& listed) { return sameIdentifier(listed, id); });
+    });
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// The session document: {"instances":["default","ticker"]}, the identifiers
+// of the banners that belong to the user's session, shared by every banner
+// process. Each change reads and writes it whole while holding a lock file,
+// and writes go to a temporary file that is then renamed, so that banners
+// starting or quitting at the same moment keep each other's entries and a
+// crash cannot leave a damaged document.
+class SessionManager {
+public:
+    // $XDG_CONFIG_HOME/vorlane/session.json (~/.config/... when unset),
+    // computed once per process.
+    static const QString& defaultSessionFile();
+
+    explicit SessionManager(QString sessionFile = defaultSessionFile());
+
+    const QString& sessionFile() const { return m_file; }
+    QString sessionDir() const;
+
+    // The listed identifiers in order, duplicates kept; the fallback list
+    // ["default"] for a document that is missing, unreadable, damaged or empty.
+    QStringList load() const;
+    // Writes the document; the error's description when that failed.
+    std::optional<QString> save(const QStringList& instances) const;
+
+    // Appends the identifier unless it is listed; removes every occurrence.
+    // Both rewrite the document in its normal form.
+    void addInstance(const QString& id) const;
+    void removeInstance(const QString& id) const;
+
+    // Identifiers are equal as Unicode strings under canonical equivalence.
+    static bool sameIdentifier(const QString& a, const QString& b);
+    // The document's content, or nothing when it is not a readable session.
+    static std::optional<QStringList> parse(const QByteArray& document);
+    static QByteArray serialize(const QStringList& instances);
+
+private:
+    template <typename Change> void change(Change&& edit) const;
+
+    QString m_file;
+};

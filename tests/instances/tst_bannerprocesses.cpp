@@ -1,0 +1,143 @@
+// Many real banner processes at once (on the offscreen platform): all
+// register, they are found by their executable, they end in order, and a
+// saved session starts again.
+#include "app/AppDelegate.h"
+#include "fakes/FakePlatform.h"
+#include "instances/SessionManager.h"
+#include "platform/ProcFsProcesses.h"
+#include "support/TestEnvironment.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSettings>
+#include <QtTest>
+
+#include <csignal>
+
+namespace {
+
+QString binary()
+{
+    return qEnvironmentVariable("VORLANE_BINARY");
+}
+
+QStringList runningIds()
+{
+    QStringList ids;
+    for (const BannerProcess& p : ProcFsProcesses(binary()).bannerProcesses().value_or(QList<BannerProcess>{}))
+        ids.append(p.arguments.value(1, "default"));
+    ids.sort();
+    return ids;
+}
+
+QByteArray sessionDocument()
+{
+    QFile f(SessionManager::defaultSessionFile());
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+class BannerProcessesTest : public QObject {
+    Q_OBJECT
+    QList<QProcess*> children;
+
+    QProcess* start(const QString& program, const QStringList& arguments)
+    {
+        auto* p = new QProcess(this);
+        p->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        p->start(program, arguments);
+        children.append(p);
+        return p;
+    }
+
+private slots:
+    void init() { QDir(qEnvironmentVariable("XDG_CONFIG_HOME")).removeRecursively(); }
+
+    void cleanup()
+    {
+        for (QProcess* p : std::as_const(children)) {
+            p->terminate();
+            p->waitForFinished(5000);
+        }
+        qDeleteAll(children);
+        children.clear();
+        for (const BannerProcess& p : ProcFsProcesses(binary()).bannerProcesses().value_or(QList<BannerProcess>{}))
+            ::kill(pid_t(p.pid), SIGTERM);
+        QTRY_VERIFY(runningIds().isEmpty());
+    }
+
+    void twentyStartedAtOnceAreAllRegistered()
+    {
+        QStringList ids;
+        for (int i = 0; i < 20; ++i) {
+            ids.append(QStringLiteral("banner %1").arg(i));
+            start(binary(), {ids.last()});
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(
+            [&] {
+                const QStringList listed = SessionManager().load();
+                return std::all_of(ids.begin(), ids.end(),
+                                   [&](const QString& id) { return listed.contains(id); });
+            }(),
+            30000);
+        QCOMPARE(SessionManager().load().size(), 21); // and "default", from the fallback
+    }
+
+    void bannersAreFoundByTheirExecutableAndEndInOrder()
+    {
+        start(binary(), {"ticker"});
+        start(binary(), {"side info"});
+        start(binary(), {});
+        // Decoys: a command line holding the name, and an editor-like
+        // process with a file named after the program open.
+        QProcess* decoy = start("bash", {"-c", "exec -a vorlane sleep 60"});
+        QFile named(isolateUserFolders() + "/vorlane");
+        QVERIFY(named.open(QIODevice::WriteOnly));
+        named.close();
+        QProcess* editor = start("tail", {"-f", named.fileName()});
+        QTRY_COMPARE_WITH_TIMEOUT(runningIds(), (QStringList{"default", "side info", "ticker"}), 10000);
+        QTRY_COMPARE(SessionManager().load().size(), 3);
+        const QByteArray document = sessionDocument();
+
+        // What "Quit All Banners" does to the others: SIGTERM to each banner.
+        ProcFsProcesses processes(binary());
+        const auto banners = processes.bannerProcesses();
+        QVERIFY(banners.has_value());
+        for (const BannerProcess& banner : *banners)
+            processes.terminate(banner.pid);
+        for (QProcess* p : children.mid(0, 3)) {
+            QVERIFY(p->waitForFinished(5000));
+            QCOMPARE(p->exitStatus(), QProcess::NormalExit);
+            QCOMPARE(p->exitCode(), 0);
+        }
+        QCOMPARE(decoy->state(), QProcess::Running);
+        QCOMPARE(editor->state(), QProcess::Running);
+        QCOMPARE(sessionDocument(), document); // all still listed
+        // Each saved its settings as it ended.
+        QSettings store(qEnvironmentVariable("XDG_CONFIG_HOME") + "/vorlane/vorlane.conf",
+                        QSettings::IniFormat);
+        for (const QString key : {"VorlaneSettings_ticker", "VorlaneSettings_side info",
+                                  "VorlaneSettings_default"})
+            QVERIFY2(store.value(key).toByteArray().startsWith("{"), qPrintable(key));
+    }
+
+    void restoreStartsOneProcessPerListedIdentifier()
+    {
+        SessionManager().save({"default", "ticker", "default", "side info"});
+        FakePlatform fake;
+        ProcFsProcesses processes(binary());
+        Platform platform = fake.services();
+        Platform real{platform.preferences, platform.stats,     platform.screens,
+                      platform.windows,     processes,          platform.dialogs};
+        AppDelegate delegate("restorer", real);
+        delegate.restoreSession();
+        QVERIFY(fake.dialogs.alerts.isEmpty());
+        QTRY_COMPARE_WITH_TIMEOUT(runningIds(),
+                                  (QStringList{"default", "default", "side info", "ticker"}), 10000);
+    }
+};
+
+VORLANE_TEST_GUILESS_MAIN(BannerProcessesTest)
+#include "tst_bannerprocesses.moc"
