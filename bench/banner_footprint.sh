@@ -7,24 +7,9 @@ set -euo pipefail
 binary=${1:-"$(dirname "$0")/../build/src/vorlane"}
 idle=${2:-120}
 work=$(mktemp -d)
-pids=()
-cleanup() {
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-        kill "${pids[i]}" 2>/dev/null || true
-        wait "${pids[i]}" 2>/dev/null || true
-    done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-exec {displayfd}<> <(:)
-Xvfb -displayfd "$displayfd" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-read -r -t 10 -u "$displayfd" number
-export DISPLAY=":$number" HOME="$work" XDG_CONFIG_HOME="$work/config"
-openbox >/dev/null 2>&1 &
-pids+=($!)
-sleep 1
+source "$(dirname "$0")/../scripts/lib/private-desktop.sh"
+start_private_desktop 1920x1080
+export HOME="$work" XDG_CONFIG_HOME="$work/config"
 "$binary" bench >/dev/null 2>&1 &
 banner=$!
 pids+=($banner)

@@ -12,8 +12,7 @@
 #include <cstdio>
 #include <vector>
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "xcb");
     QGuiApplication app(argc, argv);
     auto windows = X11WindowSystem::create();

@@ -6,8 +6,7 @@
 #include <QApplication>
 #include <QTimer>
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     // The identifier is read from the raw arguments, and Qt sees none of them:
     // an identifier such as "-platform" must not be taken as a Qt option.
     const QString instanceId = instanceIdFromArgv(argc, argv);

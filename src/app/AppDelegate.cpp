@@ -1,9 +1,9 @@
 #include "app/AppDelegate.h"
 
 #include "banner/BannerPanel.h"
-#include "instances/SessionManager.h"
 #include "banner/Placement.h"
 #include "banner/StrutGeometry.h"
+#include "instances/SessionManager.h"
 #include "platform/Screens.h"
 #include "platform/WindowSystem.h"
 #include "spaceguard/BannerStrut.h"
@@ -18,8 +18,7 @@ AppDelegate::AppDelegate(QString instanceId, Platform platform, QObject* parent)
     : QObject(parent)
     , m_platform(platform)
     , m_instanceId(std::move(instanceId))
-    , m_spaceGuard(platform.windows)
-{
+    , m_spaceGuard(platform.windows) {
     // The timers are members, so they die with the delegate: a timed action
     // can never reach a delegate that is gone.
     m_spaceGuardTimer.setInterval(spaceGuardIntervalMs);
@@ -30,16 +29,14 @@ AppDelegate::AppDelegate(QString instanceId, Platform platform, QObject* parent)
     m_appEventNudgeTimer.setSingleShot(true);
     connect(&m_spaceGuardTimer, &QTimer::timeout, this, &AppDelegate::spaceGuardTick);
     connect(&m_startupNudgeTimer, &QTimer::timeout, this, &AppDelegate::nudgeOverlappingWindows);
-    connect(&m_appEventNudgeTimer, &QTimer::timeout, this,
-            &AppDelegate::nudgeOverlappingWindows);
+    connect(&m_appEventNudgeTimer, &QTimer::timeout, this, &AppDelegate::nudgeOverlappingWindows);
     connect(&m_autosaveTimer, &QTimer::timeout, this,
             [this] { m_settings->save(m_platform.preferences); });
 }
 
 AppDelegate::~AppDelegate() = default;
 
-void AppDelegate::applicationDidFinishLaunching()
-{
+void AppDelegate::applicationDidFinishLaunching() {
     // 1. This instance's stored settings, or the defaults.
     m_settings = BannerSettings::load(m_platform.preferences, m_instanceId);
     // 2, 3. The sampler, started before anything shows its values.
@@ -52,31 +49,27 @@ void AppDelegate::applicationDidFinishLaunching()
     SessionManager().addInstance(m_instanceId);
     // 7. Screen changes, and changes of the space other docks reserve.
     connect(&m_platform.screens, &Screens::changed, this, &AppDelegate::screenChanged);
-    connect(&m_platform.windows, &WindowSystem::workAreaChanged, this,
-            &AppDelegate::screenChanged);
+    connect(&m_platform.windows, &WindowSystem::workAreaChanged, this, &AppDelegate::screenChanged);
     // 8, 9. Another window activated or appearing.
     connect(&m_platform.windows, &WindowSystem::applicationEvent, this, &AppDelegate::appEvent);
     // 10-12. The timed actions.
     scheduleTimedActions();
 }
 
-void AppDelegate::scheduleTimedActions()
-{
+void AppDelegate::scheduleTimedActions() {
     m_spaceGuardTimer.start();
     // The one pass after start-up runs whatever reserveSpace says.
     m_startupNudgeTimer.start();
     m_autosaveTimer.start();
 }
 
-void AppDelegate::spaceGuardTick()
-{
+void AppDelegate::spaceGuardTick() {
     m_spaceGuard.startTick();
     if (m_settings->reserveSpace)
         nudgeOverlappingWindows();
 }
 
-void AppDelegate::applicationWillTerminate()
-{
+void AppDelegate::applicationWillTerminate() {
     if (!m_settings)
         return; // ended before start-up ran: nothing to save
     m_settings->save(m_platform.preferences);
@@ -87,8 +80,7 @@ void AppDelegate::applicationWillTerminate()
     m_appEventNudgeTimer.stop();
 }
 
-std::optional<BannerPlacement> AppDelegate::placement() const
-{
+std::optional<BannerPlacement> AppDelegate::placement() const {
     BannerPlacement placement;
     placement.screens = m_platform.screens.screens();
     const auto index = targetScreenIndex(*m_settings, placement.screens);
@@ -101,8 +93,7 @@ std::optional<BannerPlacement> AppDelegate::placement() const
     return placement;
 }
 
-void AppDelegate::createPanel()
-{
+void AppDelegate::createPanel() {
     m_panel = std::make_unique<BannerPanel>(m_platform.windows);
     QPointer<AppDelegate> self(this);
     m_panel->contextMenuProvider = [self] {
@@ -113,16 +104,14 @@ void AppDelegate::createPanel()
     m_panel->showBanner();
 }
 
-void AppDelegate::applyFrame()
-{
+void AppDelegate::applyFrame() {
     // With no screen at all the banner keeps its last frame.
     if (const auto place = placement())
         m_panel->setGeometry(place->frame);
     updateStrut();
 }
 
-void AppDelegate::updateStrut()
-{
+void AppDelegate::updateStrut() {
     const auto place = placement();
     std::optional<Strut> strut;
     if (place && m_settings->reserveSpace) {
@@ -137,41 +126,35 @@ void AppDelegate::updateStrut()
     m_platform.windows.setBannerStrut(*m_panel, strut);
 }
 
-void AppDelegate::installHostingView()
-{
+void AppDelegate::installHostingView() {
     auto* view = new BannerHostingView(*m_settings, *m_metrics);
     view->contextMenuProvider = m_panel->contextMenuProvider;
     m_panel->setHostingView(view);
 }
 
-void AppDelegate::refreshView()
-{
+void AppDelegate::refreshView() {
     installHostingView();
 }
 
-void AppDelegate::repositionPanel()
-{
+void AppDelegate::repositionPanel() {
     applyFrame();
     refreshView();
     if (m_settings->reserveSpace)
         nudgeOverlappingWindows();
 }
 
-void AppDelegate::screenChanged()
-{
+void AppDelegate::screenChanged() {
     repositionPanel();
 }
 
-std::unique_ptr<QMenu> AppDelegate::buildContextMenu()
-{
+std::unique_ptr<QMenu> AppDelegate::buildContextMenu() {
     // The full menu of settings and commands joins here.
     auto menu = std::make_unique<QMenu>();
     menu->setTitle(QStringLiteral("Banner Settings"));
     return menu;
 }
 
-void AppDelegate::nudgeOverlappingWindows()
-{
+void AppDelegate::nudgeOverlappingWindows() {
     const auto place = placement();
     if (!place)
         return;
@@ -182,21 +165,18 @@ void AppDelegate::nudgeOverlappingWindows()
                          limits);
 }
 
-void AppDelegate::appEvent()
-{
+void AppDelegate::appEvent() {
     if (m_settings->reserveSpace && !m_appEventNudgeTimer.isActive())
         m_appEventNudgeTimer.start();
 }
 
-void AppDelegate::quitApp()
-{
+void AppDelegate::quitApp() {
     m_settings->save(m_platform.preferences);
     SessionManager().removeInstance(m_instanceId);
     QCoreApplication::quit();
 }
 
-void AppDelegate::toggleReserveSpace()
-{
+void AppDelegate::toggleReserveSpace() {
     m_settings->reserveSpace = !m_settings->reserveSpace;
     m_settings->save(m_platform.preferences);
     updateStrut();

@@ -12,22 +12,19 @@
 
 namespace {
 
-AutostartEntry autostartEntry(const Platform& platform)
-{
+AutostartEntry autostartEntry(const Platform& platform) {
     return AutostartEntry::forExecutable(platform.processes.executablePath());
 }
 
 } // namespace
 
-void AppDelegate::launchBannerInstance(const QString& id)
-{
+void AppDelegate::launchBannerInstance(const QString& id) {
     // The real executable, whatever argv[0] said; the identifier its only argument.
     if (const auto error = m_platform.processes.startDetached({id}))
         m_platform.dialogs.alert(QStringLiteral("Failed to launch banner"), *error);
 }
 
-void AppDelegate::newBannerInstance()
-{
+void AppDelegate::newBannerInstance() {
     TextPrompt prompt;
     prompt.message = QStringLiteral("New Banner Instance");
     prompt.informative = QStringLiteral("Enter a name for the new banner:");
@@ -42,8 +39,7 @@ void AppDelegate::newBannerInstance()
         launchBannerInstance(name);
 }
 
-void AppDelegate::quickLaunchOnDisplay(int tag, const QVariant& representedObject)
-{
+void AppDelegate::quickLaunchOnDisplay(int tag, const QVariant& representedObject) {
     if (representedObject.typeId() != QMetaType::QString)
         return;
     const QString payload = representedObject.toString();
@@ -63,8 +59,7 @@ void AppDelegate::quickLaunchOnDisplay(int tag, const QVariant& representedObjec
     launchBannerInstance(id);
 }
 
-void AppDelegate::quitAllBanners()
-{
+void AppDelegate::quitAllBanners() {
     m_settings->save(m_platform.preferences);
     const qint64 self = m_platform.processes.ownPid();
     if (const auto banners = m_platform.processes.bannerProcesses()) {
@@ -78,14 +73,12 @@ void AppDelegate::quitAllBanners()
     m_platform.processes.terminate(self);
 }
 
-void AppDelegate::restoreSession()
-{
+void AppDelegate::restoreSession() {
     for (const QString& id : SessionManager().load())
         launchBannerInstance(id);
 }
 
-void AppDelegate::saveCurrentSession()
-{
+void AppDelegate::saveCurrentSession() {
     const SessionManager session;
     const QStringList list = session.load();
     if (const auto error = session.save(list)) {
@@ -100,13 +93,11 @@ void AppDelegate::saveCurrentSession()
                                  .arg(list.join(QStringLiteral(", "))));
 }
 
-QStringList AppDelegate::runningBannerRows() const
-{
+QStringList AppDelegate::runningBannerRows() const {
     return ::runningBannerRows(m_platform.processes.bannerProcesses(), m_instanceId);
 }
 
-void AppDelegate::installLaunchAgent()
-{
+void AppDelegate::installLaunchAgent() {
     if (const auto error = autostartEntry(m_platform).install()) {
         m_platform.dialogs.alert(QStringLiteral("Installation Failed"), *error);
         return;
@@ -115,14 +106,12 @@ void AppDelegate::installLaunchAgent()
                              QStringLiteral("Vorlane will start automatically at login."));
 }
 
-void AppDelegate::uninstallLaunchAgent()
-{
+void AppDelegate::uninstallLaunchAgent() {
     autostartEntry(m_platform).uninstall();
     m_platform.dialogs.alert(QStringLiteral("Auto-Start Removed"),
                              QStringLiteral("Vorlane will no longer start at login."));
 }
 
-bool AppDelegate::isLaunchAgentInstalled() const
-{
+bool AppDelegate::isLaunchAgentInstalled() const {
     return autostartEntry(m_platform).isInstalled();
 }

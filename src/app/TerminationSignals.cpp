@@ -10,8 +10,7 @@ namespace {
 
 int signalPipe[2] = {-1, -1};
 
-void onSignal(int signalNumber)
-{
+void onSignal(int signalNumber) {
     const auto byte = static_cast<unsigned char>(signalNumber);
     [[maybe_unused]] const auto written = ::write(signalPipe[1], &byte, 1);
 }
@@ -21,8 +20,7 @@ constexpr int handledSignals[] = {SIGTERM, SIGINT, SIGHUP};
 } // namespace
 
 TerminationSignals::TerminationSignals(QObject* parent)
-    : QObject(parent)
-{
+    : QObject(parent) {
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0)
         return;
     m_notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, this);
@@ -36,8 +34,7 @@ TerminationSignals::TerminationSignals(QObject* parent)
         ::sigaction(signalNumber, &action, nullptr);
 }
 
-TerminationSignals::~TerminationSignals()
-{
+TerminationSignals::~TerminationSignals() {
     for (int signalNumber : handledSignals)
         ::signal(signalNumber, SIG_DFL);
     for (int& fd : signalPipe) {
@@ -47,8 +44,7 @@ TerminationSignals::~TerminationSignals()
     }
 }
 
-void TerminationSignals::readSignal()
-{
+void TerminationSignals::readSignal() {
     unsigned char byte = 0;
     if (::read(signalPipe[0], &byte, 1) == 1)
         emit terminationRequested(byte);

@@ -9,24 +9,19 @@
 
 AutostartEntry::AutostartEntry(QString executableDir, QString autostartDir)
     : m_executableDir(std::move(executableDir))
-    , m_autostartDir(std::move(autostartDir))
-{
-}
+    , m_autostartDir(std::move(autostartDir)) {}
 
-AutostartEntry AutostartEntry::forExecutable(const QString& executablePath)
-{
+AutostartEntry AutostartEntry::forExecutable(const QString& executablePath) {
     return AutostartEntry(QFileInfo(executablePath).path(),
                           QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
                               QStringLiteral("/autostart"));
 }
 
-QString AutostartEntry::installedPath() const
-{
+QString AutostartEntry::installedPath() const {
     return m_autostartDir + QLatin1Char('/') + QLatin1StringView(fileName);
 }
 
-std::optional<QString> AutostartEntry::shippedPath() const
-{
+std::optional<QString> AutostartEntry::shippedPath() const {
     const QString name = QLatin1StringView(fileName);
     const QString candidates[] = {
         m_executableDir + QLatin1Char('/') + name,
@@ -39,13 +34,11 @@ std::optional<QString> AutostartEntry::shippedPath() const
     return std::nullopt;
 }
 
-bool AutostartEntry::isInstalled() const
-{
+bool AutostartEntry::isInstalled() const {
     return QFile::exists(installedPath());
 }
 
-std::optional<QString> AutostartEntry::install() const
-{
+std::optional<QString> AutostartEntry::install() const {
     const auto source = shippedPath();
     if (!source) {
         return QStringLiteral("The auto-start entry %1 was not found beside the program (%2).")
@@ -62,7 +55,6 @@ std::optional<QString> AutostartEntry::install() const
     return std::nullopt;
 }
 
-void AutostartEntry::uninstall() const
-{
+void AutostartEntry::uninstall() const {
     QFile::remove(installedPath());
 }

@@ -18,15 +18,13 @@ namespace {
 constexpr double largestFontSize = 512.0;
 constexpr double iconTextGap = 4.0;
 
-int clampedPixelSize(double size)
-{
+int clampedPixelSize(double size) {
     if (!std::isfinite(size))
         size = 13.0;
     return static_cast<int>(std::lround(std::clamp(size, 1.0, largestFontSize)));
 }
 
-QFont monospaced(int pixelSize, QFont::Weight weight)
-{
+QFont monospaced(int pixelSize, QFont::Weight weight) {
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     font.setStyleHint(QFont::Monospace);
     font.setPixelSize(pixelSize);
@@ -35,8 +33,7 @@ QFont monospaced(int pixelSize, QFont::Weight weight)
 }
 
 // One line: text after a line break is cut like text that does not fit.
-QString firstLine(const QString& text)
-{
+QString firstLine(const QString& text) {
     const qsizetype lineBreak = text.indexOf(QRegularExpression(QStringLiteral("[\\r\\n]")));
     return lineBreak < 0 ? text : text.left(lineBreak) + QChar(0x2026);
 }
@@ -48,23 +45,19 @@ struct Readout {
 
 } // namespace
 
-QString cpuReadoutText(double cpuUsage)
-{
+QString cpuReadoutText(double cpuUsage) {
     return QString::asprintf("%.0f%%", cpuUsage);
 }
 
-QString memoryReadoutText(double usedGB, double totalGB)
-{
+QString memoryReadoutText(double usedGB, double totalGB) {
     return QString::asprintf("%.1f/%.0fGB", usedGB, totalGB);
 }
 
-QFont bannerTextFont(double fontSize)
-{
+QFont bannerTextFont(double fontSize) {
     return monospaced(clampedPixelSize(fontSize), QFont::Medium);
 }
 
-QFont bannerReadoutFont(double fontSize)
-{
+QFont bannerReadoutFont(double fontSize) {
     return monospaced(clampedPixelSize(std::isfinite(fontSize) ? fontSize - 1.0 : fontSize),
                       QFont::Normal);
 }
@@ -73,15 +66,13 @@ BannerContentView::BannerContentView(const BannerSettings& settings, const Syste
                                      QWidget* parent)
     : QWidget(parent)
     , m_settings(settings)
-    , m_metrics(metrics)
-{
+    , m_metrics(metrics) {
     setAttribute(Qt::WA_TranslucentBackground);
     setMouseTracking(true);
     connect(&metrics, &SystemMetrics::changed, this, qOverload<>(&QWidget::update));
 }
 
-void BannerContentView::paintEvent(QPaintEvent*)
-{
+void BannerContentView::paintEvent(QPaintEvent*) {
     const BannerSettings& s = m_settings;
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -89,8 +80,9 @@ void BannerContentView::paintEvent(QPaintEvent*)
 
     // The window is transparent; only this fill carries the opacity.
     QColor background = s.bgColor();
-    background.setAlphaF(background.alphaF() *
-                         static_cast<float>(std::isfinite(s.opacity) ? std::clamp(s.opacity, 0.0, 1.0) : 1.0));
+    background.setAlphaF(
+        background.alphaF() *
+        static_cast<float>(std::isfinite(s.opacity) ? std::clamp(s.opacity, 0.0, 1.0) : 1.0));
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.fillRect(rect(), background);
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
@@ -132,8 +124,7 @@ void BannerContentView::paintEvent(QPaintEvent*)
     const QColor textColor = s.textColor();
     painter.setFont(textFont);
     painter.setPen(textColor);
-    const QString shown =
-        textMetrics.elidedText(text, Qt::ElideRight, row.text.width() + 0.5);
+    const QString shown = textMetrics.elidedText(text, Qt::ElideRight, row.text.width() + 0.5);
     painter.drawText(row.text.adjusted(0, 0, 1, 0), Qt::AlignLeft | Qt::AlignVCenter, shown);
 
     QColor readoutColor = textColor;

@@ -7,8 +7,7 @@
 #include <QMenu>
 #include <QVBoxLayout>
 
-void popUpContextMenu(const ContextMenuProvider& provider, const QPoint& globalPos)
-{
+void popUpContextMenu(const ContextMenuProvider& provider, const QPoint& globalPos) {
     std::unique_ptr<QMenu> menu = provider();
     if (menu)
         menu->exec(globalPos);
@@ -16,16 +15,14 @@ void popUpContextMenu(const ContextMenuProvider& provider, const QPoint& globalP
 
 BannerHostingView::BannerHostingView(const BannerSettings& settings, const SystemMetrics& metrics,
                                      QWidget* parent)
-    : QWidget(parent)
-{
+    : QWidget(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(new BannerContentView(settings, metrics, this));
     setAttribute(Qt::WA_TranslucentBackground);
 }
 
-void BannerHostingView::contextMenuEvent(QContextMenuEvent* event)
-{
+void BannerHostingView::contextMenuEvent(QContextMenuEvent* event) {
     if (!contextMenuProvider) {
         event->ignore(); // on to the panel
         return;
@@ -36,8 +33,7 @@ void BannerHostingView::contextMenuEvent(QContextMenuEvent* event)
 BannerPanel::BannerPanel(WindowSystem& windowSystem)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
                            Qt::WindowDoesNotAcceptFocus | Qt::NoDropShadowWindowHint)
-    , m_windowSystem(windowSystem)
-{
+    , m_windowSystem(windowSystem) {
     // The flags are set once, before the native window exists: changing them
     // later would make a new X window.
     setAttribute(Qt::WA_ShowWithoutActivating);
@@ -49,8 +45,7 @@ BannerPanel::BannerPanel(WindowSystem& windowSystem)
     layout->setContentsMargins(0, 0, 0, 0);
 }
 
-void BannerPanel::setHostingView(BannerHostingView* view)
-{
+void BannerPanel::setHostingView(BannerHostingView* view) {
     if (m_hostingView) {
         layout()->removeWidget(m_hostingView);
         m_hostingView->hide();
@@ -62,21 +57,18 @@ void BannerPanel::setHostingView(BannerHostingView* view)
     view->show();
 }
 
-void BannerPanel::showBanner()
-{
+void BannerPanel::showBanner() {
     if (isVisible())
         return;
     m_windowSystem.prepareBannerWindow(*this);
     show();
 }
 
-void BannerPanel::hideBanner()
-{
+void BannerPanel::hideBanner() {
     hide();
 }
 
-void BannerPanel::contextMenuEvent(QContextMenuEvent* event)
-{
+void BannerPanel::contextMenuEvent(QContextMenuEvent* event) {
     // Without a provider the click is dropped, not passed on.
     if (contextMenuProvider)
         popUpContextMenu(contextMenuProvider, event->globalPos());

@@ -27,8 +27,7 @@ constexpr char bannerSvg[] = R"(<svg xmlns="http://www.w3.org/2000/svg" viewBox=
 <rect x="5" y="6" width="14" height="5" rx="1" fill="#000"/>
 </svg>)";
 
-const char* svgFor(Icon icon)
-{
+const char* svgFor(Icon icon) {
     switch (icon) {
     case Icon::processor:
         return processorSvg;
@@ -42,8 +41,7 @@ const char* svgFor(Icon icon)
 
 } // namespace
 
-QPixmap iconPixmap(Icon icon, int size, const QColor& tint, qreal devicePixelRatio)
-{
+QPixmap iconPixmap(Icon icon, int size, const QColor& tint, qreal devicePixelRatio) {
     const int devicePixels = std::max(1, qRound(size * devicePixelRatio));
     QPixmap pixmap(devicePixels, devicePixels);
     pixmap.fill(Qt::transparent);

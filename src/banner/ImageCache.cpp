@@ -2,8 +2,7 @@
 
 #include <QFileInfo>
 
-QImage ImageCache::image(const QString& path)
-{
+QImage ImageCache::image(const QString& path) {
     const QFileInfo info(path);
     if (path.isEmpty() || !info.isFile()) {
         m_path.clear();

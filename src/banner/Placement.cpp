@@ -3,8 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-QRectF frameFor(BannerPosition position, const QRectF& full, const QRectF& visible, double height)
-{
+QRectF frameFor(BannerPosition position, const QRectF& full, const QRectF& visible, double height) {
     // QRectF::right() and bottom() are left + width and top + height.
     switch (position) {
     case BannerPosition::top:
@@ -24,8 +23,7 @@ QRectF frameFor(BannerPosition position, const QRectF& full, const QRectF& visib
 }
 
 std::optional<qsizetype> targetScreenIndex(const BannerSettings& settings,
-                                           const QList<ScreenInfo>& screens)
-{
+                                           const QList<ScreenInfo>& screens) {
     if (!settings.screenName.isEmpty()) {
         for (qsizetype i = 0; i < screens.size(); ++i) {
             if (screens[i].name == settings.screenName)
@@ -39,15 +37,13 @@ std::optional<qsizetype> targetScreenIndex(const BannerSettings& settings,
     return std::nullopt;
 }
 
-double drawableHeight(double bannerHeight, double screenHeight)
-{
+double drawableHeight(double bannerHeight, double screenHeight) {
     if (!std::isfinite(bannerHeight))
         bannerHeight = BannerSettings{}.bannerHeight;
     return std::clamp(bannerHeight, 1.0, std::max(1.0, screenHeight));
 }
 
-QRect bannerRect(const BannerSettings& settings, const ScreenInfo& screen, const QRect& visible)
-{
+QRect bannerRect(const BannerSettings& settings, const ScreenInfo& screen, const QRect& visible) {
     const QRectF full(screen.geometry);
     const double height = drawableHeight(settings.bannerHeight, full.height());
     const QRectF frame = frameFor(settings.position, full, QRectF(visible), height);

@@ -7,8 +7,7 @@ namespace {
 
 enum class Item { image, space, text, metrics };
 
-std::vector<Item> itemsFor(TextAlign align, bool hasImage)
-{
+std::vector<Item> itemsFor(TextAlign align, bool hasImage) {
     std::vector<Item> items;
     if (hasImage)
         items.push_back(Item::image);
@@ -23,8 +22,7 @@ std::vector<Item> itemsFor(TextAlign align, bool hasImage)
 
 } // namespace
 
-RowLayout layoutRow(const RowInput& in)
-{
+RowLayout layoutRow(const RowInput& in) {
     const double height = in.banner.height();
     // The image is fitted to the banner height less 4, keeping its aspect.
     QSizeF image;

@@ -25,7 +25,7 @@ struct RowInput {
     QSizeF banner;
     std::optional<QSizeF> imageSize; // the image's own size, when there is one
     TextAlign align = TextAlign::left;
-    double textWidth = 0;    // the text's natural width
+    double textWidth = 0; // the text's natural width
     double textHeight = 0;
     double metricsWidth = 0; // the readouts with the spacing between them
     double metricsHeight = 0;

@@ -6,22 +6,19 @@
 namespace {
 
 // Half-open intervals [a0, a1) and [b0, b1) overlap.
-bool overlaps(qint64 a0, qint64 a1, qint64 b0, qint64 b1)
-{
+bool overlaps(qint64 a0, qint64 a1, qint64 b0, qint64 b1) {
     return a0 < b1 && b0 < a1;
 }
 
 } // namespace
 
-QRect deviceRect(const ScreenInfo& screen)
-{
+QRect deviceRect(const ScreenInfo& screen) {
     const qreal dpr = screen.devicePixelRatio > 0 ? screen.devicePixelRatio : 1.0;
-    return QRect(screen.geometry.topLeft(),
-                 QSize(qRound(screen.geometry.width() * dpr), qRound(screen.geometry.height() * dpr)));
+    return QRect(screen.geometry.topLeft(), QSize(qRound(screen.geometry.width() * dpr),
+                                                  qRound(screen.geometry.height() * dpr)));
 }
 
-QRect toDevice(const QRect& logical, const ScreenInfo& screen)
-{
+QRect toDevice(const QRect& logical, const ScreenInfo& screen) {
     const qreal dpr = screen.devicePixelRatio > 0 ? screen.devicePixelRatio : 1.0;
     const QPoint origin = screen.geometry.topLeft();
     const QPointF offset = QPointF(logical.topLeft() - origin) * dpr;
@@ -29,8 +26,7 @@ QRect toDevice(const QRect& logical, const ScreenInfo& screen)
                  QSize(qRound(logical.width() * dpr), qRound(logical.height() * dpr)));
 }
 
-QMargins reservedInsets(const QRect& monitor, const QSize& root, const QList<Strut>& struts)
-{
+QMargins reservedInsets(const QRect& monitor, const QSize& root, const QList<Strut>& struts) {
     // Edges as half-open coordinates.
     const qint64 left = monitor.x(), top = monitor.y();
     const qint64 right = left + monitor.width(), bottom = top + monitor.height();
@@ -59,8 +55,7 @@ QMargins reservedInsets(const QRect& monitor, const QSize& root, const QList<Str
                     clampInset(right - newRight, width), clampInset(bottom - newBottom, height));
 }
 
-QRect visibleFrame(const ScreenInfo& screen, const QSize& root, const QList<Strut>& struts)
-{
+QRect visibleFrame(const ScreenInfo& screen, const QSize& root, const QList<Strut>& struts) {
     if (struts.isEmpty() || root.isEmpty())
         return screen.geometry;
     const QMargins device = reservedInsets(deviceRect(screen), root, struts);

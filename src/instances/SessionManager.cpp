@@ -19,8 +19,7 @@ constexpr int lockTimeoutMs = 5000;
 
 } // namespace
 
-const QString& SessionManager::defaultSessionFile()
-{
+const QString& SessionManager::defaultSessionFile() {
     static const QString file =
         QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
         QStringLiteral("/vorlane/session.json");
@@ -28,23 +27,18 @@ const QString& SessionManager::defaultSessionFile()
 }
 
 SessionManager::SessionManager(QString sessionFile)
-    : m_file(std::move(sessionFile))
-{
-}
+    : m_file(std::move(sessionFile)) {}
 
-QString SessionManager::sessionDir() const
-{
+QString SessionManager::sessionDir() const {
     return QFileInfo(m_file).path();
 }
 
-bool SessionManager::sameIdentifier(const QString& a, const QString& b)
-{
+bool SessionManager::sameIdentifier(const QString& a, const QString& b) {
     return a == b ||
            a.normalized(QString::NormalizationForm_C) == b.normalized(QString::NormalizationForm_C);
 }
 
-std::optional<QStringList> SessionManager::parse(const QByteArray& document)
-{
+std::optional<QStringList> SessionManager::parse(const QByteArray& document) {
     QJsonParseError error{};
     const QJsonDocument json = QJsonDocument::fromJson(document, &error);
     if (error.error != QJsonParseError::NoError || !json.isObject())
@@ -61,15 +55,13 @@ std::optional<QStringList> SessionManager::parse(const QByteArray& document)
     return list;
 }
 
-QByteArray SessionManager::serialize(const QStringList& instances)
-{
+QByteArray SessionManager::serialize(const QStringList& instances) {
     QJsonObject document;
     document.insert(QLatin1StringView("instances"), QJsonArray::fromStringList(instances));
     return QJsonDocument(document).toJson(QJsonDocument::Compact);
 }
 
-QStringList SessionManager::load() const
-{
+QStringList SessionManager::load() const {
     QFile file(m_file);
     if (!file.open(QIODevice::ReadOnly))
         return fallbackList;
@@ -77,8 +69,7 @@ QStringList SessionManager::load() const
     return list && !list->isEmpty() ? *list : fallbackList;
 }
 
-std::optional<QString> SessionManager::save(const QStringList& instances) const
-{
+std::optional<QString> SessionManager::save(const QStringList& instances) const {
     if (!QDir().mkpath(sessionDir()))
         return QStringLiteral("The folder %1 could not be created.").arg(sessionDir());
     QSaveFile file(m_file);
@@ -95,8 +86,7 @@ std::optional<QString> SessionManager::save(const QStringList& instances) const
     return std::nullopt;
 }
 
-template <typename Change> void SessionManager::change(Change&& edit) const
-{
+template <typename Change> void SessionManager::change(Change&& edit) const {
     QDir().mkpath(sessionDir());
     // A lock left by a process that died is taken over (QLockFile checks
     // its PID). Should the lock still not come, the change is made anyway:
@@ -110,8 +100,7 @@ template <typename Change> void SessionManager::change(Change&& edit) const
         lock.unlock();
 }
 
-void SessionManager::addInstance(const QString& id) const
-{
+void SessionManager::addInstance(const QString& id) const {
     change([&id](QStringList& list) {
         for (const QString& listed : std::as_const(list)) {
             if (sameIdentifier(listed, id))
@@ -121,8 +110,7 @@ void SessionManager::addInstance(const QString& id) const
     });
 }
 
-void SessionManager::removeInstance(const QString& id) const
-{
+void SessionManager::removeInstance(const QString& id) const {
     change([&id](QStringList& list) {
         list.removeIf([&id](const QString& listed) { return sameIdentifier(listed, id); });
     });

@@ -1,7 +1,6 @@
 #include "metrics/SystemMetrics.h"
 
-std::optional<double> cpuUsagePercent(const CpuTicks& previous, const CpuTicks& current)
-{
+std::optional<double> cpuUsagePercent(const CpuTicks& previous, const CpuTicks& current) {
     if (current.user < previous.user || current.system < previous.system ||
         current.idle < previous.idle || current.nice < previous.nice)
         return std::nullopt;
@@ -16,31 +15,26 @@ std::optional<double> cpuUsagePercent(const CpuTicks& previous, const CpuTicks& 
 
 SystemMetrics::SystemMetrics(SystemStatsSource& source, QObject* parent)
     : QObject(parent)
-    , m_source(source)
-{
+    , m_source(source) {
     m_timer.setInterval(intervalMs);
     connect(&m_timer, &QTimer::timeout, this, &SystemMetrics::sample);
 }
 
-void SystemMetrics::start()
-{
+void SystemMetrics::start() {
     sample();
     m_timer.start();
 }
 
-void SystemMetrics::stop()
-{
+void SystemMetrics::stop() {
     m_timer.stop();
 }
 
-void SystemMetrics::sample()
-{
+void SystemMetrics::sample() {
     updateCPU();
     updateMemory();
 }
 
-void SystemMetrics::updateCPU()
-{
+void SystemMetrics::updateCPU() {
     const auto ticks = m_source.readCpuTicks();
     if (!ticks)
         return; // a failed read changes nothing, priming included
@@ -53,8 +47,7 @@ void SystemMetrics::updateCPU()
     }
 }
 
-void SystemMetrics::updateMemory()
-{
+void SystemMetrics::updateMemory() {
     const auto memory = m_source.readMemory();
     if (!memory)
         return;

@@ -3,8 +3,7 @@
 #include "platform/NullWindowSystem.h"
 #include "platform/x11/X11WindowSystem.h"
 
-DesktopPlatform::DesktopPlatform()
-{
+DesktopPlatform::DesktopPlatform() {
     if (auto x11 = X11WindowSystem::create())
         m_windows = std::move(x11);
     else
@@ -13,7 +12,6 @@ DesktopPlatform::DesktopPlatform()
 
 DesktopPlatform::~DesktopPlatform() = default;
 
-Platform DesktopPlatform::services()
-{
+Platform DesktopPlatform::services() {
     return Platform{m_preferences, m_stats, m_screens, *m_windows, m_processes, m_dialogs};
 }

@@ -3,8 +3,8 @@
 #include "platform/Platform.h"
 #include "platform/ProcFsProcesses.h"
 #include "platform/ProcFsStatsSource.h"
-#include "platform/QtDialogs.h"
 #include "platform/QSettingsPreferencesStore.h"
+#include "platform/QtDialogs.h"
 #include "platform/QtScreens.h"
 
 #include <memory>

@@ -12,17 +12,13 @@
 
 ProcFsProcesses::ProcFsProcesses(QString executable)
     : m_executable(executable.isEmpty() ? exeTarget(QStringLiteral("/proc/self/exe"))
-                                        : QFileInfo(executable).canonicalFilePath())
-{
-}
+                                        : QFileInfo(executable).canonicalFilePath()) {}
 
-qint64 ProcFsProcesses::ownPid() const
-{
+qint64 ProcFsProcesses::ownPid() const {
     return QCoreApplication::applicationPid();
 }
 
-QString ProcFsProcesses::exeTarget(const QString& link)
-{
+QString ProcFsProcesses::exeTarget(const QString& link) {
     QString target = QFile::symLinkTarget(link);
     const QLatin1StringView deleted(" (deleted)");
     if (target.endsWith(deleted))
@@ -30,8 +26,7 @@ QString ProcFsProcesses::exeTarget(const QString& link)
     return target;
 }
 
-QStringList ProcFsProcesses::parseCmdline(const QByteArray& cmdline)
-{
+QStringList ProcFsProcesses::parseCmdline(const QByteArray& cmdline) {
     QStringList arguments;
     QByteArray data = cmdline;
     if (data.endsWith('\0'))
@@ -43,8 +38,7 @@ QStringList ProcFsProcesses::parseCmdline(const QByteArray& cmdline)
     return arguments;
 }
 
-std::optional<QString> ProcFsProcesses::startDetached(const QStringList& arguments)
-{
+std::optional<QString> ProcFsProcesses::startDetached(const QStringList& arguments) {
     QProcess process;
     process.setProgram(m_executable);
     process.setArguments(arguments);
@@ -56,8 +50,7 @@ std::optional<QString> ProcFsProcesses::startDetached(const QStringList& argumen
     return process.errorString();
 }
 
-std::optional<QList<BannerProcess>> ProcFsProcesses::bannerProcesses() const
-{
+std::optional<QList<BannerProcess>> ProcFsProcesses::bannerProcesses() const {
     const QDir proc(QStringLiteral("/proc"));
     if (!proc.exists() || m_executable.isEmpty())
         return std::nullopt;
@@ -81,7 +74,6 @@ std::optional<QList<BannerProcess>> ProcFsProcesses::bannerProcesses() const
     return banners;
 }
 
-void ProcFsProcesses::terminate(qint64 pid)
-{
+void ProcFsProcesses::terminate(qint64 pid) {
     ::kill(static_cast<pid_t>(pid), SIGTERM);
 }

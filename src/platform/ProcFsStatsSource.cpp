@@ -7,8 +7,7 @@
 
 namespace {
 
-std::optional<QByteArray> readWholeFile(const QString& path)
-{
+std::optional<QByteArray> readWholeFile(const QString& path) {
     // /proc files report a size of 0, so read until the end rather than by size.
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -16,8 +15,7 @@ std::optional<QByteArray> readWholeFile(const QString& path)
     return file.readAll();
 }
 
-std::optional<std::uint64_t> toCounter(const QByteArray& field)
-{
+std::optional<std::uint64_t> toCounter(const QByteArray& field) {
     bool ok = false;
     const qulonglong value = field.toULongLong(&ok);
     return ok ? std::optional<std::uint64_t>(value) : std::nullopt;
@@ -27,24 +25,19 @@ std::optional<std::uint64_t> toCounter(const QByteArray& field)
 
 ProcFsStatsSource::ProcFsStatsSource(QString statPath, QString meminfoPath)
     : m_statPath(std::move(statPath))
-    , m_meminfoPath(std::move(meminfoPath))
-{
-}
+    , m_meminfoPath(std::move(meminfoPath)) {}
 
-std::optional<CpuTicks> ProcFsStatsSource::readCpuTicks()
-{
+std::optional<CpuTicks> ProcFsStatsSource::readCpuTicks() {
     const auto stat = readWholeFile(m_statPath);
     return stat ? parseStat(*stat) : std::nullopt;
 }
 
-std::optional<MemoryStats> ProcFsStatsSource::readMemory()
-{
+std::optional<MemoryStats> ProcFsStatsSource::readMemory() {
     const auto meminfo = readWholeFile(m_meminfoPath);
     return meminfo ? parseMeminfo(*meminfo) : std::nullopt;
 }
 
-std::optional<CpuTicks> ProcFsStatsSource::parseStat(const QByteArray& stat)
-{
+std::optional<CpuTicks> ProcFsStatsSource::parseStat(const QByteArray& stat) {
     for (const QByteArray& line : stat.split('\n')) {
         const QList<QByteArray> fields = line.simplified().split(' ');
         if (fields.value(0) != "cpu")
@@ -65,8 +58,7 @@ std::optional<CpuTicks> ProcFsStatsSource::parseStat(const QByteArray& stat)
     return std::nullopt;
 }
 
-std::optional<MemoryStats> ProcFsStatsSource::parseMeminfo(const QByteArray& meminfo)
-{
+std::optional<MemoryStats> ProcFsStatsSource::parseMeminfo(const QByteArray& meminfo) {
     std::optional<std::uint64_t> totalKiB;
     std::optional<std::uint64_t> availableKiB;
     for (const QByteArray& line : meminfo.split('\n')) {

@@ -6,16 +6,14 @@
 
 namespace {
 
-std::unique_ptr<QSettings> openStore()
-{
+std::unique_ptr<QSettings> openStore() {
     return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
                                        QStringLiteral("vorlane"), QStringLiteral("vorlane"));
 }
 
 } // namespace
 
-QString QSettingsPreferencesStore::escapedKey(const QString& key)
-{
+QString QSettingsPreferencesStore::escapedKey(const QString& key) {
     // A reversible escape of the three characters QSettings would interpret;
     // keys without them are stored as they are.
     QString escaped;
@@ -33,8 +31,7 @@ QString QSettingsPreferencesStore::escapedKey(const QString& key)
     return escaped;
 }
 
-std::optional<QByteArray> QSettingsPreferencesStore::data(const QString& key) const
-{
+std::optional<QByteArray> QSettingsPreferencesStore::data(const QString& key) const {
     // A fresh QSettings reads the file as it is now, with what other
     // processes have written meanwhile.
     const QVariant value = openStore()->value(escapedKey(key));
@@ -43,8 +40,7 @@ std::optional<QByteArray> QSettingsPreferencesStore::data(const QString& key) co
     return value.toByteArray();
 }
 
-void QSettingsPreferencesStore::setData(const QString& key, const QByteArray& value)
-{
+void QSettingsPreferencesStore::setData(const QString& key, const QByteArray& value) {
     const auto store = openStore();
     store->setValue(escapedKey(key), value);
     store->sync();

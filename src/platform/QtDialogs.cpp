@@ -8,8 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-void QtDialogs::alert(const QString& message, const QString& informative)
-{
+void QtDialogs::alert(const QString& message, const QString& informative) {
     QMessageBox box;
     box.setWindowTitle(QStringLiteral("Vorlane"));
     box.setText(message);
@@ -18,8 +17,7 @@ void QtDialogs::alert(const QString& message, const QString& informative)
     box.exec();
 }
 
-std::optional<QString> QtDialogs::askText(const TextPrompt& prompt)
-{
+std::optional<QString> QtDialogs::askText(const TextPrompt& prompt) {
     QDialog dialog;
     dialog.setWindowTitle(QStringLiteral("Vorlane"));
     auto* layout = new QVBoxLayout(&dialog);

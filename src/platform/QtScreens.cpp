@@ -4,8 +4,7 @@
 #include <QScreen>
 
 QtScreens::QtScreens(QObject* parent)
-    : Screens(parent)
-{
+    : Screens(parent) {
     m_coalesce.setSingleShot(true);
     m_coalesce.setInterval(0);
     connect(&m_coalesce, &QTimer::timeout, this, &Screens::changed);
@@ -20,18 +19,15 @@ QtScreens::QtScreens(QObject* parent)
         watch(screen);
 }
 
-void QtScreens::watch(QScreen* screen)
-{
+void QtScreens::watch(QScreen* screen) {
     connect(screen, &QScreen::geometryChanged, this, &QtScreens::notifyChanged);
 }
 
-void QtScreens::notifyChanged()
-{
+void QtScreens::notifyChanged() {
     m_coalesce.start();
 }
 
-QList<ScreenInfo> QtScreens::screens() const
-{
+QList<ScreenInfo> QtScreens::screens() const {
     QList<ScreenInfo> result;
     QScreen* primary = QGuiApplication::primaryScreen();
     const auto toInfo = [](QScreen* s) {

@@ -2,8 +2,7 @@
 
 #include <array>
 
-std::span<const ColorPreset> backgroundColorPresets()
-{
+std::span<const ColorPreset> backgroundColorPresets() {
     // "Transparent" stores the same string as "Black": how see-through the
     // banner is depends on its opacity alone.
     static const std::array<ColorPreset, 7> presets{{
@@ -18,8 +17,7 @@ std::span<const ColorPreset> backgroundColorPresets()
     return presets;
 }
 
-std::span<const ColorPreset> textColorPresets()
-{
+std::span<const ColorPreset> textColorPresets() {
     static const std::array<ColorPreset, 7> presets{{
         {QStringLiteral("White"), QStringLiteral("#FFFFFF")},
         {QStringLiteral("Green"), QStringLiteral("#00ff88")},

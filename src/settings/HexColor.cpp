@@ -6,8 +6,7 @@
 
 namespace {
 
-int hexDigit(QChar c)
-{
+int hexDigit(QChar c) {
     const char16_t u = c.unicode();
     if (u >= u'0' && u <= u'9')
         return u - u'0';
@@ -21,8 +20,7 @@ int hexDigit(QChar c)
 // An unsigned hexadecimal number as the standard integer parser reads it: one
 // optional leading sign, then at least one digit. A minus sign is accepted
 // only for a value of zero (an unsigned number cannot be negative).
-std::optional<std::uint64_t> parseUnsignedHex(QStringView text)
-{
+std::optional<std::uint64_t> parseUnsignedHex(QStringView text) {
     bool negative = false;
     if (!text.isEmpty() && (text.front() == u'+' || text.front() == u'-')) {
         negative = text.front() == u'-';
@@ -42,16 +40,14 @@ std::optional<std::uint64_t> parseUnsignedHex(QStringView text)
     return value;
 }
 
-int truncatedByte(double component)
-{
+int truncatedByte(double component) {
     const double clamped = std::clamp(component, 0.0, 1.0);
     return static_cast<int>(clamped * 255.0); // truncates toward zero: 0.999 -> 254
 }
 
 } // namespace
 
-RgbColor colorFromHex(QStringView hex)
-{
+RgbColor colorFromHex(QStringView hex) {
     QStringView text = hex.trimmed();
     if (text.startsWith(u'#'))
         text = text.mid(1);
@@ -66,8 +62,7 @@ RgbColor colorFromHex(QStringView hex)
     return RgbColor{channel(16), channel(8), channel(0), 1.0};
 }
 
-QString hexString(const RgbColor& color)
-{
+QString hexString(const RgbColor& color) {
     return QStringLiteral("#%1%2%3")
         .arg(truncatedByte(color.red), 2, 16, QLatin1Char('0'))
         .arg(truncatedByte(color.green), 2, 16, QLatin1Char('0'))
@@ -75,16 +70,14 @@ QString hexString(const RgbColor& color)
         .toUpper();
 }
 
-QString hexString(const QColor& color)
-{
+QString hexString(const QColor& color) {
     if (!color.isValid())
         return QStringLiteral("#888888");
     const QColor rgb = color.toRgb();
     return hexString(RgbColor{rgb.redF(), rgb.greenF(), rgb.blueF(), rgb.alphaF()});
 }
 
-QColor toQColor(const RgbColor& color)
-{
+QColor toQColor(const RgbColor& color) {
     return QColor::fromRgbF(static_cast<float>(color.red), static_cast<float>(color.green),
                             static_cast<float>(color.blue), static_cast<float>(color.alpha));
 }

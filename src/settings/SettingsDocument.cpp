@@ -12,9 +12,8 @@
 namespace {
 
 using S = BannerSettings;
-using FieldRef =
-    std::variant<QString S::*, std::optional<QString> S::*, double S::*, qint64 S::*, bool S::*,
-                 BannerPosition S::*, TextAlign S::*>;
+using FieldRef = std::variant<QString S::*, std::optional<QString> S::*, double S::*, qint64 S::*,
+                              bool S::*, BannerPosition S::*, TextAlign S::*>;
 
 struct DocumentKey {
     QLatin1StringView key;
@@ -40,8 +39,7 @@ const DocumentKey documentKeys[] = {
 
 // What a document that lacks a key (or holds null there) gets: the values of
 // a new object, except that text is left-aligned.
-BannerSettings keyAbsentValues()
-{
+BannerSettings keyAbsentValues() {
     BannerSettings s;
     s.textAlign = TextAlign::left;
     return s;
@@ -49,32 +47,28 @@ BannerSettings keyAbsentValues()
 
 // Each reader stores the value when it is of the right kind and reports
 // whether it was.
-bool read(const QJsonValue& v, QString& out)
-{
+bool read(const QJsonValue& v, QString& out) {
     if (!v.isString())
         return false;
     out = v.toString();
     return true;
 }
 
-bool read(const QJsonValue& v, std::optional<QString>& out)
-{
+bool read(const QJsonValue& v, std::optional<QString>& out) {
     if (!v.isString())
         return false;
     out = v.toString();
     return true;
 }
 
-bool read(const QJsonValue& v, double& out)
-{
+bool read(const QJsonValue& v, double& out) {
     if (!v.isDouble())
         return false;
     out = v.toDouble();
     return true;
 }
 
-bool read(const QJsonValue& v, qint64& out)
-{
+bool read(const QJsonValue& v, qint64& out) {
     // An integral number that fits 64 bits: 3 and 3.0 pass, 3.5 does not.
     // toInteger() gives its default for anything else, so two different
     // defaults tell them apart.
@@ -84,48 +78,59 @@ bool read(const QJsonValue& v, qint64& out)
     return true;
 }
 
-bool read(const QJsonValue& v, bool& out)
-{
+bool read(const QJsonValue& v, bool& out) {
     if (!v.isBool())
         return false;
     out = v.toBool();
     return true;
 }
 
-bool read(const QJsonValue& v, BannerPosition& out)
-{
+bool read(const QJsonValue& v, BannerPosition& out) {
     const auto position = v.isString() ? bannerPositionFromRaw(v.toString()) : std::nullopt;
     if (position)
         out = *position;
     return position.has_value();
 }
 
-bool read(const QJsonValue& v, TextAlign& out)
-{
+bool read(const QJsonValue& v, TextAlign& out) {
     const auto align = v.isString() ? textAlignFromRaw(v.toString()) : std::nullopt;
     if (align)
         out = *align;
     return align.has_value();
 }
 
-std::optional<QJsonValue> write(const QString& v) { return QJsonValue(v); }
-std::optional<QJsonValue> write(const std::optional<QString>& v)
-{
+std::optional<QJsonValue> write(const QString& v) {
+    return QJsonValue(v);
+}
+std::optional<QJsonValue> write(const std::optional<QString>& v) {
     return v ? std::optional<QJsonValue>(QJsonValue(*v)) : std::nullopt;
 }
-std::optional<QJsonValue> write(double v) { return QJsonValue(v); }
-std::optional<QJsonValue> write(qint64 v) { return QJsonValue(v); }
-std::optional<QJsonValue> write(bool v) { return QJsonValue(v); }
-std::optional<QJsonValue> write(BannerPosition v) { return QJsonValue(rawValue(v)); }
-std::optional<QJsonValue> write(TextAlign v) { return QJsonValue(rawValue(v)); }
+std::optional<QJsonValue> write(double v) {
+    return QJsonValue(v);
+}
+std::optional<QJsonValue> write(qint64 v) {
+    return QJsonValue(v);
+}
+std::optional<QJsonValue> write(bool v) {
+    return QJsonValue(v);
+}
+std::optional<QJsonValue> write(BannerPosition v) {
+    return QJsonValue(rawValue(v));
+}
+std::optional<QJsonValue> write(TextAlign v) {
+    return QJsonValue(rawValue(v));
+}
 
-bool isFinite(double v) { return std::isfinite(v); }
-template <typename T> bool isFinite(const T&) { return true; }
+bool isFinite(double v) {
+    return std::isfinite(v);
+}
+template <typename T> bool isFinite(const T&) {
+    return true;
+}
 
 } // namespace
 
-std::optional<BannerSettings> BannerSettings::fromJson(const QJsonObject& document)
-{
+std::optional<BannerSettings> BannerSettings::fromJson(const QJsonObject& document) {
     BannerSettings result; // instanceId stays "default"; "instanceId" keys are ignored
     const BannerSettings absent = keyAbsentValues();
     for (const auto& entry : documentKeys) {
@@ -145,8 +150,7 @@ std::optional<BannerSettings> BannerSettings::fromJson(const QJsonObject& docume
     return result;
 }
 
-std::optional<BannerSettings> BannerSettings::fromJsonBytes(const QByteArray& bytes)
-{
+std::optional<BannerSettings> BannerSettings::fromJsonBytes(const QByteArray& bytes) {
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError || !document.isObject())
@@ -154,8 +158,7 @@ std::optional<BannerSettings> BannerSettings::fromJsonBytes(const QByteArray& by
     return fromJson(document.object());
 }
 
-std::optional<QJsonObject> BannerSettings::toJson() const
-{
+std::optional<QJsonObject> BannerSettings::toJson() const {
     QJsonObject document;
     for (const auto& entry : documentKeys) {
         const bool ok = std::visit(
@@ -173,8 +176,7 @@ std::optional<QJsonObject> BannerSettings::toJson() const
     return document;
 }
 
-std::optional<QByteArray> BannerSettings::toJsonBytes() const
-{
+std::optional<QByteArray> BannerSettings::toJsonBytes() const {
     const auto document = toJson();
     if (!document)
         return std::nullopt;

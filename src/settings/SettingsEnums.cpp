@@ -24,8 +24,7 @@ constexpr EnumRow<TextAlign> alignRows[] = {
 };
 
 template <typename Enum, std::size_t N>
-const EnumRow<Enum>& rowOf(const EnumRow<Enum> (&rows)[N], Enum value)
-{
+const EnumRow<Enum>& rowOf(const EnumRow<Enum> (&rows)[N], Enum value) {
     for (const auto& row : rows) {
         if (row.value == value)
             return row;
@@ -34,8 +33,7 @@ const EnumRow<Enum>& rowOf(const EnumRow<Enum> (&rows)[N], Enum value)
 }
 
 template <typename Enum, std::size_t N>
-std::optional<Enum> fromRaw(const EnumRow<Enum> (&rows)[N], QStringView raw)
-{
+std::optional<Enum> fromRaw(const EnumRow<Enum> (&rows)[N], QStringView raw) {
     for (const auto& row : rows) {
         if (raw == QLatin1StringView(row.raw))
             return row.value;
@@ -45,43 +43,35 @@ std::optional<Enum> fromRaw(const EnumRow<Enum> (&rows)[N], QStringView raw)
 
 } // namespace
 
-QString rawValue(BannerPosition position)
-{
+QString rawValue(BannerPosition position) {
     return QString::fromLatin1(rowOf(positionRows, position).raw);
 }
 
-QString displayName(BannerPosition position)
-{
+QString displayName(BannerPosition position) {
     return QString::fromLatin1(rowOf(positionRows, position).display);
 }
 
-std::optional<BannerPosition> bannerPositionFromRaw(QStringView raw)
-{
+std::optional<BannerPosition> bannerPositionFromRaw(QStringView raw) {
     return fromRaw(positionRows, raw);
 }
 
-bool isTop(BannerPosition position)
-{
+bool isTop(BannerPosition position) {
     return position == BannerPosition::top || position == BannerPosition::topLeft ||
            position == BannerPosition::topRight;
 }
 
-bool isCorner(BannerPosition position)
-{
+bool isCorner(BannerPosition position) {
     return position != BannerPosition::top && position != BannerPosition::bottom;
 }
 
-QString rawValue(TextAlign align)
-{
+QString rawValue(TextAlign align) {
     return QString::fromLatin1(rowOf(alignRows, align).raw);
 }
 
-QString displayName(TextAlign align)
-{
+QString displayName(TextAlign align) {
     return QString::fromLatin1(rowOf(alignRows, align).display);
 }
 
-std::optional<TextAlign> textAlignFromRaw(QStringView raw)
-{
+std::optional<TextAlign> textAlignFromRaw(QStringView raw) {
     return fromRaw(alignRows, raw);
 }

@@ -1,8 +1,7 @@
 #include "spaceguard/BannerStrut.h"
 
 std::optional<Strut> bannerStrut(const QRect& banner, bool topFamily, const QSize& root,
-                                 const QList<QRect>& otherMonitors)
-{
+                                 const QList<QRect>& otherMonitors) {
     if (banner.isEmpty() || root.isEmpty())
         return std::nullopt;
     const int left = std::max(0, banner.x());
@@ -10,10 +9,9 @@ std::optional<Strut> bannerStrut(const QRect& banner, bool topFamily, const QSiz
     if (left >= right)
         return std::nullopt;
     // The band between the root edge and the banner, along the banner.
-    const QRect band = topFamily
-                           ? QRect(left, 0, right - left, std::max(0, banner.y()))
-                           : QRect(left, banner.y() + banner.height(), right - left,
-                                   std::max(0, root.height() - banner.y() - banner.height()));
+    const QRect band = topFamily ? QRect(left, 0, right - left, std::max(0, banner.y()))
+                                 : QRect(left, banner.y() + banner.height(), right - left,
+                                         std::max(0, root.height() - banner.y() - banner.height()));
     for (const QRect& monitor : otherMonitors) {
         if (band.intersects(monitor))
             return std::nullopt;

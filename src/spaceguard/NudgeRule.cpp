@@ -1,8 +1,7 @@
 #include "spaceguard/NudgeRule.h"
 
 std::optional<WindowChange> nudgeFor(const QRect& strip, bool topFamily, const QRect& window,
-                                     const NudgeLimits& limits)
-{
+                                     const NudgeLimits& limits) {
     // Half-open edges: right = x + width, bottom = y + height.
     const qint64 wx = window.x(), wy = window.y(), ww = window.width(), wh = window.height();
     const qint64 stripLeft = strip.x(), stripRight = strip.x() + qint64(strip.width());
@@ -20,7 +19,8 @@ std::optional<WindowChange> nudgeFor(const QRect& strip, bool topFamily, const Q
         const qint64 newHeight = windowBottom - stripBottom;
         if (!(double(newHeight) > limits.minimumHeight))
             return std::nullopt;
-        return WindowChange{QPoint(window.x(), int(stripBottom)), QSize(window.width(), int(newHeight))};
+        return WindowChange{QPoint(window.x(), int(stripBottom)),
+                            QSize(window.width(), int(newHeight))};
     }
     if (!(wy < stripTop && stripTop < windowBottom))
         return std::nullopt;

@@ -12,8 +12,8 @@ struct NudgeLimits {
 };
 
 // The decision for one window (the change has a new position only in the
-// top family; width and horizontal position never change) against the banner strip, both in the same
-// y-down space. All comparisons are strict:
+// top family; width and horizontal position never change) against the banner strip, both in the
+// same y-down space. All comparisons are strict:
 //  - a window counts when it is wider and taller than minimumSide and
 //    overlaps the strip horizontally (touching its side edge is no overlap);
 //  - top family: a window that crosses the strip's bottom edge is moved down

@@ -1,13 +1,11 @@
 #include "spaceguard/SpaceGuard.h"
 
 SpaceGuard::SpaceGuard(WindowSystem& windows)
-    : m_windows(windows)
-{
-}
+    : m_windows(windows) {}
 
 QList<WindowRequest> SpaceGuard::plan(const QRect& strip, bool topFamily,
-                                      const QList<ClientWindow>& windows, const NudgeLimits& limits)
-{
+                                      const QList<ClientWindow>& windows,
+                                      const NudgeLimits& limits) {
     QList<WindowRequest> requests;
     for (const ClientWindow& window : windows) {
         if (const auto change = nudgeFor(strip, topFamily, window.frame, limits))
@@ -16,10 +14,10 @@ QList<WindowRequest> SpaceGuard::plan(const QRect& strip, bool topFamily,
     return requests;
 }
 
-void SpaceGuard::runPass(const QRect& strip, bool topFamily, const NudgeLimits& limits)
-{
+void SpaceGuard::runPass(const QRect& strip, bool topFamily, const NudgeLimits& limits) {
     QList<WindowRequest> requests;
-    for (const WindowRequest& request : plan(strip, topFamily, m_windows.nudgeableWindows(), limits)) {
+    for (const WindowRequest& request :
+         plan(strip, topFamily, m_windows.nudgeableWindows(), limits)) {
         const auto sent = m_sentThisTick.constFind(request.window.id);
         if (sent != m_sentThisTick.cend() && *sent == request.change)
             continue;

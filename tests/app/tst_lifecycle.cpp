@@ -2,28 +2,12 @@
 #include "app/AppDelegate.h"
 #include "app/CommandLine.h"
 #include "banner/BannerPanel.h"
+#include "fakes/CountingDelegate.h"
 #include "fakes/FakePlatform.h"
 
 #include "support/TestEnvironment.h"
 
 #include <QtTest>
-
-namespace {
-
-// Counts the nudge passes the timed actions ask for.
-class CountingDelegate : public AppDelegate {
-public:
-    using AppDelegate::AppDelegate;
-    void nudgeOverlappingWindows() override { ++passes; }
-    int passes = 0;
-};
-
-void fire(const QTimer& timer)
-{
-    QMetaObject::invokeMethod(const_cast<QTimer*>(&timer), "timeout");
-}
-
-} // namespace
 
 class LifecycleTest : public QObject {
     Q_OBJECT
@@ -33,16 +17,14 @@ class LifecycleTest : public QObject {
     ScriptedStatsSource& stats = fake.stats;
 
 private slots:
-    void init()
-    {
+    void init() {
         journal.clear();
         store.entries.clear();
         store.writes = 0;
         stats.memory = {MemoryStats{1, 2}};
     }
 
-    void identifierFromCommandLine_data()
-    {
+    void identifierFromCommandLine_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("identifier");
         QTest::newRow("none") << QStringList{"/usr/bin/vorlane"} << "default";
@@ -50,22 +32,20 @@ private slots:
         QTest::newRow("second ignored") << QStringList{"vorlane", "Work", "x"} << "Work";
         QTest::newRow("empty is empty") << QStringList{"vorlane", ""} << "";
         QTest::newRow("kept exactly") << QStringList{"vorlane", " a/b "} << " a/b ";
-        QTest::newRow("looks like a Qt option") << QStringList{"vorlane", "-platform"}
-                                                << "-platform";
+        QTest::newRow("looks like a Qt option")
+            << QStringList{"vorlane", "-platform"} << "-platform";
         const char* argv[] = {"vorlane", "side info", "more"};
         QCOMPARE(instanceIdFromArgv(3, argv), QStringLiteral("side info"));
         QCOMPARE(instanceIdFromArgv(1, argv), QStringLiteral("default"));
     }
 
-    void identifierFromCommandLine()
-    {
+    void identifierFromCommandLine() {
         QFETCH(QStringList, arguments);
         QFETCH(QString, identifier);
         QCOMPARE(instanceIdFromArguments(arguments), identifier);
     }
 
-    void startUpLoadsSettingsThenStartsSampler()
-    {
+    void startUpLoadsSettingsThenStartsSampler() {
         BannerSettings stored;
         stored.text = QStringLiteral("PRODUCTION");
         stored.instanceId = QStringLiteral("prod");
@@ -84,8 +64,7 @@ private slots:
         QCOMPARE(store.writes, 1); // start-up itself writes nothing
     }
 
-    void timedActions()
-    {
+    void timedActions() {
         CountingDelegate delegate(QStringLiteral("t"), fake.services());
         delegate.applicationDidFinishLaunching();
         QCOMPARE(delegate.spaceGuardTimer().interval(), 2000);
@@ -113,15 +92,13 @@ private slots:
         QVERIFY(store.entries.contains("VorlaneSettings_t"));
     }
 
-    void startUpNudgeComesAfterOneSecond()
-    {
+    void startUpNudgeComesAfterOneSecond() {
         CountingDelegate delegate(QStringLiteral("t"), fake.services());
         delegate.applicationDidFinishLaunching();
         QTRY_COMPARE_WITH_TIMEOUT(delegate.passes, 1, 5000);
     }
 
-    void shutDownSavesAndStopsEverything()
-    {
+    void shutDownSavesAndStopsEverything() {
         CountingDelegate delegate(QStringLiteral("ticker"), fake.services());
         delegate.applicationDidFinishLaunching();
         delegate.settings().fontSize = 40;
@@ -135,8 +112,7 @@ private slots:
         QCOMPARE(BannerSettings::load(store, "ticker").fontSize, 40.0);
     }
 
-    void shutDownBeforeStartUpIsHarmless()
-    {
+    void shutDownBeforeStartUpIsHarmless() {
         AppDelegate delegate(QStringLiteral("x"), fake.services());
         delegate.applicationWillTerminate();
         QCOMPARE(store.writes, 0);

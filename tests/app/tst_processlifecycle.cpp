@@ -15,16 +15,14 @@ class ProcessLifecycleTest : public QObject {
 
     QString storeFile() const { return m_home + "/.config/vorlane/vorlane.conf"; }
 
-    QByteArray storedEntry(const QString& key) const
-    {
+    QByteArray storedEntry(const QString& key) const {
         QSettings raw(storeFile(), QSettings::IniFormat);
         return raw.value(key).toByteArray();
     }
 
     // Starts the banner, waits until it has started up, sends the signal and
     // returns the exit code.
-    int runAndSignal(const QStringList& arguments, int signalNumber)
-    {
+    int runAndSignal(const QStringList& arguments, int signalNumber) {
         QProcess banner;
         banner.setProcessChannelMode(QProcess::ForwardedChannels);
         banner.start(qEnvironmentVariable("VORLANE_BINARY"), arguments);
@@ -41,16 +39,14 @@ private slots:
     void initTestCase() { m_home = isolateUserFolders(); }
     void init() { QFile::remove(storeFile()); }
 
-    void signalEndsInOrder_data()
-    {
+    void signalEndsInOrder_data() {
         QTest::addColumn<int>("signalNumber");
         QTest::newRow("SIGTERM") << int(SIGTERM);
         QTest::newRow("SIGINT") << int(SIGINT);
         QTest::newRow("SIGHUP") << int(SIGHUP);
     }
 
-    void signalEndsInOrder()
-    {
+    void signalEndsInOrder() {
         QFETCH(int, signalNumber);
         QCOMPARE(runAndSignal({"ticker"}, signalNumber), 0);
         const QByteArray entry = storedEntry("VorlaneSettings_ticker");
@@ -60,14 +56,12 @@ private slots:
         QVERIFY(!entry.contains("instanceId"));
     }
 
-    void noArgumentIsDefault()
-    {
+    void noArgumentIsDefault() {
         QCOMPARE(runAndSignal({}, SIGTERM), 0);
         QVERIFY(!storedEntry("VorlaneSettings_default").isEmpty());
     }
 
-    void unusableEntryRunsWithDefaultsAndIsOverwritten()
-    {
+    void unusableEntryRunsWithDefaultsAndIsOverwritten() {
         {
             QSettings raw(storeFile(), QSettings::IniFormat);
             raw.setValue("VorlaneSettings_ticker", QByteArray(R"({"position":"Top","text":"x"})"));

@@ -21,8 +21,7 @@ class AutostartTest : public QObject {
     std::unique_ptr<FakePlatform> fake;
     std::unique_ptr<AppDelegate> delegate;
 
-    void ship(const QByteArray& content)
-    {
+    void ship(const QByteArray& content) {
         QDir().mkpath(programDir());
         QFile f(programDir() + "/com.tarnwick.vorlane.desktop");
         QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
@@ -32,8 +31,7 @@ class AutostartTest : public QObject {
 private slots:
     void initTestCase() { m_home = isolateUserFolders(); }
 
-    void init()
-    {
+    void init() {
         QDir(programDir()).removeRecursively();
         QDir(autostartDir()).removeRecursively();
         fake = std::make_unique<FakePlatform>();
@@ -41,8 +39,7 @@ private slots:
         delegate = std::make_unique<AppDelegate>("x", fake->services());
     }
 
-    void installCreatesTheFolderAndReplacesAnOldCopy()
-    {
+    void installCreatesTheFolderAndReplacesAnOldCopy() {
         ship("[Desktop Entry]\nName=new\n");
         QVERIFY(!QFileInfo::exists(autostartDir()));
         QVERIFY(!delegate->isLaunchAgentInstalled());
@@ -58,8 +55,7 @@ private slots:
         QCOMPARE(copy.readAll(), QByteArray("[Desktop Entry]\nName=newer\n"));
     }
 
-    void installWithoutAShippedEntryFails()
-    {
+    void installWithoutAShippedEntryFails() {
         delegate->installLaunchAgent();
         QCOMPARE(fake->dialogs.alerts.size(), 1);
         QVERIFY2(fake->dialogs.alerts[0].startsWith(
@@ -69,8 +65,7 @@ private slots:
         QVERIFY(!delegate->isLaunchAgentInstalled());
     }
 
-    void installedDataFolderServesToo()
-    {
+    void installedDataFolderServesToo() {
         // Installed layout: bin/vorlane and share/vorlane/<entry>.
         QDir().mkpath(m_home + "/prefix/bin");
         QDir().mkpath(m_home + "/prefix/share/vorlane");
@@ -83,8 +78,7 @@ private slots:
         QCOMPARE(autostart.install(), std::nullopt);
     }
 
-    void removeAlwaysReports()
-    {
+    void removeAlwaysReports() {
         delegate->uninstallLaunchAgent(); // nothing installed
         ship("[Desktop Entry]\n");
         delegate->installLaunchAgent();
@@ -96,8 +90,7 @@ private slots:
                               "Auto-Start Removed | Vorlane will no longer start at login."}));
     }
 
-    void shippedEntryIsValidAndStartsTheProgram()
-    {
+    void shippedEntryIsValidAndStartsTheProgram() {
         const QString binary = qEnvironmentVariable("VORLANE_BINARY");
         const QString entry = QFileInfo(binary).path() + "/com.tarnwick.vorlane.desktop";
         QProcess validate;

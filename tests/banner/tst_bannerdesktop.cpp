@@ -1,5 +1,4 @@
 // The real banner on a real X server (Xvfb + openbox), looked at from outside.
-#include "support/BannerSettingsFile.h"
 #include "support/DesktopSession.h"
 #include "support/TestEnvironment.h"
 
@@ -13,29 +12,22 @@ class BannerDesktopTest : public QObject {
     Q_OBJECT
     DesktopSession desktop;
     QList<QProcess*> banners;
-    int started = 0;
 
     // Starts a banner with the given settings and returns its window.
-    xcb_window_t startBanner(const QByteArray& settings)
-    {
-        const QString id = QStringLiteral("banner-%1").arg(++started);
-        writeBannerSettings(id, settings);
-        QProcess* banner = desktop.launchBanner(id);
-        banners.append(banner);
-        const auto window = desktop.windowOfProcess(banner->processId());
-        return window.value_or(0);
+    xcb_window_t startBanner(const QByteArray& settings) {
+        const auto banner = desktop.startBanner(settings);
+        banners.append(banner.process);
+        return banner.window;
     }
 
 private slots:
-    void initTestCase()
-    {
+    void initTestCase() {
         isolateUserFolders();
         QVERIFY(desktop.start());
         QVERIFY(desktop.setMonitors(twoMonitors));
     }
 
-    void cleanup()
-    {
+    void cleanup() {
         for (QProcess* banner : std::as_const(banners)) {
             banner->terminate();
             QVERIFY(banner->waitForFinished(5000));
@@ -44,8 +36,7 @@ private slots:
         banners.clear();
     }
 
-    void windowIsAnUnfocusableDockOnEveryDesktop()
-    {
+    void windowIsAnUnfocusableDockOnEveryDesktop() {
         const xcb_window_t w = startBanner("{}");
         QVERIFY(w);
         QCOMPARE(desktop.atomProperty(w, "_NET_WM_WINDOW_TYPE"),
@@ -68,13 +59,12 @@ private slots:
         QVERIFY(desktop.run("xdotool", {"set_desktop", "0"}));
     }
 
-    void placement_data()
-    {
+    void placement_data() {
         QTest::addColumn<QByteArray>("settings");
         QTest::addColumn<QRect>("expected");
         // LEFT 1280x1024 at 0,0 (primary); RIGHT 640x480 at 1280,0.
-        QTest::newRow("defaults: top of the first screen") << QByteArray("{}")
-                                                           << QRect(0, 0, 1280, 28);
+        QTest::newRow("defaults: top of the first screen")
+            << QByteArray("{}") << QRect(0, 0, 1280, 28);
         QTest::newRow("top by name")
             << QByteArray(R"({"screenName":"RIGHT"})") << QRect(1280, 0, 640, 28);
         QTest::newRow("bottom") << QByteArray(R"({"screenName":"RIGHT","position":"bottom"})")
@@ -98,12 +88,11 @@ private slots:
         QTest::newRow("height taller than the screen")
             << QByteArray(R"({"screenName":"RIGHT","bannerHeight":5000})")
             << QRect(1280, 0, 640, 480);
-        QTest::newRow("height below zero") << QByteArray(R"({"bannerHeight":-20})")
-                                           << QRect(0, 0, 1280, 1);
+        QTest::newRow("height below zero")
+            << QByteArray(R"({"bannerHeight":-20})") << QRect(0, 0, 1280, 1);
     }
 
-    void placement()
-    {
+    void placement() {
         QFETCH(QByteArray, settings);
         QFETCH(QRect, expected);
         const xcb_window_t w = startBanner(settings);
@@ -111,8 +100,7 @@ private slots:
         QTRY_COMPARE(desktop.geometry(w), expected);
     }
 
-    void placedBelowAnotherDockAndStaysThere()
-    {
+    void placedBelowAnotherDockAndStaysThere() {
         const auto dock = desktop.launchTestWindows({"dock", "top", "40"});
         QCOMPARE(dock.windows.size(), 1u);
         const xcb_window_t w = startBanner("{}");
@@ -125,8 +113,7 @@ private slots:
         QVERIFY(dock.process->waitForFinished(3000));
     }
 
-    void followsItsMonitorAwayAndBack()
-    {
+    void followsItsMonitorAwayAndBack() {
         const xcb_window_t w = startBanner(R"({"screenIndex":1,"position":"bottomRight"})");
         QTRY_COMPARE(desktop.geometry(w), QRect(1500, 452, 420, 28));
         QVERIFY(desktop.removeMonitor("RIGHT"));
@@ -135,8 +122,7 @@ private slots:
         QTRY_COMPARE(desktop.geometry(w), QRect(1500, 452, 420, 28));
     }
 
-    void clickLeavesTheFocusWhereItWas()
-    {
+    void clickLeavesTheFocusWhereItWas() {
         QProcess* xterm = desktop.launch("xterm", {"-geometry", "80x24+300+300"});
         const auto terminal = desktop.windowOfProcess(xterm->processId());
         QVERIFY(terminal);
@@ -154,8 +140,7 @@ private slots:
         xterm->waitForFinished(3000);
     }
 
-    void screenshotShowsColourOpacityAndText()
-    {
+    void screenshotShowsColourOpacityAndText() {
         const xcb_window_t w = startBanner(
             R"({"bgColorHex":"#FF0000","opacity":0.5,"textColorHex":"#00FF00",)"
             R"("text":"PRODUCTION","textAlign":"left","showCPU":false,"showMemory":false,)"

@@ -2,27 +2,18 @@
 // with fake screens and a recording window system.
 #include "app/AppDelegate.h"
 #include "banner/BannerPanel.h"
+#include "fakes/CountingDelegate.h"
 #include "fakes/FakePlatform.h"
 
-#include <QMenu>
 #include "support/TestEnvironment.h"
+#include <QMenu>
 
 #include <QtTest>
-
-namespace {
-class CountingDelegate : public AppDelegate {
-public:
-    using AppDelegate::AppDelegate;
-    void nudgeOverlappingWindows() override { ++passes; }
-    int passes = 0;
-};
-} // namespace
 
 class BannerPanelTest : public QObject {
     Q_OBJECT
 private slots:
-    void followsScreenChanges()
-    {
+    void followsScreenChanges() {
         FakePlatform fake;
         fake.screens.setLayout("eDP=1920x1080+0+0,HDMI=1280x1024+1920+0");
         BannerSettings stored;
@@ -49,8 +40,7 @@ private slots:
         QCOMPARE(delegate.panel()->geometry(), QRect(2780, 996, 420, 28));
     }
 
-    void placedBelowOtherDocks()
-    {
+    void placedBelowOtherDocks() {
         FakePlatform fake;
         Strut panel;
         panel.values[2] = 32;   // top
@@ -61,8 +51,7 @@ private slots:
         QCOMPARE(delegate.panel()->geometry(), QRect(0, 32, 1920, 28));
     }
 
-    void refreshViewKeepsTheFrameAndReplacesTheView()
-    {
+    void refreshViewKeepsTheFrameAndReplacesTheView() {
         FakePlatform fake;
         CountingDelegate delegate("x", fake.services());
         delegate.applicationDidFinishLaunching();
@@ -76,8 +65,7 @@ private slots:
         QCOMPARE(delegate.panel()->geometry(), QRect(0, 0, 1920, 60));
     }
 
-    void windowHintsAreWrittenBeforeEveryShow()
-    {
+    void windowHintsAreWrittenBeforeEveryShow() {
         FakePlatform fake;
         CountingDelegate delegate("x", fake.services());
         delegate.applicationDidFinishLaunching();
@@ -90,8 +78,7 @@ private slots:
         QCOMPARE(fake.journal, QStringList{"prepare banner window (visible: 0)"});
     }
 
-    void menuCallbackOutlivesTheDelegate()
-    {
+    void menuCallbackOutlivesTheDelegate() {
         FakePlatform fake;
         auto delegate = std::make_unique<CountingDelegate>("x", fake.services());
         delegate->applicationDidFinishLaunching();

@@ -12,8 +12,7 @@ Q_DECLARE_METATYPE(BannerPosition)
 
 namespace {
 
-Strut topStrut(uint32_t top, uint32_t startX, uint32_t endX)
-{
+Strut topStrut(uint32_t top, uint32_t startX, uint32_t endX) {
     Strut s;
     s.values[2] = top;
     s.values[8] = startX;
@@ -21,8 +20,7 @@ Strut topStrut(uint32_t top, uint32_t startX, uint32_t endX)
     return s;
 }
 
-Strut bottomStrut(uint32_t bottom, uint32_t startX, uint32_t endX)
-{
+Strut bottomStrut(uint32_t bottom, uint32_t startX, uint32_t endX) {
     Strut s;
     s.values[3] = bottom;
     s.values[10] = startX;
@@ -30,8 +28,7 @@ Strut bottomStrut(uint32_t bottom, uint32_t startX, uint32_t endX)
     return s;
 }
 
-Strut leftStrut(uint32_t left, uint32_t startY, uint32_t endY)
-{
+Strut leftStrut(uint32_t left, uint32_t startY, uint32_t endY) {
     Strut s;
     s.values[0] = left;
     s.values[4] = startY;
@@ -46,32 +43,30 @@ Q_DECLARE_METATYPE(QList<Strut>)
 class PlacementTest : public QObject {
     Q_OBJECT
 private slots:
-    void frameTable_data()
-    {
+    void frameTable_data() {
         QTest::addColumn<QRectF>("full");
         QTest::addColumn<QRectF>("visible");
         QTest::addColumn<BannerPosition>("position");
         QTest::addColumn<QRectF>("expected");
         // 1440x900 with a 24-point menu bar above and a 70-point dock below.
         const QRectF full(0, 0, 1440, 900), visible(0, 24, 1440, 806);
-        QTest::newRow("top") << full << visible << BannerPosition::top
-                             << QRectF(0, 24, 1440, 30);
+        QTest::newRow("top") << full << visible << BannerPosition::top << QRectF(0, 24, 1440, 30);
         QTest::newRow("bottom") << full << visible << BannerPosition::bottom
                                 << QRectF(0, 800, 1440, 30);
         QTest::newRow("topLeft") << full << visible << BannerPosition::topLeft
                                  << QRectF(0, 24, 420, 30);
         QTest::newRow("topRight") << full << visible << BannerPosition::topRight
                                   << QRectF(1020, 24, 420, 30);
-        QTest::newRow("bottomLeft") << full << visible << BannerPosition::bottomLeft
-                                    << QRectF(0, 800, 420, 30);
-        QTest::newRow("bottomRight") << full << visible << BannerPosition::bottomRight
-                                     << QRectF(1020, 800, 420, 30);
+        QTest::newRow("bottomLeft")
+            << full << visible << BannerPosition::bottomLeft << QRectF(0, 800, 420, 30);
+        QTest::newRow("bottomRight")
+            << full << visible << BannerPosition::bottomRight << QRectF(1020, 800, 420, 30);
         // A dock on the left: the top family ignores it, the bottom family not.
         const QRectF leftDock(80, 0, 1360, 900);
-        QTest::newRow("top beside left dock") << full << leftDock << BannerPosition::top
-                                              << QRectF(0, 0, 1440, 30);
-        QTest::newRow("bottom beside left dock") << full << leftDock << BannerPosition::bottom
-                                                 << QRectF(80, 870, 1360, 30);
+        QTest::newRow("top beside left dock")
+            << full << leftDock << BannerPosition::top << QRectF(0, 0, 1440, 30);
+        QTest::newRow("bottom beside left dock")
+            << full << leftDock << BannerPosition::bottom << QRectF(80, 870, 1360, 30);
         QTest::newRow("bottomLeft beside left dock")
             << full << leftDock << BannerPosition::bottomLeft << QRectF(80, 870, 420, 30);
         const QRectF second(1440, 0, 1920, 1080);
@@ -82,8 +77,7 @@ private slots:
             << QRectF(-120, 0, 420, 30);
     }
 
-    void frameTable()
-    {
+    void frameTable() {
         QFETCH(QRectF, full);
         QFETCH(QRectF, visible);
         QFETCH(BannerPosition, position);
@@ -91,8 +85,7 @@ private slots:
         QCOMPARE(frameFor(position, full, visible, 30), expected);
     }
 
-    void targetScreen_data()
-    {
+    void targetScreen_data() {
         QTest::addColumn<QString>("layout");
         QTest::addColumn<QString>("screenName");
         QTest::addColumn<qint64>("screenIndex");
@@ -105,14 +98,16 @@ private slots:
         QTest::newRow("no name, index") << two << "" << qint64(1) << 1;
         QTest::newRow("index past the end") << two << "" << qint64(2) << 0;
         QTest::newRow("negative index") << two << "" << qint64(-1) << 0;
-        QTest::newRow("second screen detached") << "eDP-1=1920x1080+0+0" << "" << qint64(1) << 0;
+        QTest::newRow("second screen detached") << "eDP-1=1920x1080+0+0"
+                                                << "" << qint64(1) << 0;
         QTest::newRow("same name twice: the earlier")
-            << "A=800x600+0+0,DELL=800x600+800+0,DELL=800x600+1600+0" << "DELL" << qint64(2) << 1;
-        QTest::newRow("no screens") << "" << "HDMI-1" << qint64(0) << -1;
+            << "A=800x600+0+0,DELL=800x600+800+0,DELL=800x600+1600+0"
+            << "DELL" << qint64(2) << 1;
+        QTest::newRow("no screens") << ""
+                                    << "HDMI-1" << qint64(0) << -1;
     }
 
-    void targetScreen()
-    {
+    void targetScreen() {
         QFETCH(QString, layout);
         QFETCH(QString, screenName);
         QFETCH(qint64, screenIndex);
@@ -124,8 +119,7 @@ private slots:
         QCOMPARE(index ? int(*index) : -1, expected);
     }
 
-    void visibleFrame_data()
-    {
+    void visibleFrame_data() {
         QTest::addColumn<QString>("layout");
         QTest::addColumn<QSize>("root");
         QTest::addColumn<QList<Strut>>("struts");
@@ -159,8 +153,7 @@ private slots:
             << QList<QRect>{QRect(0, 30, 1280, 690)};
     }
 
-    void visibleFrame()
-    {
+    void visibleFrame() {
         QFETCH(QString, layout);
         QFETCH(QSize, root);
         QFETCH(QList<Strut>, struts);
@@ -171,8 +164,7 @@ private slots:
         QCOMPARE(actual, expected);
     }
 
-    void windowRectangleIsAlwaysDrawable_data()
-    {
+    void windowRectangleIsAlwaysDrawable_data() {
         QTest::addColumn<double>("bannerHeight");
         QTest::addColumn<int>("expectedHeight");
         QTest::newRow("ordinary") << 28.0 << 28;
@@ -183,8 +175,7 @@ private slots:
         QTest::newRow("fraction") << 30.6 << 31;
     }
 
-    void windowRectangleIsAlwaysDrawable()
-    {
+    void windowRectangleIsAlwaysDrawable() {
         QFETCH(double, bannerHeight);
         QFETCH(int, expectedHeight);
         BannerSettings s;

@@ -11,8 +11,7 @@ Q_DECLARE_METATYPE(TextAlign)
 class RowLayoutTest : public QObject {
     Q_OBJECT
 private slots:
-    void alignments_data()
-    {
+    void alignments_data() {
         QTest::addColumn<TextAlign>("align");
         QTest::addColumn<bool>("withImage");
         QTest::addColumn<double>("textX");
@@ -29,8 +28,7 @@ private slots:
             << TextAlign::center << true << 30 + 8 + (1000 - 258 - 30 - 4 * 8) / 2.0 + 8;
     }
 
-    void alignments()
-    {
+    void alignments() {
         QFETCH(TextAlign, align);
         QFETCH(bool, withImage);
         QFETCH(double, textX);
@@ -53,8 +51,7 @@ private slots:
             QCOMPARE(*row.image, QRectF(4, 2, 26, 26));
     }
 
-    void emptyMetricsGroupKeepsItsPlace()
-    {
+    void emptyMetricsGroupKeepsItsPlace() {
         RowInput in;
         in.banner = QSizeF(500, 28);
         in.align = TextAlign::right;
@@ -65,8 +62,7 @@ private slots:
         QCOMPARE(row.text.x() + row.text.width(), 484.0);
     }
 
-    void longTextGivesWayAndIsCut()
-    {
+    void longTextGivesWayAndIsCut() {
         RowInput in;
         in.banner = QSizeF(420, 28);
         in.align = TextAlign::center;
@@ -77,8 +73,7 @@ private slots:
         QCOMPARE(row.metrics.x(), 420 - 8 - 150.0);
     }
 
-    void wideImageKeepsItsAspect()
-    {
+    void wideImageKeepsItsAspect() {
         RowInput in;
         in.banner = QSizeF(800, 40);
         in.imageSize = QSizeF(200, 50);
@@ -86,8 +81,7 @@ private slots:
         QCOMPARE(*row.image, QRectF(4, 2, 144, 36));
     }
 
-    void readoutTexts_data()
-    {
+    void readoutTexts_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("expected");
         QTest::newRow("cpu rounds") << cpuReadoutText(7.6) << "8%";
@@ -97,15 +91,13 @@ private slots:
         QTest::newRow("memory before first sample") << memoryReadoutText(0, 0) << "0.0/0GB";
     }
 
-    void readoutTexts()
-    {
+    void readoutTexts() {
         QFETCH(QString, text);
         QFETCH(QString, expected);
         QCOMPARE(text, expected);
     }
 
-    void fontsAreClampedToDrawableSizes_data()
-    {
+    void fontsAreClampedToDrawableSizes_data() {
         QTest::addColumn<double>("fontSize");
         QTest::addColumn<int>("text");
         QTest::addColumn<int>("readout");
@@ -116,8 +108,7 @@ private slots:
         QTest::newRow("not a number") << qQNaN() << 13 << 13;
     }
 
-    void fontsAreClampedToDrawableSizes()
-    {
+    void fontsAreClampedToDrawableSizes() {
         QFETCH(double, fontSize);
         QFETCH(int, text);
         QFETCH(int, readout);

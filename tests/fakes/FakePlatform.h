@@ -19,8 +19,7 @@ struct FakePlatform {
     RecordingProcesses processes;
     RecordingDialogs dialogs;
 
-    Platform services()
-    {
+    Platform services() {
         return Platform{preferences, stats, screens, windows, processes, dialogs};
     }
 };

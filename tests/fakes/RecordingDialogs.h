@@ -7,13 +7,11 @@
 // Answers prompts from a script and records every dialog it was asked for.
 class RecordingDialogs final : public Dialogs {
 public:
-    void alert(const QString& message, const QString& informative) override
-    {
+    void alert(const QString& message, const QString& informative) override {
         alerts.append(message + QStringLiteral(" | ") + informative);
     }
 
-    std::optional<QString> askText(const TextPrompt& prompt) override
-    {
+    std::optional<QString> askText(const TextPrompt& prompt) override {
         prompts.append(prompt);
         return answer;
     }

@@ -10,19 +10,15 @@
 class RecordingPreferencesStore final : public PreferencesStore {
 public:
     explicit RecordingPreferencesStore(QStringList* journal = nullptr)
-        : m_journal(journal)
-    {
-    }
+        : m_journal(journal) {}
 
-    std::optional<QByteArray> data(const QString& key) const override
-    {
+    std::optional<QByteArray> data(const QString& key) const override {
         record(QStringLiteral("read ") + key);
         const auto it = entries.constFind(key);
         return it == entries.cend() ? std::nullopt : std::optional<QByteArray>(*it);
     }
 
-    void setData(const QString& key, const QByteArray& value) override
-    {
+    void setData(const QString& key, const QByteArray& value) override {
         record(QStringLiteral("write ") + key);
         entries.insert(key, value);
         ++writes;
@@ -32,8 +28,7 @@ public:
     int writes = 0;
 
 private:
-    void record(const QString& line) const
-    {
+    void record(const QString& line) const {
         if (m_journal)
             m_journal->append(line);
     }

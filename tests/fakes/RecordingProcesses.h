@@ -10,8 +10,7 @@ public:
     QString executablePath() const override { return executable; }
     qint64 ownPid() const override { return ownPidValue; }
 
-    std::optional<QString> startDetached(const QStringList& arguments) override
-    {
+    std::optional<QString> startDetached(const QStringList& arguments) override {
         started.append(arguments);
         if (failStarts)
             return QStringLiteral("No such file or directory");

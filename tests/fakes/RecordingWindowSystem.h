@@ -12,31 +12,25 @@
 class RecordingWindowSystem final : public WindowSystem {
 public:
     explicit RecordingWindowSystem(QStringList* journal = nullptr)
-        : m_journal(journal)
-    {
-    }
+        : m_journal(journal) {}
 
-    void prepareBannerWindow(QWidget& window) override
-    {
+    void prepareBannerWindow(QWidget& window) override {
         record(QStringLiteral("prepare banner window (visible: %1)").arg(window.isVisible()));
     }
     QSize rootSize() override { return root; }
     QList<Strut> foreignStruts() override { return struts; }
 
-    void setBannerStrut(QWidget&, const std::optional<Strut>& strut) override
-    {
+    void setBannerStrut(QWidget&, const std::optional<Strut>& strut) override {
         bannerStrut = strut;
         ++strutWrites;
     }
 
-    QList<ClientWindow> nudgeableWindows() override
-    {
+    QList<ClientWindow> nudgeableWindows() override {
         ++passes;
         return windows;
     }
 
-    void moveResizeWindows(const QList<WindowRequest>& requests) override
-    {
+    void moveResizeWindows(const QList<WindowRequest>& requests) override {
         for (const WindowRequest& r : requests) {
             sent.append(r);
             record(QStringLiteral("move window %1").arg(r.window.id));
@@ -63,8 +57,7 @@ public:
     QList<WindowRequest> sent;
 
 private:
-    void record(const QString& line)
-    {
+    void record(const QString& line) {
         if (m_journal)
             m_journal->append(line);
     }

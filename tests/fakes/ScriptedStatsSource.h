@@ -10,18 +10,14 @@
 class ScriptedStatsSource final : public SystemStatsSource {
 public:
     explicit ScriptedStatsSource(QStringList* journal = nullptr)
-        : m_journal(journal)
-    {
-    }
+        : m_journal(journal) {}
 
-    std::optional<CpuTicks> readCpuTicks() override
-    {
+    std::optional<CpuTicks> readCpuTicks() override {
         record(QStringLiteral("cpu"));
         return next(cpu, cpuQueries++);
     }
 
-    std::optional<MemoryStats> readMemory() override
-    {
+    std::optional<MemoryStats> readMemory() override {
         record(QStringLiteral("memory"));
         return next(memory, memoryQueries++);
     }
@@ -32,15 +28,13 @@ public:
     int memoryQueries = 0;
 
 private:
-    template <typename T> static std::optional<T> next(const QList<std::optional<T>>& list, int i)
-    {
+    template <typename T> static std::optional<T> next(const QList<std::optional<T>>& list, int i) {
         if (list.isEmpty())
             return std::nullopt;
         return list.value(std::min<qsizetype>(i, list.size() - 1));
     }
 
-    void record(const QString& line)
-    {
+    void record(const QString& line) {
         if (m_journal)
             m_journal->append(line);
     }

@@ -17,22 +17,20 @@
 
 namespace {
 
-QString binary()
-{
+QString binary() {
     return qEnvironmentVariable("VORLANE_BINARY");
 }
 
-QStringList runningIds()
-{
+QStringList runningIds() {
     QStringList ids;
-    for (const BannerProcess& p : ProcFsProcesses(binary()).bannerProcesses().value_or(QList<BannerProcess>{}))
+    for (const BannerProcess& p :
+         ProcFsProcesses(binary()).bannerProcesses().value_or(QList<BannerProcess>{}))
         ids.append(p.arguments.value(1, "default"));
     ids.sort();
     return ids;
 }
 
-QByteArray sessionDocument()
-{
+QByteArray sessionDocument() {
     QFile f(SessionManager::defaultSessionFile());
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
@@ -43,8 +41,7 @@ class BannerProcessesTest : public QObject {
     Q_OBJECT
     QList<QProcess*> children;
 
-    QProcess* start(const QString& program, const QStringList& arguments)
-    {
+    QProcess* start(const QString& program, const QStringList& arguments) {
         auto* p = new QProcess(this);
         p->setProcessChannelMode(QProcess::ForwardedErrorChannel);
         p->start(program, arguments);
@@ -55,21 +52,20 @@ class BannerProcessesTest : public QObject {
 private slots:
     void init() { QDir(qEnvironmentVariable("XDG_CONFIG_HOME")).removeRecursively(); }
 
-    void cleanup()
-    {
+    void cleanup() {
         for (QProcess* p : std::as_const(children)) {
             p->terminate();
             p->waitForFinished(5000);
         }
         qDeleteAll(children);
         children.clear();
-        for (const BannerProcess& p : ProcFsProcesses(binary()).bannerProcesses().value_or(QList<BannerProcess>{}))
+        for (const BannerProcess& p :
+             ProcFsProcesses(binary()).bannerProcesses().value_or(QList<BannerProcess>{}))
             ::kill(pid_t(p.pid), SIGTERM);
         QTRY_VERIFY(runningIds().isEmpty());
     }
 
-    void twentyStartedAtOnceAreAllRegistered()
-    {
+    void twentyStartedAtOnceAreAllRegistered() {
         QStringList ids;
         for (int i = 0; i < 20; ++i) {
             ids.append(QStringLiteral("banner %1").arg(i));
@@ -85,8 +81,7 @@ private slots:
         QCOMPARE(SessionManager().load().size(), 21); // and "default", from the fallback
     }
 
-    void bannersAreFoundByTheirExecutableAndEndInOrder()
-    {
+    void bannersAreFoundByTheirExecutableAndEndInOrder() {
         start(binary(), {"ticker"});
         start(binary(), {"side info"});
         start(binary(), {});
@@ -97,7 +92,8 @@ private slots:
         QVERIFY(named.open(QIODevice::WriteOnly));
         named.close();
         QProcess* editor = start("tail", {"-f", named.fileName()});
-        QTRY_COMPARE_WITH_TIMEOUT(runningIds(), (QStringList{"default", "side info", "ticker"}), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(runningIds(), (QStringList{"default", "side info", "ticker"}),
+                                  10000);
         QTRY_COMPARE(SessionManager().load().size(), 3);
         const QByteArray document = sessionDocument();
 
@@ -118,24 +114,23 @@ private slots:
         // Each saved its settings as it ended.
         QSettings store(qEnvironmentVariable("XDG_CONFIG_HOME") + "/vorlane/vorlane.conf",
                         QSettings::IniFormat);
-        for (const QString key : {"VorlaneSettings_ticker", "VorlaneSettings_side info",
-                                  "VorlaneSettings_default"})
+        for (const QString key :
+             {"VorlaneSettings_ticker", "VorlaneSettings_side info", "VorlaneSettings_default"})
             QVERIFY2(store.value(key).toByteArray().startsWith("{"), qPrintable(key));
     }
 
-    void restoreStartsOneProcessPerListedIdentifier()
-    {
+    void restoreStartsOneProcessPerListedIdentifier() {
         SessionManager().save({"default", "ticker", "default", "side info"});
         FakePlatform fake;
         ProcFsProcesses processes(binary());
         Platform platform = fake.services();
-        Platform real{platform.preferences, platform.stats,     platform.screens,
-                      platform.windows,     processes,          platform.dialogs};
+        Platform real{platform.preferences, platform.stats, platform.screens,
+                      platform.windows,     processes,      platform.dialogs};
         AppDelegate delegate("restorer", real);
         delegate.restoreSession();
         QVERIFY(fake.dialogs.alerts.isEmpty());
-        QTRY_COMPARE_WITH_TIMEOUT(runningIds(),
-                                  (QStringList{"default", "default", "side info", "ticker"}), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(
+            runningIds(), (QStringList{"default", "default", "side info", "ticker"}), 10000);
     }
 };
 

@@ -16,8 +16,7 @@ Q_DECLARE_METATYPE(std::optional<QString>)
 
 namespace {
 
-QByteArray sessionDocument()
-{
+QByteArray sessionDocument() {
     QFile f(SessionManager::defaultSessionFile());
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<none>");
 }
@@ -30,34 +29,32 @@ class InstanceCommandsTest : public QObject {
     std::unique_ptr<AppDelegate> delegate;
 
 private slots:
-    void init()
-    {
+    void init() {
         QDir(qEnvironmentVariable("XDG_CONFIG_HOME")).removeRecursively();
         fake = std::make_unique<FakePlatform>();
-        fake->screens.setLayout("Built-in Retina Display=1440x900+0+0,DELL U2720Q=2560x1440+1440+0");
+        fake->screens.setLayout(
+            "Built-in Retina Display=1440x900+0+0,DELL U2720Q=2560x1440+1440+0");
         delegate = std::make_unique<AppDelegate>("x", fake->services());
         delegate->applicationDidFinishLaunching();
     }
 
-    void cleanup()
-    {
+    void cleanup() {
         delegate.reset();
         fake.reset();
     }
 
     void startUpRegisters() { QCOMPARE(sessionDocument(), R"({"instances":["default","x"]})"); }
 
-    void quitAppSavesAndUnregistersOnlyThisBanner()
-    {
+    void quitAppSavesAndUnregistersOnlyThisBanner() {
         SessionManager().save({"default", "x", "ticker", "x"});
         delegate->settings().text = "changed just now";
         delegate->quitApp();
         QCOMPARE(sessionDocument(), R"({"instances":["default","ticker"]})");
-        QCOMPARE(BannerSettings::load(fake->preferences, "x").text, QStringLiteral("changed just now"));
+        QCOMPARE(BannerSettings::load(fake->preferences, "x").text,
+                 QStringLiteral("changed just now"));
     }
 
-    void newBanner_data()
-    {
+    void newBanner_data() {
         QTest::addColumn<std::optional<QString>>("answer");
         QTest::addColumn<QList<QStringList>>("started");
         QTest::newRow("trimmed") << std::optional<QString>("  ticker \n")
@@ -68,8 +65,7 @@ private slots:
         QTest::newRow("cancelled") << std::optional<QString>() << QList<QStringList>{};
     }
 
-    void newBanner()
-    {
+    void newBanner() {
         QFETCH(std::optional<QString>, answer);
         QFETCH(QList<QStringList>, started);
         fake->dialogs.answer = answer;
@@ -85,8 +81,7 @@ private slots:
         QCOMPARE(prompt.text, QString());
     }
 
-    void failedLaunchIsReported()
-    {
+    void failedLaunchIsReported() {
         fake->processes.failStarts = true;
         SessionManager().save({"a", "b"});
         delegate->restoreSession();
@@ -94,8 +89,7 @@ private slots:
                  QStringList(2, "Failed to launch banner | No such file or directory"));
     }
 
-    void quickLaunchPreparesSettingsFirst()
-    {
+    void quickLaunchPreparesSettingsFirst() {
         BannerSettings earlier;
         earlier.instanceId = "banner-dell-u2720q";
         earlier.fontSize = 30;
@@ -113,8 +107,7 @@ private slots:
         QCOMPARE(fake->processes.started, QList<QStringList>{{"banner-dell-u2720q"}});
     }
 
-    void quickLaunchOnAnUnpluggedDisplay()
-    {
+    void quickLaunchOnAnUnpluggedDisplay() {
         delegate->quickLaunchOnDisplay(5, QStringLiteral("hdmi-1"));
         const BannerSettings s = BannerSettings::load(fake->preferences, "banner-hdmi-1");
         QCOMPARE(s.screenIndex, 5);
@@ -127,13 +120,11 @@ private slots:
         QCOMPARE(fake->processes.started.size(), 1);
     }
 
-    void quitAllEndsEveryBannerThisOneLast()
-    {
+    void quitAllEndsEveryBannerThisOneLast() {
         SessionManager().save({"default", "x", "ticker"});
         const QByteArray before = sessionDocument();
-        fake->processes.table = QList<BannerProcess>{{100, {"vorlane", "x"}},
-                                                     {200, {"vorlane"}},
-                                                     {300, {"vorlane", "ticker"}}};
+        fake->processes.table = QList<BannerProcess>{
+            {100, {"vorlane", "x"}}, {200, {"vorlane"}}, {300, {"vorlane", "ticker"}}};
         delegate->settings().opacity = 0.3;
         delegate->quitAllBanners();
         QCOMPARE(fake->processes.terminated, (QList<qint64>{200, 300, 100}));
@@ -141,8 +132,7 @@ private slots:
         QCOMPARE(sessionDocument(), before);
     }
 
-    void restoreStartsEveryListedBanner()
-    {
+    void restoreStartsEveryListedBanner() {
         SessionManager().save({"default", "x", "ticker", "default"});
         delegate->restoreSession();
         QCOMPARE(fake->processes.started,
@@ -150,8 +140,7 @@ private slots:
         QVERIFY(fake->dialogs.alerts.isEmpty());
     }
 
-    void saveCurrentSession()
-    {
+    void saveCurrentSession() {
         QFile::remove(SessionManager::defaultSessionFile());
         delegate->saveCurrentSession();
         QCOMPARE(sessionDocument(), R"({"instances":["default"]})");
@@ -163,8 +152,7 @@ private slots:
                  QStringLiteral("Session Saved | Saved 2 banner(s): default, ticker"));
     }
 
-    void saveCurrentSessionReportsAFailedWrite()
-    {
+    void saveCurrentSessionReportsAFailedWrite() {
         // A folder where the document should be: it cannot be replaced.
         QFile::remove(SessionManager::defaultSessionFile());
         QDir().mkpath(SessionManager::defaultSessionFile() + "/blocked");
@@ -174,32 +162,28 @@ private slots:
                  qPrintable(fake->dialogs.alerts.first()));
     }
 
-    void runningBannerRows_data()
-    {
+    void runningBannerRows_data() {
         QTest::addColumn<std::optional<QList<BannerProcess>>>("table");
         QTest::addColumn<QStringList>("rows");
-        QTest::newRow("labels") << std::optional(QList<BannerProcess>{
-                                       {4242, {"/usr/bin/vorlane", "ticker"}},
-                                       {4243, {"/usr/bin/vorlane"}},
-                                       {4244, {"vorlane", "side info", "extra"}}})
-                                << QStringList{"  ticker (PID 4242)", "  default (PID 4243)",
-                                               "  side info (PID 4244)"};
+        QTest::newRow("labels")
+            << std::optional(QList<BannerProcess>{{4242, {"/usr/bin/vorlane", "ticker"}},
+                                                  {4243, {"/usr/bin/vorlane"}},
+                                                  {4244, {"vorlane", "side info", "extra"}}})
+            << QStringList{"  ticker (PID 4242)", "  default (PID 4243)", "  side info (PID 4244)"};
         QTest::newRow("cannot be read")
             << std::optional<QList<BannerProcess>>() << QStringList{"  x (this)"};
-        QTest::newRow("none found") << std::optional(QList<BannerProcess>{})
-                                    << QStringList{"  x (this)"};
+        QTest::newRow("none found")
+            << std::optional(QList<BannerProcess>{}) << QStringList{"  x (this)"};
     }
 
-    void runningBannerRows()
-    {
+    void runningBannerRows() {
         QFETCH(std::optional<QList<BannerProcess>>, table);
         QFETCH(QStringList, rows);
         fake->processes.table = table;
         QCOMPARE(delegate->runningBannerRows(), rows);
     }
 
-    void processTableParsing()
-    {
+    void processTableParsing() {
         QCOMPARE(ProcFsProcesses::parseCmdline(QByteArray("vorlane\0side info\0", 18)),
                  (QStringList{"vorlane", "side info"}));
         QCOMPARE(ProcFsProcesses::parseCmdline(QByteArray("vorlane\0\0", 9)),

@@ -11,35 +11,30 @@ class SessionManagerTest : public QObject {
     QString m_dir;
     QString file() const { return m_dir + "/vorlane/session.json"; }
 
-    void write(const QByteArray& content)
-    {
+    void write(const QByteArray& content) {
         QDir().mkpath(m_dir + "/vorlane");
         QFile f(file());
         QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         f.write(content);
     }
 
-    QByteArray read() const
-    {
+    QByteArray read() const {
         QFile f(file());
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<none>");
     }
 
 private slots:
-    void init()
-    {
+    void init() {
         m_dir = isolateUserFolders() + "/session-test";
         QDir(m_dir).removeRecursively();
     }
 
-    void pathFollowsXdgConfigHome()
-    {
+    void pathFollowsXdgConfigHome() {
         QCOMPARE(SessionManager::defaultSessionFile(),
                  qEnvironmentVariable("XDG_CONFIG_HOME") + "/vorlane/session.json");
     }
 
-    void reading_data()
-    {
+    void reading_data() {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QStringList>("expected");
         const QStringList fallback{"default"};
@@ -54,12 +49,11 @@ private slots:
         QTest::newRow("order and duplicates kept")
             << QByteArray(R"({"instances":["ticker","default","ticker"],"v":2})")
             << QStringList{"ticker", "default", "ticker"};
-        QTest::newRow("spaces kept") << QByteArray(R"( {"instances":[" side info "]} )")
-                                     << QStringList{" side info "};
+        QTest::newRow("spaces kept")
+            << QByteArray(R"( {"instances":[" side info "]} )") << QStringList{" side info "};
     }
 
-    void reading()
-    {
+    void reading() {
         QFETCH(QByteArray, content);
         QFETCH(QStringList, expected);
         if (content != "<none>")
@@ -67,48 +61,47 @@ private slots:
         QCOMPARE(SessionManager(file()).load(), expected);
     }
 
-    void changes_data()
-    {
+    void changes_data() {
         QTest::addColumn<QByteArray>("before");
         QTest::addColumn<QString>("operation");
         QTest::addColumn<QString>("id");
         QTest::addColumn<QByteArray>("after");
         QTest::newRow("first start of ticker")
-            << QByteArray("<none>") << "add" << "ticker"
-            << QByteArray(R"({"instances":["default","ticker"]})");
+            << QByteArray("<none>") << "add"
+            << "ticker" << QByteArray(R"({"instances":["default","ticker"]})");
         QTest::newRow("first start of default")
-            << QByteArray("<none>") << "add" << "default" << QByteArray(R"({"instances":["default"]})");
+            << QByteArray("<none>") << "add"
+            << "default" << QByteArray(R"({"instances":["default"]})");
         QTest::newRow("damaged document rewritten")
-            << QByteArray("{garbage") << "add" << "ticker"
-            << QByteArray(R"({"instances":["default","ticker"]})");
+            << QByteArray("{garbage") << "add"
+            << "ticker" << QByteArray(R"({"instances":["default","ticker"]})");
         QTest::newRow("wrong-typed document rewritten")
-            << QByteArray(R"({"instances":{"a":1}})") << "add" << "default"
-            << QByteArray(R"({"instances":["default"]})");
+            << QByteArray(R"({"instances":{"a":1}})") << "add"
+            << "default" << QByteArray(R"({"instances":["default"]})");
         QTest::newRow("listed already: normal form")
-            << QByteArray("{ \"instances\" : [ \"a\" , \"b\" ] }\n") << "add" << "a"
-            << QByteArray(R"({"instances":["a","b"]})");
+            << QByteArray("{ \"instances\" : [ \"a\" , \"b\" ] }\n") << "add"
+            << "a" << QByteArray(R"({"instances":["a","b"]})");
         QTest::newRow("spaces are not trimmed")
-            << QByteArray(R"({"instances":["ticker"]})") << "add" << " ticker"
-            << QByteArray(R"({"instances":["ticker"," ticker"]})");
+            << QByteArray(R"({"instances":["ticker"]})") << "add"
+            << " ticker" << QByteArray(R"({"instances":["ticker"," ticker"]})");
         QTest::newRow("canonically equal is listed")
             << QByteArray("{\"instances\":[\"caf\xc3\xa9\"]}") << "add"
             << QString::fromUtf8("cafe\xcc\x81") << QByteArray("{\"instances\":[\"caf\xc3\xa9\"]}");
         QTest::newRow("remove the only one")
-            << QByteArray(R"({"instances":["ticker"]})") << "remove" << "ticker"
-            << QByteArray(R"({"instances":[]})");
+            << QByteArray(R"({"instances":["ticker"]})") << "remove"
+            << "ticker" << QByteArray(R"({"instances":[]})");
         QTest::newRow("remove every occurrence")
-            << QByteArray(R"({"instances":["a","x","b","x"]})") << "remove" << "x"
-            << QByteArray(R"({"instances":["a","b"]})");
+            << QByteArray(R"({"instances":["a","x","b","x"]})") << "remove"
+            << "x" << QByteArray(R"({"instances":["a","b"]})");
         QTest::newRow("remove canonically equal")
             << QByteArray("{\"instances\":[\"a\",\"cafe\xcc\x81\"]}") << "remove"
             << QString::fromUtf8("caf\xc3\xa9") << QByteArray(R"({"instances":["a"]})");
         QTest::newRow("remove from no document")
-            << QByteArray("<none>") << "remove" << "ticker"
-            << QByteArray(R"({"instances":["default"]})");
+            << QByteArray("<none>") << "remove"
+            << "ticker" << QByteArray(R"({"instances":["default"]})");
     }
 
-    void changes()
-    {
+    void changes() {
         QFETCH(QByteArray, before);
         QFETCH(QString, operation);
         QFETCH(QString, id);
@@ -125,8 +118,7 @@ private slots:
         QCOMPARE(QDir(m_dir + "/vorlane").entryList(QDir::Files), QStringList{"session.json"});
     }
 
-    void saveReportsFailure()
-    {
+    void saveReportsFailure() {
         // The folder cannot be made: a file stands where it should be.
         QDir().mkpath(m_dir);
         QFile blocker(m_dir + "/vorlane");
@@ -137,8 +129,7 @@ private slots:
         QVERIFY(!error->isEmpty());
     }
 
-    void saveWritesCompactWithoutNewline()
-    {
+    void saveWritesCompactWithoutNewline() {
         QCOMPARE(SessionManager(file()).save({"default", "ticker"}), std::nullopt);
         QCOMPARE(read(), QByteArray(R"({"instances":["default","ticker"]})"));
     }

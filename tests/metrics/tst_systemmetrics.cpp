@@ -13,8 +13,7 @@ Q_DECLARE_METATYPE(CpuTicks)
 class SystemMetricsTest : public QObject {
     Q_OBJECT
 private slots:
-    void recordedSamplesGiveTheExpectedUsage()
-    {
+    void recordedSamplesGiveTheExpectedUsage() {
         const auto a = ProcFsStatsSource(testDataPath("proc/stat-a")).readCpuTicks();
         const auto b = ProcFsStatsSource(testDataPath("proc/stat-b")).readCpuTicks();
         QVERIFY(a && b);
@@ -23,8 +22,7 @@ private slots:
         QCOMPARE(cpuUsagePercent(*a, *b), 25.0); // dU 30, dS 20, dI 140, dN 10
     }
 
-    void statParsing_data()
-    {
+    void statParsing_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<bool>("readable");
         QTest::newRow("four columns") << "proc/stat-short" << true;
@@ -32,15 +30,13 @@ private slots:
         QTest::newRow("missing file") << "proc/none" << false;
     }
 
-    void statParsing()
-    {
+    void statParsing() {
         QFETCH(QString, file);
         QFETCH(bool, readable);
         QCOMPARE(ProcFsStatsSource(testDataPath(file)).readCpuTicks().has_value(), readable);
     }
 
-    void memoryFromMeminfo()
-    {
+    void memoryFromMeminfo() {
         const auto m = ProcFsStatsSource({}, testDataPath("proc/meminfo")).readMemory();
         QVERIFY(m);
         QCOMPARE(m->totalBytes, 16384000ull * 1024);
@@ -52,8 +48,7 @@ private slots:
         QVERIFY(ProcFsStatsSource().readCpuTicks());
     }
 
-    void usageArithmetic_data()
-    {
+    void usageArithmetic_data() {
         QTest::addColumn<CpuTicks>("previous");
         QTest::addColumn<CpuTicks>("current");
         QTest::addColumn<double>("expected"); // -1: no value, re-prime
@@ -63,20 +58,17 @@ private slots:
         QTest::newRow("nice is not busy") << base << CpuTicks{1000, 1000, 1000, 1100} << 0.0;
         QTest::newRow("past 32 bits")
             << CpuTicks{0xFFFFFFF0ull, 0, 0, 0} << CpuTicks{0x100000010ull, 0, 0x20ull, 0} << 50.0;
-        QTest::newRow("counter went down")
-            << base << CpuTicks{1100, 1100, 999, 1000} << -1.0;
+        QTest::newRow("counter went down") << base << CpuTicks{1100, 1100, 999, 1000} << -1.0;
     }
 
-    void usageArithmetic()
-    {
+    void usageArithmetic() {
         QFETCH(CpuTicks, previous);
         QFETCH(CpuTicks, current);
         QFETCH(double, expected);
         QCOMPARE(cpuUsagePercent(previous, current).value_or(-1.0), expected);
     }
 
-    void firstSampleOnlyPrimes()
-    {
+    void firstSampleOnlyPrimes() {
         ScriptedStatsSource source;
         source.cpu = {CpuTicks{100, 100, 100, 100}, CpuTicks{130, 120, 240, 110}};
         source.memory = {MemoryStats{13271040000ull, 17179869184ull}};
@@ -97,8 +89,7 @@ private slots:
         QCOMPARE(metrics.cpuUsage(), 25.0);
     }
 
-    void failedReadsChangeNothing()
-    {
+    void failedReadsChangeNothing() {
         ScriptedStatsSource source;
         // A failed first CPU read leaves the sampler unprimed: the next
         // success primes instead of producing a value.
@@ -116,11 +107,9 @@ private slots:
         QCOMPARE(metrics.memTotalGB(), 0.0);
     }
 
-    void counterThatGoesDownReprimes()
-    {
+    void counterThatGoesDownReprimes() {
         ScriptedStatsSource source;
-        source.cpu = {CpuTicks{500, 500, 500, 0}, CpuTicks{10, 10, 10, 0},
-                      CpuTicks{20, 10, 20, 0}};
+        source.cpu = {CpuTicks{500, 500, 500, 0}, CpuTicks{10, 10, 10, 0}, CpuTicks{20, 10, 20, 0}};
         SystemMetrics metrics(source);
         metrics.sample();
         metrics.sample(); // went down: no value, new previous
@@ -129,8 +118,7 @@ private slots:
         QCOMPARE(metrics.cpuUsage(), 50.0);
     }
 
-    void timerRunsEveryTwoSeconds()
-    {
+    void timerRunsEveryTwoSeconds() {
         ScriptedStatsSource source;
         SystemMetrics metrics(source);
         metrics.start();

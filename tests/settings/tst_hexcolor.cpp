@@ -10,8 +10,7 @@
 Q_DECLARE_METATYPE(RgbColor)
 
 namespace {
-RgbColor rgb255(int r, int g, int b)
-{
+RgbColor rgb255(int r, int g, int b) {
     return RgbColor{r / 255.0, g / 255.0, b / 255.0, 1.0};
 }
 } // namespace
@@ -19,8 +18,7 @@ RgbColor rgb255(int r, int g, int b)
 class HexColorTest : public QObject {
     Q_OBJECT
 private slots:
-    void reading_data()
-    {
+    void reading_data() {
         QTest::addColumn<QString>("hex");
         QTest::addColumn<RgbColor>("expected");
         const RgbColor darkBlue = rgb255(26, 26, 46);
@@ -42,15 +40,13 @@ private slots:
         QTest::newRow("non-ASCII digit") << QString::fromUtf8("#12345\u0664") << fallbackGrey;
     }
 
-    void reading()
-    {
+    void reading() {
         QFETCH(QString, hex);
         QFETCH(RgbColor, expected);
         QCOMPARE(colorFromHex(hex), expected);
     }
 
-    void writing_data()
-    {
+    void writing_data() {
         QTest::addColumn<RgbColor>("color");
         QTest::addColumn<QString>("expected");
         QTest::newRow("read back in upper case") << colorFromHex(u"#1a1a2e") << "#1A1A2E";
@@ -60,15 +56,13 @@ private slots:
         QTest::newRow("below zero clamped") << RgbColor{-0.3, 0, 0, 1} << "#000000";
     }
 
-    void writing()
-    {
+    void writing() {
         QFETCH(RgbColor, color);
         QFETCH(QString, expected);
         QCOMPARE(hexString(color), expected);
     }
 
-    void everyByteSurvivesARoundTrip()
-    {
+    void everyByteSurvivesARoundTrip() {
         for (int k = 0; k < 256; ++k) {
             const QString hex = hexString(rgb255(k, 255 - k, k));
             QCOMPARE(hexString(colorFromHex(hex)), hex);
@@ -79,8 +73,7 @@ private slots:
         QCOMPARE(hexString(QColor::fromHsvF(0, 1, 1)), QStringLiteral("#FF0000"));
     }
 
-    void settingsColoursIgnoreOpacity()
-    {
+    void settingsColoursIgnoreOpacity() {
         BannerSettings s;
         s.opacity = 0.3;
         s.bgColorHex = QStringLiteral("#000000");
@@ -89,8 +82,7 @@ private slots:
         QCOMPARE(hexString(s.textColor()), QStringLiteral("#7F7F7F"));
     }
 
-    void presetTables()
-    {
+    void presetTables() {
         const auto bg = backgroundColorPresets();
         QCOMPARE(bg.size(), 7u);
         QCOMPARE(bg[0].name, QStringLiteral("Black"));

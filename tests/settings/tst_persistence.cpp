@@ -16,8 +16,7 @@ private slots:
     void initTestCase() { m_home = isolateUserFolders(); }
     void init() { QFile::remove(storeFile()); }
 
-    void keyIsPrefixAndIdentifier()
-    {
+    void keyIsPrefixAndIdentifier() {
         QCOMPARE(BannerSettings::settingsKey("default"), QStringLiteral("VorlaneSettings_default"));
         QCOMPARE(BannerSettings::settingsKey(""), QStringLiteral("VorlaneSettings_"));
         BannerSettings s;
@@ -25,12 +24,11 @@ private slots:
         QCOMPARE(s.settingsKey(), QStringLiteral("VorlaneSettings_a b"));
     }
 
-    void everyIdentifierHasItsOwnEntry()
-    {
+    void everyIdentifierHasItsOwnEntry() {
         // Identifiers that a naive use of QSettings would fold together.
-        const QStringList ids{"",   " ",      "  ",   "default", "Default", "a/b", "a//b",
-                              "a/", "/a",     "a\\b", "a%2Fb",   "a%b",     "\u00e9", "e\u0301",
-                              "=",  "[x]",    "a;b",  "#",       "General", "\u65e5\u672c"};
+        const QStringList ids{"",   " ",   "  ",   "default", "Default", "a/b",         "a//b",
+                              "a/", "/a",  "a\\b", "a%2Fb",   "a%b",     "\u00e9",      "e\u0301",
+                              "=",  "[x]", "a;b",  "#",       "General", "\u65e5\u672c"};
         QSettingsPreferencesStore store;
         for (const QString& id : ids) {
             BannerSettings s;
@@ -46,15 +44,13 @@ private slots:
         }
     }
 
-    void storeLivesUnderXdgConfigHome()
-    {
+    void storeLivesUnderXdgConfigHome() {
         QSettingsPreferencesStore store;
         BannerSettings{}.save(store);
         QVERIFY(QFile::exists(storeFile()));
     }
 
-    void saveIsVisibleToAnotherReaderAtOnce()
-    {
+    void saveIsVisibleToAnotherReaderAtOnce() {
         QSettingsPreferencesStore writer;
         QSettingsPreferencesStore reader;
         BannerSettings s;
@@ -72,8 +68,7 @@ private slots:
         QVERIFY(value.toByteArray().startsWith("{\""));
     }
 
-    void unusableEntriesGiveDefaultsWithoutWriting_data()
-    {
+    void unusableEntriesGiveDefaultsWithoutWriting_data() {
         QTest::addColumn<QVariant>("stored");
         QTest::newRow("unknown position")
             << QVariant(QByteArray(R"({"position":"Top","text":"kept?"})"));
@@ -83,8 +78,7 @@ private slots:
         QTest::newRow("a number") << QVariant(42);
     }
 
-    void unusableEntriesGiveDefaultsWithoutWriting()
-    {
+    void unusableEntriesGiveDefaultsWithoutWriting() {
         QFETCH(QVariant, stored);
         {
             QSettings raw(storeFile(), QSettings::IniFormat);
@@ -108,8 +102,7 @@ private slots:
         QCOMPARE(BannerSettings::load(store, "bad").textAlign, TextAlign::center);
     }
 
-    void missingAlignmentLoadsLeftAndIsThenWritten()
-    {
+    void missingAlignmentLoadsLeftAndIsThenWritten() {
         QSettingsPreferencesStore store;
         store.setData("VorlaneSettings_old", R"({"text":"old"})");
         const BannerSettings s = BannerSettings::load(store, "old");
@@ -118,8 +111,7 @@ private slots:
         QVERIFY(store.data("VorlaneSettings_old")->contains(R"("textAlign":"left")"));
     }
 
-    void neverSavedIdentifierWritesNothing()
-    {
+    void neverSavedIdentifierWritesNothing() {
         QSettingsPreferencesStore store;
         QCOMPARE(BannerSettings::load(store, "fresh").instanceId, QStringLiteral("fresh"));
         QVERIFY(!QFile::exists(storeFile()));

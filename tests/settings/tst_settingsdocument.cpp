@@ -1,8 +1,8 @@
 // Decoding and encoding of the settings document.
 #include "settings/BannerSettings.h"
 
-#include <QJsonDocument>
 #include "support/TestEnvironment.h"
+#include <QJsonDocument>
 
 #include <QtTest>
 
@@ -11,8 +11,7 @@
 
 namespace {
 
-std::optional<BannerSettings> decode(const char* json)
-{
+std::optional<BannerSettings> decode(const char* json) {
     return BannerSettings::fromJsonBytes(QByteArray(json));
 }
 
@@ -21,8 +20,7 @@ std::optional<BannerSettings> decode(const char* json)
 class SettingsDocumentTest : public QObject {
     Q_OBJECT
 private slots:
-    void newObjectIsCentredButMissingKeyIsLeft()
-    {
+    void newObjectIsCentredButMissingKeyIsLeft() {
         QCOMPARE(BannerSettings{}.textAlign, TextAlign::center);
         const auto decoded = decode("{}");
         QVERIFY(decoded);
@@ -41,8 +39,7 @@ private slots:
         QCOMPARE(decoded->instanceId, QStringLiteral("default"));
     }
 
-    void rejected_data()
-    {
+    void rejected_data() {
         QTest::addColumn<QByteArray>("json");
         QTest::newRow("display name as position") << QByteArray(R"({"position":"Top"})");
         QTest::newRow("unknown position") << QByteArray(R"({"position":"middle"})");
@@ -62,43 +59,44 @@ private slots:
         QTest::newRow("empty bytes") << QByteArray();
     }
 
-    void rejected()
-    {
+    void rejected() {
         QFETCH(QByteArray, json);
         QCOMPARE(BannerSettings::fromJsonBytes(json), std::nullopt);
     }
 
-    void accepted_data()
-    {
+    void accepted_data() {
         QTest::addColumn<QByteArray>("json");
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("stored position") << QByteArray(R"({"position":"topLeft"})")
-                                         << "position" << "topLeft";
-        QTest::newRow("null alignment is left") << QByteArray(R"({"textAlign":null})")
-                                                << "textAlign" << "left";
+        QTest::newRow("stored position") << QByteArray(R"({"position":"topLeft"})") << "position"
+                                         << "topLeft";
+        QTest::newRow("null alignment is left")
+            << QByteArray(R"({"textAlign":null})") << "textAlign"
+            << "left";
         QTest::newRow("integer font size") << QByteArray(R"({"fontSize":13})") << "fontSize"
                                            << "13";
-        QTest::newRow("opacity out of range kept") << QByteArray(R"({"opacity":5})")
-                                                   << "opacity" << "5";
-        QTest::newRow("negative index kept") << QByteArray(R"({"screenIndex":-3})")
-                                             << "screenIndex" << "-3";
-        QTest::newRow("index written as 2.0") << QByteArray(R"({"screenIndex":2.0})")
-                                              << "screenIndex" << "2";
+        QTest::newRow("opacity out of range kept") << QByteArray(R"({"opacity":5})") << "opacity"
+                                                   << "5";
+        QTest::newRow("negative index kept") << QByteArray(R"({"screenIndex":-3})") << "screenIndex"
+                                             << "-3";
+        QTest::newRow("index written as 2.0")
+            << QByteArray(R"({"screenIndex":2.0})") << "screenIndex"
+            << "2";
         QTest::newRow("null image path") << QByteArray(R"({"imagePath":null})") << "imagePath"
                                          << "none";
-        QTest::newRow("empty image path is a path") << QByteArray(R"({"imagePath":""})")
-                                                    << "imagePath" << "";
+        QTest::newRow("empty image path is a path")
+            << QByteArray(R"({"imagePath":""})") << "imagePath"
+            << "";
         QTest::newRow("instanceId key ignored")
-            << QByteArray(R"({"instanceId":"other"})") << "instanceId" << "default";
-        QTest::newRow("unknown key ignored") << QByteArray(R"({"colour":1,"text":"x"})")
-                                             << "text" << "x";
+            << QByteArray(R"({"instanceId":"other"})") << "instanceId"
+            << "default";
+        QTest::newRow("unknown key ignored") << QByteArray(R"({"colour":1,"text":"x"})") << "text"
+                                             << "x";
         QTest::newRow("null text takes default") << QByteArray(R"({"text":null})") << "text"
                                                  << "Vorlane";
     }
 
-    void accepted()
-    {
+    void accepted() {
         QFETCH(QByteArray, json);
         QFETCH(QString, field);
         QFETCH(QString, expected);
@@ -115,8 +113,7 @@ private slots:
         QCOMPARE(actual, expected);
     }
 
-    void encodesFourteenKeysWithoutImageOrIdentifier()
-    {
+    void encodesFourteenKeysWithoutImageOrIdentifier() {
         BannerSettings s;
         s.instanceId = QStringLiteral("ticker");
         const QJsonObject document = *s.toJson();
@@ -132,8 +129,7 @@ private slots:
         QVERIFY(!s.toJsonBytes()->contains('\n'));
     }
 
-    void roundTripKeepsEveryFieldButIdentifier()
-    {
+    void roundTripKeepsEveryFieldButIdentifier() {
         BannerSettings s;
         s.text = QStringLiteral("PRODUCTION \u00e9 \"quoted\"");
         s.bgColorHex = QStringLiteral("not a colour");
@@ -160,8 +156,7 @@ private slots:
         QCOMPARE(back->imagePath, s.imagePath);
     }
 
-    void nonFiniteNumberCannotBeEncoded()
-    {
+    void nonFiniteNumberCannotBeEncoded() {
         BannerSettings s;
         s.opacity = std::numeric_limits<double>::quiet_NaN();
         QCOMPARE(s.toJsonBytes(), std::nullopt);
@@ -170,8 +165,7 @@ private slots:
         QCOMPARE(s.toJsonBytes(), std::nullopt);
     }
 
-    void enumerationTables()
-    {
+    void enumerationTables() {
         QStringList raws, names;
         for (auto p : allBannerPositions) {
             raws << rawValue(p);

@@ -1,6 +1,7 @@
 // The nudging decision for one window, the banner's strut, and the pass as
 // the delegate triggers it.
 #include "app/AppDelegate.h"
+#include "fakes/CountingDelegate.h"
 #include "fakes/FakePlatform.h"
 #include "spaceguard/BannerStrut.h"
 #include "spaceguard/NudgeRule.h"
@@ -14,17 +15,14 @@ Q_DECLARE_METATYPE(std::optional<Strut>)
 
 namespace {
 
-std::optional<WindowChange> moveTo(int x, int y, int w, int h)
-{
+std::optional<WindowChange> moveTo(int x, int y, int w, int h) {
     return WindowChange{QPoint(x, y), QSize(w, h)};
 }
-std::optional<WindowChange> shrinkTo(int w, int h)
-{
+std::optional<WindowChange> shrinkTo(int w, int h) {
     return WindowChange{std::nullopt, QSize(w, h)};
 }
 
-Strut makeStrut(uint32_t top, uint32_t bottom, uint32_t start, uint32_t end)
-{
+Strut makeStrut(uint32_t top, uint32_t bottom, uint32_t start, uint32_t end) {
     Strut s;
     s.values[2] = top;
     s.values[3] = bottom;
@@ -33,18 +31,12 @@ Strut makeStrut(uint32_t top, uint32_t bottom, uint32_t start, uint32_t end)
     return s;
 }
 
-void fire(const QTimer& timer)
-{
-    QMetaObject::invokeMethod(const_cast<QTimer*>(&timer), "timeout");
-}
-
 } // namespace
 
 class NudgeRuleTest : public QObject {
     Q_OBJECT
 private slots:
-    void rule_data()
-    {
+    void rule_data() {
         QTest::addColumn<QRect>("strip");
         QTest::addColumn<bool>("top");
         QTest::addColumn<QRect>("window");
@@ -57,8 +49,8 @@ private slots:
             << top << true << QRect(100, 24, 800, 600) << moveTo(100, 54, 800, 570);
         QTest::newRow("bottom: shrunk from below")
             << bottom << false << QRect(0, 24, 1440, 806) << shrinkTo(1440, 776);
-        QTest::newRow("corner: beside the box") << corner << true << QRect(0, 24, 1000, 600)
-                                                << none;
+        QTest::newRow("corner: beside the box")
+            << corner << true << QRect(0, 24, 1000, 600) << none;
         QTest::newRow("corner: reaching into the box")
             << corner << true << QRect(0, 24, 1100, 600) << moveTo(0, 54, 1100, 570);
         QTest::newRow("top: right edge on the strip's left edge")
@@ -78,18 +70,16 @@ private slots:
             << bottom << false << QRect(0, 805, 1440, 60) << none;
         QTest::newRow("bottom: would keep exactly 100")
             << bottom << false << QRect(0, 700, 800, 300) << none;
-        QTest::newRow("50 wide is never touched") << top << true << QRect(100, 24, 50, 600)
-                                                  << none;
-        QTest::newRow("50 high is never touched") << bottom << false << QRect(0, 780, 600, 50)
-                                                  << none;
+        QTest::newRow("50 wide is never touched") << top << true << QRect(100, 24, 50, 600) << none;
+        QTest::newRow("50 high is never touched")
+            << bottom << false << QRect(0, 780, 600, 50) << none;
         QTest::newRow("51 wide is considered")
             << top << true << QRect(100, 24, 51, 600) << moveTo(100, 54, 51, 570);
         QTest::newRow("wider than the screen keeps its width and place")
             << top << true << QRect(-200, 0, 2000, 900) << moveTo(-200, 54, 2000, 846);
     }
 
-    void rule()
-    {
+    void rule() {
         QFETCH(QRect, strip);
         QFETCH(bool, top);
         QFETCH(QRect, window);
@@ -97,8 +87,7 @@ private slots:
         QCOMPARE(nudgeFor(strip, top, window), expected);
     }
 
-    void strut_data()
-    {
+    void strut_data() {
         QTest::addColumn<QRect>("banner");
         QTest::addColumn<bool>("top");
         QTest::addColumn<QSize>("root");
@@ -110,8 +99,8 @@ private slots:
         QTest::newRow("below another dock")
             << QRect(0, 40, 1920, 28) << true << root << QList<QRect>{}
             << std::optional(makeStrut(68, 0, 0, 1919));
-        QTest::newRow("bottom strip") << QRect(0, 1052, 1920, 28) << false << root
-                                      << QList<QRect>{} << std::optional(makeStrut(0, 28, 0, 1919));
+        QTest::newRow("bottom strip") << QRect(0, 1052, 1920, 28) << false << root << QList<QRect>{}
+                                      << std::optional(makeStrut(0, 28, 0, 1919));
         QTest::newRow("top-right corner only")
             << QRect(1500, 0, 420, 28) << true << root << QList<QRect>{}
             << std::optional(makeStrut(28, 0, 1500, 1919));
@@ -129,8 +118,7 @@ private slots:
             << std::optional(makeStrut(28, 0, 0, 319));
     }
 
-    void strut()
-    {
+    void strut() {
         QFETCH(QRect, banner);
         QFETCH(bool, top);
         QFETCH(QSize, root);
@@ -139,8 +127,7 @@ private slots:
         QCOMPARE(bannerStrut(banner, top, root, otherMonitors), expected);
     }
 
-    void triggersFollowReserveSpace()
-    {
+    void triggersFollowReserveSpace() {
         FakePlatform fake;
         fake.windows.windows = {{7, QRect(100, 10, 800, 600), {}}};
         BannerSettings stored;
@@ -188,11 +175,11 @@ private slots:
         QCOMPARE(fake.windows.windows[0].frame, QRect(100, 28, 800, 572));
     }
 
-    void stubbornWindowIsAskedOncePerTick()
-    {
+    void stubbornWindowIsAskedOncePerTick() {
         FakePlatform fake;
         fake.windows.stubborn = true;
-        fake.windows.windows = {{7, QRect(100, 10, 800, 600), {}}, {8, QRect(900, 0, 300, 300), {}}};
+        fake.windows.windows = {{7, QRect(100, 10, 800, 600), {}},
+                                {8, QRect(900, 0, 300, 300), {}}};
         AppDelegate delegate("x", fake.services());
         delegate.applicationDidFinishLaunching();
         delegate.nudgeOverlappingWindows();
@@ -204,8 +191,7 @@ private slots:
         QCOMPARE(fake.windows.sent.size(), 4); // a new tick asks again
     }
 
-    void noScreenNoPass()
-    {
+    void noScreenNoPass() {
         FakePlatform fake;
         fake.windows.windows = {{7, QRect(100, 10, 800, 600), {}}};
         AppDelegate delegate("x", fake.services());
@@ -216,8 +202,7 @@ private slots:
         QCOMPARE(fake.windows.passes, before);
     }
 
-    void strutFollowsRePlacement()
-    {
+    void strutFollowsRePlacement() {
         FakePlatform fake;
         fake.screens.setLayout("1920x1080+0+0,1280x1024+1920+0");
         fake.windows.root = QSize(3200, 1080);

@@ -1,6 +1,5 @@
 // Keeping the strip clear on a real X server (Xvfb + openbox, 1280x1024):
 // other programs' windows moved and shrunk, struts, and what is left alone.
-#include "support/BannerSettingsFile.h"
 #include "support/DesktopSession.h"
 #include "support/TestEnvironment.h"
 
@@ -10,20 +9,14 @@ class SpaceGuardDesktopTest : public QObject {
     Q_OBJECT
     DesktopSession desktop{QSize(1280, 1024)};
     QList<QProcess*> owned; // banners and test windows, ended after each test
-    int started = 0;
-
-    xcb_window_t startBanner(const QByteArray& settings)
-    {
-        const QString id = QStringLiteral("guard-%1").arg(++started);
-        writeBannerSettings(id, settings);
-        QProcess* banner = desktop.launchBanner(id);
-        owned.append(banner);
-        return desktop.windowOfProcess(banner->processId()).value_or(0);
+    xcb_window_t startBanner(const QByteArray& settings) {
+        const auto banner = desktop.startBanner(settings);
+        owned.append(banner.process);
+        return banner.window;
     }
 
     // One plain (undecorated) window of another program.
-    xcb_window_t openWindow(const QRect& r, const QString& kind = "plain")
-    {
+    xcb_window_t openWindow(const QRect& r, const QString& kind = "plain") {
         auto made = desktop.launchTestWindows({"window", QString::number(r.x()),
                                                QString::number(r.y()), QString::number(r.width()),
                                                QString::number(r.height()), "1", kind});
@@ -32,14 +25,12 @@ class SpaceGuardDesktopTest : public QObject {
     }
 
 private slots:
-    void initTestCase()
-    {
+    void initTestCase() {
         isolateUserFolders();
         QVERIFY(desktop.start());
     }
 
-    void cleanup()
-    {
+    void cleanup() {
         for (QProcess* p : std::as_const(owned)) {
             p->terminate();
             p->waitForFinished(5000);
@@ -47,8 +38,7 @@ private slots:
         owned.clear();
     }
 
-    void topBannerClearsItsStrip()
-    {
+    void topBannerClearsItsStrip() {
         const xcb_window_t overlapping = openWindow(QRect(100, 10, 600, 400));
         const xcb_window_t narrow = openWindow(QRect(800, 10, 50, 300));
         const xcb_window_t wouldKeep100 = openWindow(QRect(900, 10, 200, 118));
@@ -79,8 +69,7 @@ private slots:
         // The strip is reserved: strut and work area.
         QCOMPARE(desktop.property32(banner, "_NET_WM_STRUT_PARTIAL"),
                  (std::vector<uint32_t>{0, 0, 28, 0, 0, 0, 0, 0, 0, 1279, 0, 0}));
-        QCOMPARE(desktop.property32(banner, "_NET_WM_STRUT"),
-                 (std::vector<uint32_t>{0, 0, 28, 0}));
+        QCOMPARE(desktop.property32(banner, "_NET_WM_STRUT"), (std::vector<uint32_t>{0, 0, 28, 0}));
         QTRY_COMPARE(desktop.workArea(), QRect(0, 28, 1280, 966));
 
         // Further passes (the guard every 2 s) change nothing.
@@ -90,8 +79,7 @@ private slots:
         QCOMPARE(desktop.frameGeometry(decorated), decoratedAfter);
     }
 
-    void bottomBannerShrinksFromBelow()
-    {
+    void bottomBannerShrinksFromBelow() {
         const xcb_window_t w = openWindow(QRect(100, 700, 600, 310));
         const xcb_window_t below = openWindow(QRect(800, 996, 300, 28 + 0 + 60));
         const xcb_window_t banner = startBanner(R"({"position":"bottom"})");
@@ -102,8 +90,7 @@ private slots:
                  (std::vector<uint32_t>{0, 0, 0, 28, 0, 0, 0, 0, 0, 0, 0, 1279}));
     }
 
-    void cornerBannerLeavesWindowsBesideItsBox()
-    {
+    void cornerBannerLeavesWindowsBesideItsBox() {
         const xcb_window_t beside = openWindow(QRect(100, 10, 700, 300));
         const xcb_window_t reaching = openWindow(QRect(700, 10, 300, 300));
         const xcb_window_t banner = startBanner(R"({"position":"topRight"})");
@@ -114,8 +101,7 @@ private slots:
                  (std::vector<uint32_t>{0, 0, 28, 0, 0, 0, 0, 0, 860, 1279, 0, 0}));
     }
 
-    void withoutReservationOnlyTheStartUpPass()
-    {
+    void withoutReservationOnlyTheStartUpPass() {
         const xcb_window_t w = openWindow(QRect(100, 10, 600, 400));
         const xcb_window_t banner = startBanner(R"({"reserveSpace":false})");
         QTRY_COMPARE(desktop.frameGeometry(w), QRect(100, 28, 600, 382));
@@ -128,8 +114,7 @@ private slots:
         QCOMPARE(desktop.frameGeometry(w).top(), 10);
     }
 
-    void windowManagerKeepsMaximisedWindowsOut()
-    {
+    void windowManagerKeepsMaximisedWindowsOut() {
         const xcb_window_t banner = startBanner("{}");
         QTRY_VERIFY(!desktop.property32(banner, "_NET_WM_STRUT_PARTIAL").empty());
         const xcb_window_t w = openWindow(QRect(200, 200, 400, 300), "decorated");
@@ -137,8 +122,7 @@ private slots:
         QTRY_COMPARE(desktop.frameGeometry(w), QRect(0, 28, 1280, 996));
     }
 
-    void newWindowAcrossTheStripIsPushedOut()
-    {
+    void newWindowAcrossTheStripIsPushedOut() {
         const xcb_window_t banner = startBanner("{}");
         QTRY_COMPARE(desktop.geometry(banner), QRect(0, 0, 1280, 28));
         QTest::qWait(1200); // past the start-up pass

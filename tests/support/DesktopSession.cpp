@@ -1,5 +1,7 @@
 #include "support/DesktopSession.h"
 
+#include "support/BannerSettingsFile.h"
+
 #include <QElapsedTimer>
 #include <QRegularExpression>
 #include <QThread>
@@ -13,26 +15,21 @@
 namespace {
 
 // Children end with the test, also when it crashes.
-void endWithParent(QProcess* process)
-{
+void endWithParent(QProcess* process) {
     process->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
 }
 
 template <typename T> using Reply = std::unique_ptr<T, decltype(&std::free)>;
-template <typename T> Reply<T> owned(T* reply)
-{
+template <typename T> Reply<T> owned(T* reply) {
     return Reply<T>(reply, &std::free);
 }
 
 } // namespace
 
 DesktopSession::DesktopSession(QSize rootSize)
-    : m_rootSize(rootSize)
-{
-}
+    : m_rootSize(rootSize) {}
 
-DesktopSession::~DesktopSession()
-{
+DesktopSession::~DesktopSession() {
     if (m_connection)
         xcb_disconnect(m_connection);
     for (auto it = m_processes.rbegin(); it != m_processes.rend(); ++it) {
@@ -48,8 +45,7 @@ DesktopSession::~DesktopSession()
     }
 }
 
-bool DesktopSession::start()
-{
+bool DesktopSession::start() {
     auto* xvfb = new QProcess;
     m_processes.append(xvfb);
     endWithParent(xvfb);
@@ -85,8 +81,7 @@ bool DesktopSession::start()
     return false;
 }
 
-QProcessEnvironment DesktopSession::environment() const
-{
+QProcessEnvironment DesktopSession::environment() const {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("DISPLAY"), m_display);
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
@@ -94,8 +89,7 @@ QProcessEnvironment DesktopSession::environment() const
     return env;
 }
 
-bool DesktopSession::run(const QString& program, const QStringList& arguments)
-{
+bool DesktopSession::run(const QString& program, const QStringList& arguments) {
     QProcess p;
     p.setProcessEnvironment(environment());
     p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -103,8 +97,7 @@ bool DesktopSession::run(const QString& program, const QStringList& arguments)
     return p.waitForFinished(20000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
 }
 
-QProcess* DesktopSession::launch(const QString& program, const QStringList& arguments)
-{
+QProcess* DesktopSession::launch(const QString& program, const QStringList& arguments) {
     auto* p = new QProcess;
     m_processes.append(p);
     endWithParent(p);
@@ -116,13 +109,20 @@ QProcess* DesktopSession::launch(const QString& program, const QStringList& argu
     return p;
 }
 
-QProcess* DesktopSession::launchBanner(const QString& instanceId)
-{
+QProcess* DesktopSession::launchBanner(const QString& instanceId) {
     return launch(qEnvironmentVariable("VORLANE_BINARY"), {instanceId});
 }
 
-DesktopSession::TestWindows DesktopSession::launchTestWindows(const QStringList& arguments)
-{
+DesktopSession::Banner DesktopSession::startBanner(const QByteArray& settings) {
+    const QString id = QStringLiteral("banner-%1").arg(++m_bannersStarted);
+    writeBannerSettings(id, settings);
+    Banner banner;
+    banner.process = launchBanner(id);
+    banner.window = windowOfProcess(banner.process->processId()).value_or(0);
+    return banner;
+}
+
+DesktopSession::TestWindows DesktopSession::launchTestWindows(const QStringList& arguments) {
     auto* p = new QProcess;
     m_processes.append(p);
     endWithParent(p);
@@ -154,8 +154,7 @@ DesktopSession::TestWindows DesktopSession::launchTestWindows(const QStringList&
     return {p, windows};
 }
 
-void DesktopSession::maximize(xcb_window_t window)
-{
+void DesktopSession::maximize(xcb_window_t window) {
     xcb_client_message_event_t event = {};
     event.response_type = XCB_CLIENT_MESSAGE;
     event.format = 32;
@@ -171,8 +170,7 @@ void DesktopSession::maximize(xcb_window_t window)
     xcb_flush(m_connection);
 }
 
-bool DesktopSession::setMonitors(const QString& layout)
-{
+bool DesktopSession::setMonitors(const QString& layout) {
     bool first = true;
     for (const QString& part : layout.split(u',')) {
         if (!addMonitor(part, first))
@@ -182,8 +180,7 @@ bool DesktopSession::setMonitors(const QString& layout)
     return true;
 }
 
-bool DesktopSession::addMonitor(const QString& entry, bool withOutput)
-{
+bool DesktopSession::addMonitor(const QString& entry, bool withOutput) {
     static const QRegularExpression pattern(QStringLiteral(R"(^(.+)=(\d+)x(\d+)\+(\d+)\+(\d+)$)"));
     const auto m = pattern.match(entry);
     if (!m.hasMatch())
@@ -201,21 +198,18 @@ bool DesktopSession::addMonitor(const QString& entry, bool withOutput)
                 withOutput ? QStringLiteral("screen") : QStringLiteral("none")});
 }
 
-bool DesktopSession::removeMonitor(const QString& name)
-{
+bool DesktopSession::removeMonitor(const QString& name) {
     return run(QStringLiteral("xrandr"), {QStringLiteral("--delmonitor"), name});
 }
 
-xcb_atom_t DesktopSession::atom(const char* name)
-{
+xcb_atom_t DesktopSession::atom(const char* name) {
     auto reply = owned(xcb_intern_atom_reply(
         m_connection,
         xcb_intern_atom(m_connection, 0, static_cast<uint16_t>(std::strlen(name)), name), nullptr));
     return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
 }
 
-std::vector<uint32_t> DesktopSession::property32(xcb_window_t window, const char* name)
-{
+std::vector<uint32_t> DesktopSession::property32(xcb_window_t window, const char* name) {
     auto reply = owned(xcb_get_property_reply(
         m_connection,
         xcb_get_property(m_connection, 0, window, atom(name), XCB_GET_PROPERTY_TYPE_ANY, 0, 4096),
@@ -226,12 +220,11 @@ std::vector<uint32_t> DesktopSession::property32(xcb_window_t window, const char
     return std::vector<uint32_t>(data, data + xcb_get_property_value_length(reply.get()) / 4);
 }
 
-QStringList DesktopSession::atomProperty(xcb_window_t window, const char* name)
-{
+QStringList DesktopSession::atomProperty(xcb_window_t window, const char* name) {
     QStringList names;
     for (uint32_t a : property32(window, name)) {
-        auto reply =
-            owned(xcb_get_atom_name_reply(m_connection, xcb_get_atom_name(m_connection, a), nullptr));
+        auto reply = owned(
+            xcb_get_atom_name_reply(m_connection, xcb_get_atom_name(m_connection, a), nullptr));
         if (reply) {
             names.append(QString::fromLatin1(xcb_get_atom_name_name(reply.get()),
                                              xcb_get_atom_name_name_length(reply.get())));
@@ -240,29 +233,25 @@ QStringList DesktopSession::atomProperty(xcb_window_t window, const char* name)
     return names;
 }
 
-QRect DesktopSession::workArea()
-{
+QRect DesktopSession::workArea() {
     const auto area = property32(m_root, "_NET_WORKAREA");
     if (area.size() < 4)
         return {};
     return QRect(int(area[0]), int(area[1]), int(area[2]), int(area[3]));
 }
 
-bool DesktopSession::acceptsFocusHint(xcb_window_t window)
-{
+bool DesktopSession::acceptsFocusHint(xcb_window_t window) {
     // WM_HINTS: flags, input, ... ; InputHint is bit 0.
     const auto hints = property32(window, "WM_HINTS");
     return hints.size() < 2 || !(hints[0] & 1) || hints[1] != 0;
 }
 
-std::vector<xcb_window_t> DesktopSession::clientWindows()
-{
+std::vector<xcb_window_t> DesktopSession::clientWindows() {
     const auto list = property32(m_root, "_NET_CLIENT_LIST");
     return {list.begin(), list.end()};
 }
 
-std::optional<xcb_window_t> DesktopSession::windowOfProcess(qint64 pid)
-{
+std::optional<xcb_window_t> DesktopSession::windowOfProcess(qint64 pid) {
     for (int i = 0; i < 200; ++i) {
         for (xcb_window_t w : clientWindows()) {
             const auto windowPid = property32(w, "_NET_WM_PID");
@@ -274,8 +263,7 @@ std::optional<xcb_window_t> DesktopSession::windowOfProcess(qint64 pid)
     return std::nullopt;
 }
 
-QRect DesktopSession::geometry(xcb_window_t window)
-{
+QRect DesktopSession::geometry(xcb_window_t window) {
     auto geometry = owned(
         xcb_get_geometry_reply(m_connection, xcb_get_geometry(m_connection, window), nullptr));
     auto origin = owned(xcb_translate_coordinates_reply(
@@ -285,8 +273,7 @@ QRect DesktopSession::geometry(xcb_window_t window)
     return QRect(origin->dst_x, origin->dst_y, geometry->width, geometry->height);
 }
 
-QRect DesktopSession::frameGeometry(xcb_window_t window)
-{
+QRect DesktopSession::frameGeometry(xcb_window_t window) {
     const QRect client = geometry(window);
     const auto extents = property32(window, "_NET_FRAME_EXTENTS"); // left, right, top, bottom
     if (extents.size() < 4)
@@ -294,21 +281,19 @@ QRect DesktopSession::frameGeometry(xcb_window_t window)
     return client.adjusted(-int(extents[0]), -int(extents[2]), int(extents[1]), int(extents[3]));
 }
 
-xcb_window_t DesktopSession::inputFocus()
-{
+xcb_window_t DesktopSession::inputFocus() {
     auto reply =
         owned(xcb_get_input_focus_reply(m_connection, xcb_get_input_focus(m_connection), nullptr));
     return reply ? reply->focus : 0;
 }
 
-QImage DesktopSession::screenshot()
-{
-    auto reply = owned(xcb_get_image_reply(
-        m_connection,
-        xcb_get_image(m_connection, XCB_IMAGE_FORMAT_Z_PIXMAP, m_root, 0, 0,
-                      static_cast<uint16_t>(m_rootSize.width()),
-                      static_cast<uint16_t>(m_rootSize.height()), ~0u),
-        nullptr));
+QImage DesktopSession::screenshot() {
+    auto reply =
+        owned(xcb_get_image_reply(m_connection,
+                                  xcb_get_image(m_connection, XCB_IMAGE_FORMAT_Z_PIXMAP, m_root, 0,
+                                                0, static_cast<uint16_t>(m_rootSize.width()),
+                                                static_cast<uint16_t>(m_rootSize.height()), ~0u),
+                                  nullptr));
     if (!reply)
         return {};
     // 24-bit depth comes as 32 bits per pixel, BGRX in memory: Qt's RGB32.

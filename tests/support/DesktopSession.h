@@ -32,6 +32,13 @@ public:
     // Starts a program that lives until the session ends (or it is ended).
     QProcess* launch(const QString& program, const QStringList& arguments = {});
     QProcess* launchBanner(const QString& instanceId);
+    // Stores the settings under a new identifier, starts that banner and
+    // waits for its window (0 when none came).
+    struct Banner {
+        QProcess* process = nullptr;
+        xcb_window_t window = 0;
+    };
+    Banner startBanner(const QByteArray& settings);
     // Runs x11_test_client with the arguments and returns the windows it
     // made, once the window manager manages all of them.
     struct TestWindows {
@@ -73,4 +80,5 @@ private:
     QList<QProcess*> m_processes; // ended in reverse order
     xcb_connection_t* m_connection = nullptr;
     xcb_window_t m_root = 0;
+    int m_bannersStarted = 0;
 };

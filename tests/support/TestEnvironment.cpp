@@ -6,8 +6,7 @@
 
 #include <cstdlib>
 
-QString isolateUserFolders()
-{
+QString isolateUserFolders() {
     static QTemporaryDir home;
     if (qEnvironmentVariable("HOME") == home.path())
         return home.path();
@@ -22,7 +21,6 @@ QString isolateUserFolders()
     return home.path();
 }
 
-QString testDataPath(const QString& name)
-{
+QString testDataPath(const QString& name) {
     return qEnvironmentVariable("VORLANE_TEST_DATA") + QLatin1Char('/') + name;
 }

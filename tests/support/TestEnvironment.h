@@ -16,8 +16,7 @@ QString testDataPath(const QString& name);
 // QTEST_MAIN and QTEST_GUILESS_MAIN, with the user folders isolated before
 // anything else runs.
 #define VORLANE_TEST_MAIN(TestObject)                                                              \
-    int main(int argc, char** argv)                                                                \
-    {                                                                                              \
+    int main(int argc, char** argv) {                                                              \
         isolateUserFolders();                                                                      \
         QApplication app(argc, argv);                                                              \
         TestObject test;                                                                           \
@@ -25,8 +24,7 @@ QString testDataPath(const QString& name);
     }
 
 #define VORLANE_TEST_GUILESS_MAIN(TestObject)                                                      \
-    int main(int argc, char** argv)                                                                \
-    {                                                                                              \
+    int main(int argc, char** argv) {                                                              \
         isolateUserFolders();                                                                      \
         QCoreApplication app(argc, argv);                                                          \
         TestObject test;                                                                           \

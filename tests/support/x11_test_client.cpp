@@ -18,8 +18,7 @@ namespace {
 
 xcb_connection_t* c;
 
-xcb_atom_t atom(const char* name)
-{
+xcb_atom_t atom(const char* name) {
     xcb_intern_atom_reply_t* r =
         xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(std::strlen(name)), name), nullptr);
     const xcb_atom_t a = r ? r->atom : xcb_atom_t(XCB_ATOM_NONE);
@@ -27,8 +26,7 @@ xcb_atom_t atom(const char* name)
     return a;
 }
 
-xcb_window_t create(xcb_screen_t* screen, int x, int y, int w, int h)
-{
+xcb_window_t create(xcb_screen_t* screen, int x, int y, int w, int h) {
     const xcb_window_t window = xcb_generate_id(c);
     const uint32_t values[] = {screen->white_pixel};
     xcb_create_window(c, XCB_COPY_FROM_PARENT, window, screen->root, int16_t(x), int16_t(y),
@@ -38,8 +36,7 @@ xcb_window_t create(xcb_screen_t* screen, int x, int y, int w, int h)
 }
 
 // WM_NORMAL_HINTS: a user-given position and size, no resize increments.
-void setUserGeometry(xcb_window_t window, int x, int y, int w, int h)
-{
+void setUserGeometry(xcb_window_t window, int x, int y, int w, int h) {
     uint32_t hints[18] = {};
     hints[0] = 1 | 2; // USPosition | USSize
     hints[1] = uint32_t(x);
@@ -50,16 +47,14 @@ void setUserGeometry(xcb_window_t window, int x, int y, int w, int h)
                         XCB_ATOM_WM_SIZE_HINTS, 32, 18, hints);
 }
 
-void setAtom(xcb_window_t w, const char* property, const char* value)
-{
+void setAtom(xcb_window_t w, const char* property, const char* value) {
     const xcb_atom_t v = atom(value);
     xcb_change_property(c, XCB_PROP_MODE_REPLACE, w, atom(property), XCB_ATOM_ATOM, 32, 1, &v);
 }
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (argc < 2)
         return 2;
     c = xcb_connect(nullptr, nullptr);

@@ -30,12 +30,11 @@ constexpr const char* atomNames[X11Atoms::Count] = {
 
 } // namespace
 
-X11Atoms::X11Atoms(xcb_connection_t* connection)
-{
+X11Atoms::X11Atoms(xcb_connection_t* connection) {
     std::array<xcb_intern_atom_cookie_t, Count> cookies{};
     for (int i = 0; i < Count; ++i) {
-        cookies[i] = xcb_intern_atom(connection, 0, static_cast<uint16_t>(std::strlen(atomNames[i])),
-                                     atomNames[i]);
+        cookies[i] = xcb_intern_atom(
+            connection, 0, static_cast<uint16_t>(std::strlen(atomNames[i])), atomNames[i]);
     }
     for (int i = 0; i < Count; ++i) {
         xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, cookies[i], nullptr);

@@ -15,17 +15,16 @@ struct WindowQuery {
     xcb_translate_coordinates_cookie_t origin;
 };
 
-bool contains(const std::vector<uint32_t>& list, xcb_atom_t atom)
-{
+bool contains(const std::vector<uint32_t>& list, xcb_atom_t atom) {
     return std::find(list.begin(), list.end(), atom) != list.end();
 }
 
 } // namespace
 
-QList<ClientWindow> X11WindowSystem::nudgeableWindows()
-{
-    const std::vector<uint32_t> clients = readProperty32(
-        m_connection, requestProperty(m_connection, m_root, m_atoms[X11Atoms::NetClientList], 4096));
+QList<ClientWindow> X11WindowSystem::nudgeableWindows() {
+    const std::vector<uint32_t> clients =
+        readProperty32(m_connection, requestProperty(m_connection, m_root,
+                                                     m_atoms[X11Atoms::NetClientList], 4096));
 
     std::vector<WindowQuery> queries;
     queries.reserve(clients.size());
@@ -58,18 +57,16 @@ QList<ClientWindow> X11WindowSystem::nudgeableWindows()
             contains(state, m_atoms[X11Atoms::NetWmStateHidden]))
             continue;
         // _NET_FRAME_EXTENTS: left, right, top, bottom.
-        const QMargins frame = extents.size() >= 4
-                                   ? QMargins(int(extents[0]), int(extents[2]), int(extents[1]),
-                                              int(extents[3]))
-                                   : QMargins();
+        const QMargins frame = extents.size() >= 4 ? QMargins(int(extents[0]), int(extents[2]),
+                                                              int(extents[1]), int(extents[3]))
+                                                   : QMargins();
         const QRect client(origin->dst_x, origin->dst_y, geometry->width, geometry->height);
         windows.append({q.window, client.marginsAdded(frame), frame});
     }
     return windows;
 }
 
-void X11WindowSystem::moveResizeWindows(const QList<WindowRequest>& requests)
-{
+void X11WindowSystem::moveResizeWindows(const QList<WindowRequest>& requests) {
     constexpr uint32_t northWestGravity = 1;
     constexpr uint32_t hasX = 1u << 8, hasY = 1u << 9, hasWidth = 1u << 10, hasHeight = 1u << 11;
     constexpr uint32_t fromPager = 2u << 12;

@@ -3,19 +3,16 @@
 #include <cstdlib>
 #include <cstring>
 
-void FreeDeleter::operator()(void* p) const
-{
+void FreeDeleter::operator()(void* p) const {
     std::free(p);
 }
 
 xcb_get_property_cookie_t requestProperty(xcb_connection_t* c, xcb_window_t window,
-                                          xcb_atom_t property, uint32_t maxValues)
-{
+                                          xcb_atom_t property, uint32_t maxValues) {
     return xcb_get_property(c, 0, window, property, XCB_GET_PROPERTY_TYPE_ANY, 0, maxValues);
 }
 
-std::vector<uint32_t> readProperty32(xcb_connection_t* c, xcb_get_property_cookie_t cookie)
-{
+std::vector<uint32_t> readProperty32(xcb_connection_t* c, xcb_get_property_cookie_t cookie) {
     XcbReply<xcb_get_property_reply_t> reply(xcb_get_property_reply(c, cookie, nullptr));
     if (!reply || reply->format != 32)
         return {};
@@ -25,13 +22,11 @@ std::vector<uint32_t> readProperty32(xcb_connection_t* c, xcb_get_property_cooki
 }
 
 void setProperty32(xcb_connection_t* c, xcb_window_t window, xcb_atom_t property, xcb_atom_t type,
-                   const std::vector<uint32_t>& values)
-{
+                   const std::vector<uint32_t>& values) {
     xcb_change_property(c, XCB_PROP_MODE_REPLACE, window, property, type, 32,
                         static_cast<uint32_t>(values.size()), values.data());
 }
 
-xcb_window_t rootWindow(xcb_connection_t* c)
-{
+xcb_window_t rootWindow(xcb_connection_t* c) {
     return xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
 }

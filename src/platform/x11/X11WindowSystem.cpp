@@ -6,8 +6,7 @@
 #include <QGuiApplication>
 #include <QWidget>
 
-std::unique_ptr<X11WindowSystem> X11WindowSystem::create()
-{
+std::unique_ptr<X11WindowSystem> X11WindowSystem::create() {
     auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
     if (!connection || xcb_connection_has_error(connection))
@@ -17,14 +16,12 @@ std::unique_ptr<X11WindowSystem> X11WindowSystem::create()
     return windows;
 }
 
-X11WindowSystem::~X11WindowSystem()
-{
+X11WindowSystem::~X11WindowSystem() {
     if (QCoreApplication::instance())
         QCoreApplication::instance()->removeNativeEventFilter(this);
 }
 
-void X11WindowSystem::watchRootWindow()
-{
+void X11WindowSystem::watchRootWindow() {
     // Event masks are per client: add to what Qt selected on the root.
     XcbReply<xcb_get_window_attributes_reply_t> attributes(xcb_get_window_attributes_reply(
         m_connection, xcb_get_window_attributes(m_connection, m_root), nullptr));
@@ -35,8 +32,7 @@ void X11WindowSystem::watchRootWindow()
     QCoreApplication::instance()->installNativeEventFilter(this);
 }
 
-bool X11WindowSystem::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*)
-{
+bool X11WindowSystem::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) {
     if (eventType != "xcb_generic_event_t")
         return false;
     const auto* event = static_cast<const xcb_generic_event_t*>(message);
@@ -53,8 +49,7 @@ bool X11WindowSystem::nativeEventFilter(const QByteArray& eventType, void* messa
     return false; // Qt sees every event too
 }
 
-void X11WindowSystem::setBannerStrut(QWidget& window, const std::optional<Strut>& strut)
-{
+void X11WindowSystem::setBannerStrut(QWidget& window, const std::optional<Strut>& strut) {
     const auto id = static_cast<xcb_window_t>(window.winId());
     const auto known = m_struts.constFind(id);
     if (known != m_struts.cend() && *known == strut)
@@ -76,12 +71,9 @@ void X11WindowSystem::setBannerStrut(QWidget& window, const std::optional<Strut>
 X11WindowSystem::X11WindowSystem(xcb_connection_t* connection)
     : m_connection(connection)
     , m_root(rootWindow(connection))
-    , m_atoms(connection)
-{
-}
+    , m_atoms(connection) {}
 
-void X11WindowSystem::prepareBannerWindow(QWidget& window)
-{
+void X11WindowSystem::prepareBannerWindow(QWidget& window) {
     // The window is unmapped here: window managers read these when it is
     // mapped, and drop state and desktop again when it is unmapped.
     const auto id = static_cast<xcb_window_t>(window.winId());
@@ -97,18 +89,17 @@ void X11WindowSystem::prepareBannerWindow(QWidget& window)
     xcb_flush(m_connection);
 }
 
-QSize X11WindowSystem::rootSize()
-{
+QSize X11WindowSystem::rootSize() {
     XcbReply<xcb_get_geometry_reply_t> geometry(
         xcb_get_geometry_reply(m_connection, xcb_get_geometry(m_connection, m_root), nullptr));
     return geometry ? QSize(geometry->width, geometry->height) : QSize();
 }
 
-QList<Strut> X11WindowSystem::foreignStruts()
-{
+QList<Strut> X11WindowSystem::foreignStruts() {
     const QSize root = rootSize();
-    const std::vector<uint32_t> clients = readProperty32(
-        m_connection, requestProperty(m_connection, m_root, m_atoms[X11Atoms::NetClientList], 4096));
+    const std::vector<uint32_t> clients =
+        readProperty32(m_connection, requestProperty(m_connection, m_root,
+                                                     m_atoms[X11Atoms::NetClientList], 4096));
 
     struct Requests {
         xcb_get_property_cookie_t banner, partial, strut;
@@ -116,9 +107,10 @@ QList<Strut> X11WindowSystem::foreignStruts()
     std::vector<Requests> requests;
     requests.reserve(clients.size());
     for (uint32_t window : clients) {
-        requests.push_back({requestProperty(m_connection, window, m_atoms[X11Atoms::VorlaneBanner]),
-                            requestProperty(m_connection, window, m_atoms[X11Atoms::NetWmStrutPartial]),
-                            requestProperty(m_connection, window, m_atoms[X11Atoms::NetWmStrut])});
+        requests.push_back(
+            {requestProperty(m_connection, window, m_atoms[X11Atoms::VorlaneBanner]),
+             requestProperty(m_connection, window, m_atoms[X11Atoms::NetWmStrutPartial]),
+             requestProperty(m_connection, window, m_atoms[X11Atoms::NetWmStrut])});
     }
 
     QList<Strut> struts;
