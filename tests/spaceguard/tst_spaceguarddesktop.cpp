@@ -9,8 +9,8 @@ class SpaceGuardDesktopTest : public QObject {
     Q_OBJECT
     DesktopSession desktop{QSize(1280, 1024)};
     QList<QProcess*> owned; // banners and test windows, ended after each test
-    xcb_window_t startBanner(const QByteArray& settings) {
-        const auto banner = desktop.startBanner(settings);
+    xcb_window_t startBanner(const QByteArray& settings, const QProcessEnvironment& extra = {}) {
+        const auto banner = desktop.startBanner(settings, extra);
         owned.append(banner.process);
         return banner.window;
     }
@@ -120,6 +120,18 @@ private slots:
         const xcb_window_t w = openWindow(QRect(200, 200, 400, 300), "decorated");
         desktop.maximize(w);
         QTRY_COMPARE(desktop.frameGeometry(w), QRect(0, 28, 1280, 996));
+    }
+
+    void scaledScreenGetsDevicePixels() {
+        // Qt scales by 2: the banner is 28 logical, 56 device pixels high.
+        const xcb_window_t w = openWindow(QRect(100, 10, 600, 400));
+        QProcessEnvironment scaled;
+        scaled.insert("QT_SCALE_FACTOR", "2");
+        const xcb_window_t banner = startBanner("{}", scaled);
+        QTRY_COMPARE(desktop.geometry(banner), QRect(0, 0, 1280, 56));
+        QCOMPARE(desktop.property32(banner, "_NET_WM_STRUT_PARTIAL"),
+                 (std::vector<uint32_t>{0, 0, 56, 0, 0, 0, 0, 0, 0, 1279, 0, 0}));
+        QTRY_COMPARE(desktop.frameGeometry(w), QRect(100, 56, 600, 354));
     }
 
     void newWindowAcrossTheStripIsPushedOut() {

@@ -97,11 +97,14 @@ bool DesktopSession::run(const QString& program, const QStringList& arguments) {
     return p.waitForFinished(20000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
 }
 
-QProcess* DesktopSession::launch(const QString& program, const QStringList& arguments) {
+QProcess* DesktopSession::launch(const QString& program, const QStringList& arguments,
+                                 const QProcessEnvironment& extra) {
     auto* p = new QProcess;
     m_processes.append(p);
     endWithParent(p);
-    p->setProcessEnvironment(environment());
+    QProcessEnvironment env = environment();
+    env.insert(extra);
+    p->setProcessEnvironment(env);
     p->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     p->setStandardOutputFile(QProcess::nullDevice());
     p->start(program, arguments);
@@ -109,15 +112,17 @@ QProcess* DesktopSession::launch(const QString& program, const QStringList& argu
     return p;
 }
 
-QProcess* DesktopSession::launchBanner(const QString& instanceId) {
-    return launch(qEnvironmentVariable("VORLANE_BINARY"), {instanceId});
+QProcess* DesktopSession::launchBanner(const QString& instanceId,
+                                       const QProcessEnvironment& extra) {
+    return launch(qEnvironmentVariable("VORLANE_BINARY"), {instanceId}, extra);
 }
 
-DesktopSession::Banner DesktopSession::startBanner(const QByteArray& settings) {
+DesktopSession::Banner DesktopSession::startBanner(const QByteArray& settings,
+                                                   const QProcessEnvironment& extra) {
     const QString id = QStringLiteral("banner-%1").arg(++m_bannersStarted);
     writeBannerSettings(id, settings);
     Banner banner;
-    banner.process = launchBanner(id);
+    banner.process = launchBanner(id, extra);
     banner.window = windowOfProcess(banner.process->processId()).value_or(0);
     return banner;
 }

@@ -30,15 +30,16 @@ public:
     // Runs a program to its end; true when it exited with 0.
     bool run(const QString& program, const QStringList& arguments);
     // Starts a program that lives until the session ends (or it is ended).
-    QProcess* launch(const QString& program, const QStringList& arguments = {});
-    QProcess* launchBanner(const QString& instanceId);
+    QProcess* launch(const QString& program, const QStringList& arguments = {},
+                     const QProcessEnvironment& extra = {});
+    QProcess* launchBanner(const QString& instanceId, const QProcessEnvironment& extra = {});
     // Stores the settings under a new identifier, starts that banner and
     // waits for its window (0 when none came).
     struct Banner {
         QProcess* process = nullptr;
         xcb_window_t window = 0;
     };
-    Banner startBanner(const QByteArray& settings);
+    Banner startBanner(const QByteArray& settings, const QProcessEnvironment& extra = {});
     // Runs x11_test_client with the arguments and returns the windows it
     // made, once the window manager manages all of them.
     struct TestWindows {
