@@ -40,7 +40,7 @@ void AppDelegate::applicationDidFinishLaunching() {
     // 1. This instance's stored settings, or the defaults.
     m_settings = BannerSettings::load(m_platform.preferences, m_instanceId);
     // 2, 3. The sampler, started before anything shows its values.
-    m_metrics = std::make_unique<SystemMetrics>(m_platform.stats, this);
+    m_metrics = std::make_unique<SystemMetrics>(m_platform.stats);
     m_metrics->start();
     // 4. The banner window.
     createPanel();
