@@ -21,10 +21,23 @@ QString binary() {
     return qEnvironmentVariable("VORLANE_BINARY");
 }
 
+// The banners of this test: other tests may run banners at the same time,
+// each with a config folder of its own.
+QList<BannerProcess> ourBanners() {
+    const QByteArray ours = "XDG_CONFIG_HOME=" + qgetenv("XDG_CONFIG_HOME");
+    QList<BannerProcess> banners;
+    for (const BannerProcess& p :
+         ProcFsProcesses(binary()).bannerProcesses().value_or(QList<BannerProcess>{})) {
+        QFile environ(QStringLiteral("/proc/%1/environ").arg(p.pid));
+        if (environ.open(QIODevice::ReadOnly) && environ.readAll().split('\0').contains(ours))
+            banners.append(p);
+    }
+    return banners;
+}
+
 QStringList runningIds() {
     QStringList ids;
-    for (const BannerProcess& p :
-         ProcFsProcesses(binary()).bannerProcesses().value_or(QList<BannerProcess>{}))
+    for (const BannerProcess& p : ourBanners())
         ids.append(p.arguments.value(1, "default"));
     ids.sort();
     return ids;
@@ -59,8 +72,7 @@ private slots:
         }
         qDeleteAll(children);
         children.clear();
-        for (const BannerProcess& p :
-             ProcFsProcesses(binary()).bannerProcesses().value_or(QList<BannerProcess>{}))
+        for (const BannerProcess& p : ourBanners())
             ::kill(pid_t(p.pid), SIGTERM);
         QTRY_VERIFY(runningIds().isEmpty());
     }
@@ -99,9 +111,8 @@ private slots:
 
         // What "Quit All Banners" does to the others: SIGTERM to each banner.
         ProcFsProcesses processes(binary());
-        const auto banners = processes.bannerProcesses();
-        QVERIFY(banners.has_value());
-        for (const BannerProcess& banner : *banners)
+        QVERIFY(processes.bannerProcesses().has_value());
+        for (const BannerProcess& banner : ourBanners())
             processes.terminate(banner.pid);
         for (QProcess* p : children.mid(0, 3)) {
             QVERIFY(p->waitForFinished(5000));
