@@ -106,13 +106,13 @@ void AppDelegate::createPanel() {
 
 void AppDelegate::applyFrame() {
     // With no screen at all the banner keeps its last frame.
-    if (const auto place = placement())
+    const auto place = placement();
+    if (place)
         m_panel->setGeometry(place->frame);
-    updateStrut();
+    updateStrut(place);
 }
 
-void AppDelegate::updateStrut() {
-    const auto place = placement();
+void AppDelegate::updateStrut(const std::optional<BannerPlacement>& place) {
     std::optional<Strut> strut;
     if (place && m_settings->reserveSpace) {
         QList<QRect> otherMonitors;
@@ -179,7 +179,7 @@ void AppDelegate::quitApp() {
 void AppDelegate::toggleReserveSpace() {
     m_settings->reserveSpace = !m_settings->reserveSpace;
     m_settings->save(m_platform.preferences);
-    updateStrut();
+    updateStrut(placement());
     if (m_settings->reserveSpace)
         nudgeOverlappingWindows();
     refreshView();

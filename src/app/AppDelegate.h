@@ -107,7 +107,7 @@ private:
     void scheduleTimedActions();
     void installHostingView();
     void applyFrame();
-    void updateStrut();
+    void updateStrut(const std::optional<BannerPlacement>& place);
     void spaceGuardTick();
 
     QString m_instanceId;
