@@ -92,12 +92,6 @@ private slots:
         QVERIFY(store.entries.contains("VorlaneSettings_t"));
     }
 
-    void startUpNudgeComesAfterOneSecond() {
-        CountingDelegate delegate(QStringLiteral("t"), fake.services());
-        delegate.applicationDidFinishLaunching();
-        QTRY_COMPARE_WITH_TIMEOUT(delegate.passes, 1, 5000);
-    }
-
     void shutDownSavesAndStopsEverything() {
         CountingDelegate delegate(QStringLiteral("ticker"), fake.services());
         delegate.applicationDidFinishLaunching();

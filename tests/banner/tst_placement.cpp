@@ -3,40 +3,13 @@
 #include "banner/Placement.h"
 #include "banner/StrutGeometry.h"
 #include "fakes/FakeScreens.h"
+#include "support/StrutData.h"
 
 #include "support/TestEnvironment.h"
 
 #include <QtTest>
 
 Q_DECLARE_METATYPE(BannerPosition)
-
-namespace {
-
-Strut topStrut(uint32_t top, uint32_t startX, uint32_t endX) {
-    Strut s;
-    s.values[2] = top;
-    s.values[8] = startX;
-    s.values[9] = endX;
-    return s;
-}
-
-Strut bottomStrut(uint32_t bottom, uint32_t startX, uint32_t endX) {
-    Strut s;
-    s.values[3] = bottom;
-    s.values[10] = startX;
-    s.values[11] = endX;
-    return s;
-}
-
-Strut leftStrut(uint32_t left, uint32_t startY, uint32_t endY) {
-    Strut s;
-    s.values[0] = left;
-    s.values[4] = startY;
-    s.values[5] = endY;
-    return s;
-}
-
-} // namespace
 
 Q_DECLARE_METATYPE(QList<Strut>)
 
@@ -130,26 +103,28 @@ private slots:
             << two << root << QList<Strut>{}
             << QList<QRect>{QRect(0, 0, 1280, 1024), QRect(1280, 0, 640, 480)};
         QTest::newRow("top panel over both")
-            << two << root << QList<Strut>{topStrut(30, 0, 1919)}
+            << two << root << QList<Strut>{strutOn(Edge::top, 30, 0, 1919)}
             << QList<QRect>{QRect(0, 30, 1280, 994), QRect(1280, 30, 640, 450)};
         QTest::newRow("top panel on the right monitor only")
-            << two << root << QList<Strut>{topStrut(30, 1280, 1919)}
+            << two << root << QList<Strut>{strutOn(Edge::top, 30, 1280, 1919)}
             << QList<QRect>{QRect(0, 0, 1280, 1024), QRect(1280, 30, 640, 450)};
         QTest::newRow("bottom strut below both monitors reaches neither")
-            << two << root << QList<Strut>{bottomStrut(40, 0, 1919)}
+            << two << root << QList<Strut>{strutOn(Edge::bottom, 40, 0, 1919)}
             << QList<QRect>{QRect(0, 0, 1280, 1024), QRect(1280, 0, 640, 480)};
         QTest::newRow("bottom strut tall enough for the left one")
-            << two << root << QList<Strut>{bottomStrut(100, 0, 1279)}
+            << two << root << QList<Strut>{strutOn(Edge::bottom, 100, 0, 1279)}
             << QList<QRect>{QRect(0, 0, 1280, 980), QRect(1280, 0, 640, 480)};
         QTest::newRow("left dock and two top panels: the deeper wins")
             << "1920x1080+0+0" << root
-            << QList<Strut>{leftStrut(64, 0, 1079), topStrut(24, 0, 1919), topStrut(30, 0, 99)}
+            << QList<Strut>{strutOn(Edge::left, 64, 0, 1079), strutOn(Edge::top, 24, 0, 1919),
+                            strutOn(Edge::top, 30, 0, 99)}
             << QList<QRect>{QRect(64, 30, 1856, 1050)};
         QTest::newRow("strut deeper than the monitor")
-            << "1920x1080+0+0" << root << QList<Strut>{topStrut(5000, 0, 1919)}
+            << "1920x1080+0+0" << root << QList<Strut>{strutOn(Edge::top, 5000, 0, 1919)}
             << QList<QRect>{QRect(0, 0, 1, 1)};
         QTest::newRow("HiDPI: device pixels become logical ones")
-            << "1280x720+0+0@2" << QSize(2560, 1440) << QList<Strut>{topStrut(60, 0, 2559)}
+            << "1280x720+0+0@2" << QSize(2560, 1440)
+            << QList<Strut>{strutOn(Edge::top, 60, 0, 2559)}
             << QList<QRect>{QRect(0, 30, 1280, 690)};
     }
 

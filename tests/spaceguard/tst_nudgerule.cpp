@@ -5,6 +5,7 @@
 #include "fakes/FakePlatform.h"
 #include "spaceguard/BannerStrut.h"
 #include "spaceguard/NudgeRule.h"
+#include "support/StrutData.h"
 
 #include "support/TestEnvironment.h"
 
@@ -20,15 +21,6 @@ std::optional<WindowChange> moveTo(int x, int y, int w, int h) {
 }
 std::optional<WindowChange> shrinkTo(int w, int h) {
     return WindowChange{std::nullopt, QSize(w, h)};
-}
-
-Strut makeStrut(uint32_t top, uint32_t bottom, uint32_t start, uint32_t end) {
-    Strut s;
-    s.values[2] = top;
-    s.values[3] = bottom;
-    s.values[top ? 8 : 10] = start;
-    s.values[top ? 9 : 11] = end;
-    return s;
 }
 
 } // namespace
@@ -95,18 +87,18 @@ private slots:
         QTest::addColumn<std::optional<Strut>>("expected");
         const QSize root(1920, 1080);
         QTest::newRow("top strip") << QRect(0, 0, 1920, 28) << true << root << QList<QRect>{}
-                                   << std::optional(makeStrut(28, 0, 0, 1919));
+                                   << std::optional(strutOn(Edge::top, 28, 0, 1919));
         QTest::newRow("below another dock")
             << QRect(0, 40, 1920, 28) << true << root << QList<QRect>{}
-            << std::optional(makeStrut(68, 0, 0, 1919));
+            << std::optional(strutOn(Edge::top, 68, 0, 1919));
         QTest::newRow("bottom strip") << QRect(0, 1052, 1920, 28) << false << root << QList<QRect>{}
-                                      << std::optional(makeStrut(0, 28, 0, 1919));
+                                      << std::optional(strutOn(Edge::bottom, 28, 0, 1919));
         QTest::newRow("top-right corner only")
             << QRect(1500, 0, 420, 28) << true << root << QList<QRect>{}
-            << std::optional(makeStrut(28, 0, 1500, 1919));
+            << std::optional(strutOn(Edge::top, 28, 1500, 1919));
         QTest::newRow("bottom of a shorter monitor beside a taller one")
             << QRect(1280, 452, 640, 28) << false << root << QList<QRect>{QRect(0, 0, 1280, 1024)}
-            << std::optional(makeStrut(0, 628, 1280, 1919));
+            << std::optional(strutOn(Edge::bottom, 628, 1280, 1919));
         QTest::newRow("top banner with a monitor above: none")
             << QRect(0, 1080, 1920, 28) << true << QSize(1920, 2160)
             << QList<QRect>{QRect(0, 0, 1920, 1080)} << std::optional<Strut>();
@@ -115,7 +107,7 @@ private slots:
             << QList<QRect>{QRect(0, 1080, 1920, 1080)} << std::optional<Strut>();
         QTest::newRow("partly off the root: cut to it")
             << QRect(-100, 0, 420, 28) << true << root << QList<QRect>{}
-            << std::optional(makeStrut(28, 0, 0, 319));
+            << std::optional(strutOn(Edge::top, 28, 0, 319));
     }
 
     void strut() {
@@ -152,7 +144,7 @@ private slots:
         // Switched on: a strut and a pass at once.
         fake.windows.windows[0].frame = QRect(100, 0, 800, 600);
         delegate.toggleReserveSpace();
-        QCOMPARE(fake.windows.bannerStrut, std::optional(makeStrut(28, 0, 0, 1919)));
+        QCOMPARE(fake.windows.bannerStrut, std::optional(strutOn(Edge::top, 28, 0, 1919)));
         QCOMPARE(fake.windows.passes, 2);
         QCOMPARE(fake.windows.windows[0].frame, QRect(100, 28, 800, 572));
         QVERIFY(BannerSettings::load(fake.preferences, "x").reserveSpace);
@@ -208,12 +200,13 @@ private slots:
         fake.windows.root = QSize(3200, 1080);
         AppDelegate delegate("x", fake.services());
         delegate.applicationDidFinishLaunching();
-        QCOMPARE(fake.windows.bannerStrut, std::optional(makeStrut(28, 0, 0, 1919)));
+        QCOMPARE(fake.windows.bannerStrut, std::optional(strutOn(Edge::top, 28, 0, 1919)));
         delegate.settings().position = BannerPosition::bottomRight;
         delegate.settings().screenIndex = 1;
         delegate.repositionPanel();
         // Bottom of the second monitor: down to the root's bottom edge.
-        QCOMPARE(fake.windows.bannerStrut, std::optional(makeStrut(0, 1080 - 996, 2780, 3199)));
+        QCOMPARE(fake.windows.bannerStrut,
+                 std::optional(strutOn(Edge::bottom, 1080 - 996, 2780, 3199)));
     }
 };
 
