@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-svg-dev libgl-dev libxcb1-dev
+    # TIFF (and other image types) in the banner.
+    qt6-image-formats-plugins
     # A real desktop for the tests and for a run without a display.
     xvfb openbox trayer x11-utils x11-xserver-utils xdotool xterm fonts-dejavu-core
     desktop-file-utils imagemagick

@@ -4,9 +4,9 @@
 #include "banner/Placement.h"
 #include "banner/StrutGeometry.h"
 #include "instances/SessionManager.h"
+#include "menus/StatusItem.h"
 #include "platform/Screens.h"
 #include "platform/WindowSystem.h"
-#include "spaceguard/BannerStrut.h"
 
 #include <QCoreApplication>
 #include <QMenu>
@@ -30,8 +30,7 @@ AppDelegate::AppDelegate(QString instanceId, Platform platform, QObject* parent)
     connect(&m_spaceGuardTimer, &QTimer::timeout, this, &AppDelegate::spaceGuardTick);
     connect(&m_startupNudgeTimer, &QTimer::timeout, this, &AppDelegate::nudgeOverlappingWindows);
     connect(&m_appEventNudgeTimer, &QTimer::timeout, this, &AppDelegate::nudgeOverlappingWindows);
-    connect(&m_autosaveTimer, &QTimer::timeout, this,
-            [this] { m_settings->save(m_platform.preferences); });
+    connect(&m_autosaveTimer, &QTimer::timeout, this, &AppDelegate::saveSettings);
 }
 
 AppDelegate::~AppDelegate() = default;
@@ -44,7 +43,8 @@ void AppDelegate::applicationDidFinishLaunching() {
     m_metrics->start();
     // 4. The banner window.
     createPanel();
-    // 5. createStatusItem: the tray icon joins here.
+    // 5. The tray icon.
+    createStatusItem();
     // 6. This banner belongs to the session from now on.
     SessionManager().addInstance(m_instanceId);
     // 7. Screen changes, and changes of the space other docks reserve.
@@ -72,7 +72,7 @@ void AppDelegate::spaceGuardTick() {
 void AppDelegate::applicationWillTerminate() {
     if (!m_settings)
         return; // ended before start-up ran: nothing to save
-    m_settings->save(m_platform.preferences);
+    saveSettings();
     m_metrics->stop();
     m_spaceGuardTimer.stop();
     m_startupNudgeTimer.stop();
@@ -147,13 +147,6 @@ void AppDelegate::screenChanged() {
     repositionPanel();
 }
 
-std::unique_ptr<QMenu> AppDelegate::buildContextMenu() {
-    // The full menu of settings and commands joins here.
-    auto menu = std::make_unique<QMenu>();
-    menu->setTitle(QStringLiteral("Banner Settings"));
-    return menu;
-}
-
 void AppDelegate::nudgeOverlappingWindows() {
     const auto place = placement();
     if (!place)
@@ -170,17 +163,19 @@ void AppDelegate::appEvent() {
         m_appEventNudgeTimer.start();
 }
 
-void AppDelegate::quitApp() {
+void AppDelegate::saveSettings() {
     m_settings->save(m_platform.preferences);
-    SessionManager().removeInstance(m_instanceId);
-    QCoreApplication::quit();
 }
 
-void AppDelegate::toggleReserveSpace() {
-    m_settings->reserveSpace = !m_settings->reserveSpace;
-    m_settings->save(m_platform.preferences);
-    updateStrut(placement());
-    if (m_settings->reserveSpace)
-        nudgeOverlappingWindows();
-    refreshView();
+void AppDelegate::toggleBanner() {
+    if (m_panel->isBannerVisible())
+        m_panel->hideBanner();
+    else
+        m_panel->showBanner();
+}
+
+void AppDelegate::quitApp() {
+    saveSettings();
+    SessionManager().removeInstance(m_instanceId);
+    QCoreApplication::quit();
 }

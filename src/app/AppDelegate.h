@@ -18,6 +18,9 @@
 // item and the session registration.
 class BannerPanel;
 class QMenu;
+class StatusItem;
+struct MenuChoice;
+struct MenuItem;
 
 // Where the banner goes: the screens as they are now, the one it is on, and
 // its rectangle there.
@@ -47,6 +50,8 @@ public:
 
     // Present from start-up step 4 on.
     BannerPanel* panel() const { return m_panel.get(); }
+    // Present from start-up step 5 on.
+    StatusItem* statusItem() const { return m_statusItem.get(); }
 
     const QTimer& spaceGuardTimer() const { return m_spaceGuardTimer; }
     const QTimer& startupNudgeTimer() const { return m_startupNudgeTimer; }
@@ -65,8 +70,12 @@ public:
     void repositionPanel();
     void refreshView();
     void screenChanged();
-    // The context menu, freshly built at every right click.
+    // The context menu, freshly built at every right click from the current
+    // settings, screens, running banners and auto-start state (ContextMenu.cpp).
+    MenuItem contextMenu() const;
     virtual std::unique_ptr<QMenu> buildContextMenu();
+    // Runs the command a chosen menu item carries.
+    void perform(const MenuChoice& choice);
 
     // The banner's place from the current settings and screens; nothing
     // while there is no screen.
@@ -79,16 +88,43 @@ public:
     // Another window was activated or appeared: one pass 0.3 s later, while
     // reserveSpace is on.
     void appEvent();
-    void toggleReserveSpace();
 
+    // The tray icon's commands. Hiding stops nothing; showing brings the
+    // banner back without taking the focus.
+    void toggleBanner();
     // Quitting this banner: saved, taken out of the session, ended in order.
     void quitApp();
+
+    // Editing commands (EditingCommands.cpp). Each changes the settings,
+    // saves them, then refreshes or re-places the banner; one that has
+    // nothing to do (a cancelled dialog, an unusable payload) does neither.
+    void setBannerHeight(int tag);
+    void setFontSize(int tag);
+    void setOpacity(int tag);
+    void setScreen(int tag);
+    void setBgColor(const std::optional<QString>& payload);
+    void setTextColor(const std::optional<QString>& payload);
+    void setPosition(const std::optional<QString>& payload);
+    void setTextAlign(const std::optional<QString>& payload);
+    void editText();
+    void customBgColor();
+    void customTextColor();
+    void bgColorPicked(const QColor& color);
+    void textColorPicked(const QColor& color);
+    void toggleReserveSpace();
+    void toggleCPU();
+    void toggleMemory();
+    void metricsAllOn();
+    void metricsAllOff();
+    void addImageAction();
+    void removeImageAction();
+    void resetDefaults();
 
     // Further banners (see InstanceCommands.cpp).
     void launchBannerInstance(const QString& id);
     void newBannerInstance();
     // A menu item's tag (a screen index) and represented object (a string).
-    void quickLaunchOnDisplay(int tag, const QVariant& representedObject);
+    void quickLaunchOnDisplay(int tag, const std::optional<QString>& representedObject);
     void quitAllBanners();
     void restoreSession();
     void saveCurrentSession();
@@ -104,6 +140,10 @@ protected:
     Platform m_platform;
 
 private:
+    void createStatusItem();
+    void saveSettings();
+    // Where dialogs appear: the banner's screen.
+    void placeDialogs();
     void scheduleTimedActions();
     void installHostingView();
     void applyFrame();
@@ -114,6 +154,7 @@ private:
     std::optional<BannerSettings> m_settings;
     std::unique_ptr<SystemMetrics> m_metrics;
     std::unique_ptr<BannerPanel> m_panel;
+    std::unique_ptr<StatusItem> m_statusItem;
     QTimer m_spaceGuardTimer;
     QTimer m_startupNudgeTimer;
     QTimer m_autosaveTimer;

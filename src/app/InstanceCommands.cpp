@@ -8,8 +8,6 @@
 #include "platform/Processes.h"
 #include "platform/Screens.h"
 
-#include <QVariant>
-
 namespace {
 
 AutostartEntry autostartEntry(const Platform& platform) {
@@ -39,10 +37,10 @@ void AppDelegate::newBannerInstance() {
         launchBannerInstance(name);
 }
 
-void AppDelegate::quickLaunchOnDisplay(int tag, const QVariant& representedObject) {
-    if (representedObject.typeId() != QMetaType::QString)
+void AppDelegate::quickLaunchOnDisplay(int tag, const std::optional<QString>& representedObject) {
+    if (!representedObject)
         return;
-    const QString payload = representedObject.toString();
+    const QString& payload = *representedObject;
     const QString id = QStringLiteral("banner-") + payload;
     const QList<ScreenInfo> screens = m_platform.screens.screens();
     // A display unplugged since the menu was built: the item's string names it.

@@ -31,20 +31,24 @@ QMargins reservedInsets(const QRect& monitor, const QSize& root, const QList<Str
     const qint64 left = monitor.x(), top = monitor.y();
     const qint64 right = left + monitor.width(), bottom = top + monitor.height();
     qint64 newLeft = left, newTop = top, newRight = right, newBottom = bottom;
+    using Edge = Strut::Edge;
+    // Each band reaches in from the root's edge and covers start..end
+    // (inclusive) along it; it counts where that span meets the monitor.
+    const auto along = [](const Strut::Band& b, qint64 from, qint64 to) {
+        return b.depth && overlaps(b.start, qint64(b.end) + 1, from, to);
+    };
     for (const Strut& s : struts) {
-        const auto& v = s.values;
-        // Each band: from the root's edge inwards, along the edge from start to
-        // end inclusive.
-        if (s.top() && overlaps(v[8], qint64(v[9]) + 1, left, right) && s.top() > top)
-            newTop = std::max<qint64>(newTop, s.top());
-        if (s.bottom() && overlaps(v[10], qint64(v[11]) + 1, left, right) &&
-            root.height() - qint64(s.bottom()) < bottom)
-            newBottom = std::min<qint64>(newBottom, root.height() - qint64(s.bottom()));
-        if (s.left() && overlaps(v[4], qint64(v[5]) + 1, top, bottom) && s.left() > left)
-            newLeft = std::max<qint64>(newLeft, s.left());
-        if (s.right() && overlaps(v[6], qint64(v[7]) + 1, top, bottom) &&
-            root.width() - qint64(s.right()) < right)
-            newRight = std::min<qint64>(newRight, root.width() - qint64(s.right()));
+        const qint64 topEdge = s[Edge::top].depth, leftEdge = s[Edge::left].depth;
+        const qint64 bottomEdge = root.height() - qint64(s[Edge::bottom].depth);
+        const qint64 rightEdge = root.width() - qint64(s[Edge::right].depth);
+        if (along(s[Edge::top], left, right) && topEdge > top)
+            newTop = std::max(newTop, topEdge);
+        if (along(s[Edge::bottom], left, right) && bottomEdge < bottom)
+            newBottom = std::min(newBottom, bottomEdge);
+        if (along(s[Edge::left], top, bottom) && leftEdge > left)
+            newLeft = std::max(newLeft, leftEdge);
+        if (along(s[Edge::right], top, bottom) && rightEdge < right)
+            newRight = std::min(newRight, rightEdge);
     }
     // A strut that covers the whole monitor leaves nothing; never less.
     const auto clampInset = [](qint64 inset, qint64 size) {
@@ -65,4 +69,29 @@ QRect visibleFrame(const ScreenInfo& screen, const QSize& root, const QList<Stru
                            toLogical(device.right()), toLogical(device.bottom()));
     const QRect visible = screen.geometry.marginsRemoved(logical);
     return visible.isValid() ? visible : QRect(screen.geometry.topLeft(), QSize(1, 1));
+}
+
+std::optional<Strut> bannerStrut(const QRect& banner, bool topFamily, const QSize& root,
+                                 const QList<QRect>& otherMonitors) {
+    if (banner.isEmpty() || root.isEmpty())
+        return std::nullopt;
+    const int left = std::max(0, banner.x());
+    const int right = std::min(root.width(), banner.x() + banner.width()); // exclusive
+    if (left >= right)
+        return std::nullopt;
+    // The band between the root edge and the banner, along the banner.
+    const QRect band = topFamily ? QRect(left, 0, right - left, std::max(0, banner.y()))
+                                 : QRect(left, banner.y() + banner.height(), right - left,
+                                         std::max(0, root.height() - banner.y() - banner.height()));
+    for (const QRect& monitor : otherMonitors) {
+        if (band.intersects(monitor))
+            return std::nullopt;
+    }
+    const int depth = topFamily ? banner.y() + banner.height() : root.height() - banner.y();
+    if (depth <= 0)
+        return std::nullopt;
+    Strut strut;
+    strut.setEdge(topFamily ? Strut::Edge::top : Strut::Edge::bottom, std::uint32_t(depth),
+                  std::uint32_t(left), std::uint32_t(right - 1));
+    return strut;
 }

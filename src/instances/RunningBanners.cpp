@@ -11,7 +11,8 @@ QStringList runningBannerRows(const std::optional<QList<BannerProcess>>& banners
         return {indent + ownInstanceId + QStringLiteral(" (this)")};
     QStringList rows;
     for (const BannerProcess& banner : *banners)
-        rows.append(indent +
-                    QStringLiteral("%1 (PID %2)").arg(instanceIdOf(banner)).arg(banner.pid));
+        // Joined, not formatted: an identifier may hold "%1".
+        rows.append(indent + instanceIdOf(banner) + QStringLiteral(" (PID ") +
+                    QString::number(banner.pid) + u')');
     return rows;
 }

@@ -1,12 +1,30 @@
 #include "platform/QtDialogs.h"
 
+#include <QColorDialog>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
+
+QtDialogs::~QtDialogs() {
+    delete m_colorDialog;
+}
+
+void QtDialogs::present(QWidget& dialog) const {
+    dialog.adjustSize();
+    if (m_hostArea.isValid())
+        dialog.move(m_hostArea.center() - dialog.rect().center());
+    // Once shown (modal dialogs show inside their own event loop).
+    QTimer::singleShot(0, &dialog, [&dialog] {
+        dialog.raise();
+        dialog.activateWindow();
+    });
+}
 
 void QtDialogs::alert(const QString& message, const QString& informative) {
     QMessageBox box;
@@ -14,6 +32,7 @@ void QtDialogs::alert(const QString& message, const QString& informative) {
     box.setText(message);
     box.setInformativeText(informative);
     box.setStandardButtons(QMessageBox::Ok);
+    present(box);
     box.exec();
 }
 
@@ -30,7 +49,10 @@ std::optional<QString> QtDialogs::askText(const TextPrompt& prompt) {
 
     auto* field = new QLineEdit(prompt.text, &dialog);
     field->setPlaceholderText(prompt.placeholder);
-    field->setMinimumWidth(prompt.fieldWidth);
+    if (prompt.fieldHeight > 0)
+        field->setFixedSize(prompt.fieldWidth, prompt.fieldHeight);
+    else
+        field->setMinimumWidth(prompt.fieldWidth);
     layout->addWidget(field);
 
     auto* buttons = new QDialogButtonBox(&dialog);
@@ -41,9 +63,40 @@ std::optional<QString> QtDialogs::askText(const TextPrompt& prompt) {
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     layout->addWidget(buttons);
 
-    // Typing goes straight into the field.
+    // Typing goes straight into the field, replacing what it holds.
+    field->selectAll();
     field->setFocus();
+    present(dialog);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return field->text();
+}
+
+std::optional<QString> QtDialogs::chooseImageFile() {
+    QFileDialog dialog(nullptr, QStringLiteral("Select Banner Image"));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilter(
+        QStringLiteral("Images (*.png *.jpg *.jpeg *.gif *.tif *.tiff *.bmp *.ico)"));
+    present(dialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+void QtDialogs::showColorPicker(const QColor& initial, std::function<void(const QColor&)> picked) {
+    if (!m_colorDialog) {
+        m_colorDialog = new QColorDialog;
+        m_colorDialog->setWindowTitle(QStringLiteral("Vorlane Colors"));
+        QObject::connect(m_colorDialog, &QColorDialog::currentColorChanged, m_colorDialog,
+                         [this](const QColor& color) {
+                             if (m_colorPicked)
+                                 m_colorPicked(color);
+                         });
+    }
+    // Showing the current colour is no pick.
+    m_colorPicked = nullptr;
+    m_colorDialog->setCurrentColor(initial);
+    m_colorPicked = std::move(picked);
+    m_colorDialog->show();
+    present(*m_colorDialog);
 }

@@ -1,80 +1,58 @@
-// The start-up and shut-down order of one banner process, on recording fakes.
-#include "app/AppDelegate.h"
+// One banner process from start-up to shut-down: on recording fakes, and the
+// real binary ended by a signal.
 #include "app/CommandLine.h"
 #include "banner/BannerPanel.h"
-#include "fakes/CountingDelegate.h"
 #include "fakes/FakePlatform.h"
-
 #include "support/TestEnvironment.h"
 
-#include <QtTest>
+#include <QSettings>
+
+#include <csignal>
 
 class LifecycleTest : public QObject {
     Q_OBJECT
     FakePlatform fake;
-    QStringList& journal = fake.journal;
-    RecordingPreferencesStore& store = fake.preferences;
-    ScriptedStatsSource& stats = fake.stats;
 
 private slots:
     void init() {
-        journal.clear();
-        store.entries.clear();
-        store.writes = 0;
-        stats.memory = {MemoryStats{1, 2}};
-    }
-
-    void identifierFromCommandLine_data() {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QString>("identifier");
-        QTest::newRow("none") << QStringList{"/usr/bin/vorlane"} << "default";
-        QTest::newRow("one") << QStringList{"vorlane", "ticker"} << "ticker";
-        QTest::newRow("second ignored") << QStringList{"vorlane", "Work", "x"} << "Work";
-        QTest::newRow("empty is empty") << QStringList{"vorlane", ""} << "";
-        QTest::newRow("kept exactly") << QStringList{"vorlane", " a/b "} << " a/b ";
-        QTest::newRow("looks like a Qt option")
-            << QStringList{"vorlane", "-platform"} << "-platform";
-        const char* argv[] = {"vorlane", "side info", "more"};
-        QCOMPARE(instanceIdFromArgv(3, argv), QStringLiteral("side info"));
-        QCOMPARE(instanceIdFromArgv(1, argv), QStringLiteral("default"));
+        fake.journal.clear();
+        fake.preferences.entries.clear();
+        fake.preferences.writes = 0;
+        fake.stats.memory = {MemoryStats{1, 2}};
     }
 
     void identifierFromCommandLine() {
-        QFETCH(QStringList, arguments);
-        QFETCH(QString, identifier);
-        QCOMPARE(instanceIdFromArguments(arguments), identifier);
+        const char* argv[] = {"vorlane", "side info", "more"};
+        QCOMPARE(instanceIdFromArgv(3, argv), QStringLiteral("side info"));
+        QCOMPARE(instanceIdFromArgv(1, argv), QStringLiteral("default"));
+        QCOMPARE(instanceIdFromArguments({"vorlane", ""}), QString()); // empty is empty
+        QCOMPARE(instanceIdFromArguments({"vorlane", " a/b "}), QStringLiteral(" a/b "));
+        QCOMPARE(instanceIdFromArguments({"vorlane", "-platform"}), QStringLiteral("-platform"));
     }
 
-    void startUpLoadsSettingsThenStartsSampler() {
+    void startUpOrderAndTimedActions() {
         BannerSettings stored;
         stored.text = QStringLiteral("PRODUCTION");
         stored.instanceId = QStringLiteral("prod");
-        stored.save(store);
-        journal.clear();
+        stored.save(fake.preferences);
+        fake.journal.clear();
 
         CountingDelegate delegate(QStringLiteral("prod"), fake.services());
         delegate.applicationDidFinishLaunching();
-        QCOMPARE(journal.mid(0, 4), (QStringList{"read VorlaneSettings_prod", "cpu", "memory",
-                                                 "prepare banner window (visible: 0)"}));
+        QCOMPARE(fake.journal.mid(0, 4), (QStringList{"read VorlaneSettings_prod", "cpu", "memory",
+                                                      "prepare banner window (visible: 0)"}));
         QVERIFY(delegate.panel()->isVisible());
+        QVERIFY(delegate.statusItem());
         QCOMPARE(delegate.panel()->geometry(), QRect(0, 0, 1920, 28));
         QCOMPARE(delegate.settings().text, QStringLiteral("PRODUCTION"));
-        QCOMPARE(delegate.settings().instanceId, QStringLiteral("prod"));
         QVERIFY(delegate.metrics().isRunning());
-        QCOMPARE(store.writes, 1); // start-up itself writes nothing
-    }
+        QCOMPARE(fake.preferences.writes, 1); // start-up itself writes nothing
 
-    void timedActions() {
-        CountingDelegate delegate(QStringLiteral("t"), fake.services());
-        delegate.applicationDidFinishLaunching();
         QCOMPARE(delegate.spaceGuardTimer().interval(), 2000);
-        QVERIFY(!delegate.spaceGuardTimer().isSingleShot());
         QCOMPARE(delegate.startupNudgeTimer().interval(), 1000);
-        QVERIFY(delegate.startupNudgeTimer().isSingleShot());
+        QVERIFY(delegate.startupNudgeTimer().isSingleShot() &&
+                !delegate.spaceGuardTimer().isSingleShot());
         QCOMPARE(delegate.autosaveTimer().interval(), 30000);
-        QVERIFY(delegate.spaceGuardTimer().isActive() && delegate.autosaveTimer().isActive() &&
-                delegate.startupNudgeTimer().isActive());
-
         // With reservation off the guard does nothing, the start-up pass runs.
         delegate.settings().reserveSpace = false;
         fire(delegate.spaceGuardTimer());
@@ -84,32 +62,72 @@ private slots:
         delegate.settings().reserveSpace = true;
         fire(delegate.spaceGuardTimer());
         QCOMPARE(delegate.passes, 2);
-
-        // The autosave writes whether or not anything changed.
         fire(delegate.autosaveTimer());
-        fire(delegate.autosaveTimer());
-        QCOMPARE(store.writes, 2);
-        QVERIFY(store.entries.contains("VorlaneSettings_t"));
-    }
+        QCOMPARE(fake.preferences.writes, 2);
 
-    void shutDownSavesAndStopsEverything() {
-        CountingDelegate delegate(QStringLiteral("ticker"), fake.services());
-        delegate.applicationDidFinishLaunching();
         delegate.settings().fontSize = 40;
-        journal.clear();
+        fake.journal.clear();
         delegate.applicationWillTerminate();
-        QCOMPARE(journal, QStringList{"write VorlaneSettings_ticker"});
-        QVERIFY(!delegate.metrics().isRunning());
-        QVERIFY(!delegate.spaceGuardTimer().isActive());
-        QVERIFY(!delegate.autosaveTimer().isActive());
-        QVERIFY(!delegate.startupNudgeTimer().isActive());
-        QCOMPARE(BannerSettings::load(store, "ticker").fontSize, 40.0);
+        QCOMPARE(fake.journal, QStringList{"write VorlaneSettings_prod"});
+        QVERIFY(!delegate.metrics().isRunning() && !delegate.spaceGuardTimer().isActive() &&
+                !delegate.autosaveTimer().isActive() && !delegate.startupNudgeTimer().isActive());
+        QCOMPARE(BannerSettings::load(fake.preferences, "prod").fontSize, 40.0);
     }
 
     void shutDownBeforeStartUpIsHarmless() {
         AppDelegate delegate(QStringLiteral("x"), fake.services());
         delegate.applicationWillTerminate();
-        QCOMPARE(store.writes, 0);
+        QCOMPARE(fake.preferences.writes, 0);
+    }
+
+    void panelFollowsScreensAndKeepsHintsAcrossShows() {
+        fake.screens.setLayout("eDP=1920x1080+0+0,HDMI=1280x1024+1920+0");
+        BannerSettings stored;
+        stored.instanceId = "x";
+        stored.screenIndex = 1;
+        stored.position = BannerPosition::bottomRight;
+        stored.save(fake.preferences);
+        CountingDelegate delegate("x", fake.services());
+        delegate.applicationDidFinishLaunching();
+        QCOMPARE(delegate.panel()->geometry(), QRect(2780, 996, 420, 28));
+        fake.screens.setLayout("eDP=1920x1080+0+0"); // HDMI unplugged
+        QCOMPARE(delegate.panel()->geometry(), QRect(1500, 1052, 420, 28));
+        QCOMPARE(delegate.passes, 1); // reserveSpace is on: re-placing nudges
+        fake.screens.setLayout("");   // no screen at all: the last frame stays
+        QCOMPARE(delegate.panel()->geometry(), QRect(1500, 1052, 420, 28));
+
+        // The tray's show/hide: the hints are written again before every show.
+        QPointer<BannerHostingView> view = delegate.panel()->hostingView();
+        delegate.toggleBanner();
+        QVERIFY(!delegate.panel()->isBannerVisible());
+        fake.journal.clear();
+        delegate.toggleBanner();
+        QVERIFY(delegate.panel()->isBannerVisible());
+        QCOMPARE(fake.journal, QStringList{"prepare banner window (visible: 0)"});
+        QCOMPARE(delegate.panel()->hostingView(), view.data()); // the same content
+        QVERIFY(delegate.metrics().isRunning() && delegate.spaceGuardTimer().isActive());
+        fake.screens.setLayout("1920x1080+0+0");
+    }
+
+    void signalsEndTheRealBinaryInOrder() {
+        const QString store = qEnvironmentVariable("XDG_CONFIG_HOME") + "/vorlane/vorlane.conf";
+        for (int signalNumber : {SIGTERM, SIGINT, SIGHUP}) {
+            QFile::remove(store);
+            QProcess banner;
+            banner.setProcessChannelMode(QProcess::ForwardedChannels);
+            banner.start(qEnvironmentVariable("VORLANE_BINARY"), {"ticker"});
+            QVERIFY(banner.waitForStarted());
+            QTest::qWait(1500);
+            ::kill(pid_t(banner.processId()), signalNumber);
+            QVERIFY(banner.waitForFinished(10000));
+            QCOMPARE(banner.exitStatus(), QProcess::NormalExit);
+            QCOMPARE(banner.exitCode(), 0);
+            const QByteArray entry = QSettings(store, QSettings::IniFormat)
+                                         .value("VorlaneSettings_ticker")
+                                         .toByteArray();
+            QVERIFY2(entry.contains(R"("textAlign":"center")"),
+                     "the termination hook saved nothing");
+        }
     }
 };
 

@@ -1,36 +1,23 @@
 // Starting at login: the shipped entry, installing and removing it.
-#include "app/AppDelegate.h"
 #include "autostart/AutostartEntry.h"
 #include "fakes/FakePlatform.h"
 #include "support/TestEnvironment.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QProcess>
-#include <QtTest>
-
 class AutostartTest : public QObject {
     Q_OBJECT
-    QString m_home;
-    QString programDir() const { return m_home + "/program"; }
+    QString programDir() const { return isolateUserFolders() + "/program"; }
     QString autostartDir() const { return qEnvironmentVariable("XDG_CONFIG_HOME") + "/autostart"; }
-    QString installed() const { return autostartDir() + "/com.tarnwick.vorlane.desktop"; }
-
-    // A delegate whose banner executable lives in programDir().
     std::unique_ptr<FakePlatform> fake;
-    std::unique_ptr<AppDelegate> delegate;
+    std::unique_ptr<AppDelegate> delegate; // its executable lives in programDir()
 
-    void ship(const QByteArray& content) {
-        QDir().mkpath(programDir());
-        QFile f(programDir() + "/com.tarnwick.vorlane.desktop");
+    void ship(const QByteArray& content, const QString& dir) {
+        QDir().mkpath(dir);
+        QFile f(dir + "/com.tarnwick.vorlane.desktop");
         QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         f.write(content);
     }
 
 private slots:
-    void initTestCase() { m_home = isolateUserFolders(); }
-
     void init() {
         QDir(programDir()).removeRecursively();
         QDir(autostartDir()).removeRecursively();
@@ -39,55 +26,38 @@ private slots:
         delegate = std::make_unique<AppDelegate>("x", fake->services());
     }
 
-    void installCreatesTheFolderAndReplacesAnOldCopy() {
-        ship("[Desktop Entry]\nName=new\n");
-        QVERIFY(!QFileInfo::exists(autostartDir()));
-        QVERIFY(!delegate->isLaunchAgentInstalled());
-        delegate->installLaunchAgent();
-        QCOMPARE(fake->dialogs.alerts,
-                 QStringList{"Auto-Start Installed | Vorlane will start automatically at login."});
-        QVERIFY(delegate->isLaunchAgentInstalled());
-
-        ship("[Desktop Entry]\nName=newer\n");
-        delegate->installLaunchAgent();
-        QFile copy(installed());
-        QVERIFY(copy.open(QIODevice::ReadOnly));
-        QCOMPARE(copy.readAll(), QByteArray("[Desktop Entry]\nName=newer\n"));
-    }
-
-    void installWithoutAShippedEntryFails() {
-        delegate->installLaunchAgent();
-        QCOMPARE(fake->dialogs.alerts.size(), 1);
-        QVERIFY2(fake->dialogs.alerts[0].startsWith(
+    void installReplaceAndRemove() {
+        delegate->installLaunchAgent(); // nothing shipped
+        QVERIFY2(fake->dialogs.alerts.takeFirst().startsWith(
                      "Installation Failed | The auto-start entry com.tarnwick.vorlane.desktop "
                      "was not found"),
-                 qPrintable(fake->dialogs.alerts[0]));
+                 "no clear message");
+        ship("[Desktop Entry]\nName=new\n", programDir());
         QVERIFY(!delegate->isLaunchAgentInstalled());
+        delegate->installLaunchAgent(); // the folder is made
+        QVERIFY(delegate->isLaunchAgentInstalled());
+        ship("[Desktop Entry]\nName=newer\n", programDir());
+        delegate->installLaunchAgent();
+        QCOMPARE(readFile(autostartDir() + "/com.tarnwick.vorlane.desktop"),
+                 QByteArray("[Desktop Entry]\nName=newer\n"));
+        delegate->uninstallLaunchAgent();
+        QVERIFY(!delegate->isLaunchAgentInstalled());
+        delegate->uninstallLaunchAgent(); // nothing installed: still said
+        const QString installed =
+            "Auto-Start Installed | Vorlane will start automatically at login.";
+        const QString removed = "Auto-Start Removed | Vorlane will no longer start at login.";
+        QCOMPARE(fake->dialogs.alerts, (QStringList{installed, installed, removed, removed}));
     }
 
     void installedDataFolderServesToo() {
         // Installed layout: bin/vorlane and share/vorlane/<entry>.
-        QDir().mkpath(m_home + "/prefix/bin");
-        QDir().mkpath(m_home + "/prefix/share/vorlane");
-        QFile entry(m_home + "/prefix/share/vorlane/com.tarnwick.vorlane.desktop");
-        QVERIFY(entry.open(QIODevice::WriteOnly));
-        entry.write("[Desktop Entry]\n");
-        entry.close();
-        const AutostartEntry autostart(m_home + "/prefix/bin", autostartDir());
-        QCOMPARE(autostart.shippedPath(), std::optional(QDir::cleanPath(entry.fileName())));
+        const QString prefix = isolateUserFolders() + "/prefix";
+        ship("[Desktop Entry]\n", prefix + "/share/vorlane");
+        QDir().mkpath(prefix + "/bin");
+        const AutostartEntry autostart(prefix + "/bin", autostartDir());
+        QCOMPARE(autostart.shippedPath(),
+                 std::optional(prefix + "/share/vorlane/com.tarnwick.vorlane.desktop"));
         QCOMPARE(autostart.install(), std::nullopt);
-    }
-
-    void removeAlwaysReports() {
-        delegate->uninstallLaunchAgent(); // nothing installed
-        ship("[Desktop Entry]\n");
-        delegate->installLaunchAgent();
-        delegate->uninstallLaunchAgent();
-        QVERIFY(!QFileInfo::exists(installed()));
-        QCOMPARE(fake->dialogs.alerts,
-                 (QStringList{"Auto-Start Removed | Vorlane will no longer start at login.",
-                              "Auto-Start Installed | Vorlane will start automatically at login.",
-                              "Auto-Start Removed | Vorlane will no longer start at login."}));
     }
 
     void shippedEntryIsValidAndStartsTheProgram() {
@@ -98,11 +68,8 @@ private slots:
         QVERIFY(validate.waitForFinished(10000));
         QCOMPARE(validate.exitCode(), 0);
         QCOMPARE(validate.readAll(), QByteArray()); // not even a hint
-
-        QFile f(entry);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        const QString content = QString::fromUtf8(f.readAll());
-        QVERIFY(content.contains("\nExec=\"" + QFileInfo(binary).absoluteFilePath() + "\"\n"));
+        QVERIFY(readFile(entry).contains("\nExec=\"" +
+                                         QFileInfo(binary).absoluteFilePath().toUtf8() + "\"\n"));
     }
 };
 

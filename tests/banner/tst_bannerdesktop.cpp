@@ -65,29 +65,15 @@ private slots:
         // LEFT 1280x1024 at 0,0 (primary); RIGHT 640x480 at 1280,0.
         QTest::newRow("defaults: top of the first screen")
             << QByteArray("{}") << QRect(0, 0, 1280, 28);
-        QTest::newRow("top by name")
-            << QByteArray(R"({"screenName":"RIGHT"})") << QRect(1280, 0, 640, 28);
-        QTest::newRow("bottom") << QByteArray(R"({"screenName":"RIGHT","position":"bottom"})")
-                                << QRect(1280, 452, 640, 28);
-        QTest::newRow("topLeft") << QByteArray(R"({"screenName":"RIGHT","position":"topLeft"})")
-                                 << QRect(1280, 0, 420, 28);
-        QTest::newRow("topRight") << QByteArray(R"({"screenName":"RIGHT","position":"topRight"})")
-                                  << QRect(1500, 0, 420, 28);
-        QTest::newRow("bottomLeft")
+        QTest::newRow("bottom, by name over index")
+            << QByteArray(R"({"screenName":"RIGHT","screenIndex":0,"position":"bottom"})")
+            << QRect(1280, 452, 640, 28);
+        QTest::newRow("topRight by a stale name's index")
+            << QByteArray(R"({"screenName":"GONE","screenIndex":1,"position":"topRight"})")
+            << QRect(1500, 0, 420, 28);
+        QTest::newRow("bottomLeft, 40 high")
             << QByteArray(R"({"screenName":"RIGHT","position":"bottomLeft","bannerHeight":40})")
             << QRect(1280, 440, 420, 40);
-        QTest::newRow("bottomRight")
-            << QByteArray(R"({"screenName":"RIGHT","position":"bottomRight"})")
-            << QRect(1500, 452, 420, 28);
-        QTest::newRow("name wins over index")
-            << QByteArray(R"({"screenName":"RIGHT","screenIndex":0})") << QRect(1280, 0, 640, 28);
-        QTest::newRow("stale name falls back to index")
-            << QByteArray(R"({"screenName":"GONE","screenIndex":1})") << QRect(1280, 0, 640, 28);
-        QTest::newRow("index out of range: first screen")
-            << QByteArray(R"({"screenIndex":7,"position":"bottom"})") << QRect(0, 996, 1280, 28);
-        QTest::newRow("height taller than the screen")
-            << QByteArray(R"({"screenName":"RIGHT","bannerHeight":5000})")
-            << QRect(1280, 0, 640, 480);
         QTest::newRow("height below zero")
             << QByteArray(R"({"bannerHeight":-20})") << QRect(0, 0, 1280, 1);
     }
@@ -166,5 +152,5 @@ private slots:
     }
 };
 
-VORLANE_TEST_GUILESS_MAIN(BannerDesktopTest)
+VORLANE_TEST_MAIN(BannerDesktopTest)
 #include "tst_bannerdesktop.moc"

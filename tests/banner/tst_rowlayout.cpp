@@ -1,10 +1,7 @@
-// Where the row puts the image, the text and the readouts.
+// Where the row puts the image, the text and the readouts, and what they say.
 #include "banner/BannerContentView.h"
 #include "banner/RowLayout.h"
-
 #include "support/TestEnvironment.h"
-
-#include <QtTest>
 
 Q_DECLARE_METATYPE(TextAlign)
 
@@ -15,7 +12,7 @@ private slots:
         QTest::addColumn<TextAlign>("align");
         QTest::addColumn<bool>("withImage");
         QTest::addColumn<double>("textX");
-        // Banner 1000x30; text 100 wide; metrics 150 wide: metrics always at
+        // Banner 1000x30; text 100 wide; readouts 150 wide, always at
         // 1000 - 8 - 150 = 842.
         QTest::newRow("left") << TextAlign::left << false << 8.0;
         // One space of 1000 - (100 + 150 + 8) - 2*8 = 726 after the text.
@@ -32,90 +29,44 @@ private slots:
         QFETCH(TextAlign, align);
         QFETCH(bool, withImage);
         QFETCH(double, textX);
-        RowInput in;
-        in.banner = QSizeF(1000, 30);
-        in.align = align;
-        in.textWidth = 100;
-        in.textHeight = 16;
-        in.metricsWidth = 150;
-        in.metricsHeight = 14;
+        RowInput in{QSizeF(1000, 30), std::nullopt, align, 100, 16, 150, 14};
         if (withImage)
             in.imageSize = QSizeF(52, 52);
         const RowLayout row = layoutRow(in);
-        QCOMPARE(row.text.x(), textX);
-        QCOMPARE(row.text.width(), 100.0);
-        QCOMPARE(row.text.y(), 7.0); // centred vertically
+        QCOMPARE(row.text, QRectF(textX, 7, 100, 16)); // centred vertically
         QCOMPARE(row.metrics, QRectF(842, 8, 150, 14));
-        QCOMPARE(row.image.has_value(), withImage);
-        if (withImage)
-            QCOMPARE(*row.image, QRectF(4, 2, 26, 26));
+        QCOMPARE(row.image, withImage ? std::optional(QRectF(4, 2, 26, 26)) : std::nullopt);
     }
 
-    void emptyMetricsGroupKeepsItsPlace() {
-        RowInput in;
-        in.banner = QSizeF(500, 28);
-        in.align = TextAlign::right;
-        in.textWidth = 60;
-        const RowLayout row = layoutRow(in);
-        // The text ends one spacing before the empty group, which ends 8 before the edge.
-        QCOMPARE(row.metrics.x(), 492.0);
-        QCOMPARE(row.text.x() + row.text.width(), 484.0);
-    }
-
-    void longTextGivesWayAndIsCut() {
-        RowInput in;
-        in.banner = QSizeF(420, 28);
-        in.align = TextAlign::center;
-        in.textWidth = 2000;
-        in.metricsWidth = 150;
-        const RowLayout row = layoutRow(in);
+    void crowdedRows() {
+        // Long text gives way to the readouts and is cut.
+        RowLayout row = layoutRow({QSizeF(420, 28), {}, TextAlign::center, 2000, 16, 150, 14});
         QCOMPARE(row.text.width(), 420 - 150 - 8 - 3 * 8.0);
         QCOMPARE(row.metrics.x(), 420 - 8 - 150.0);
-    }
-
-    void wideImageKeepsItsAspect() {
-        RowInput in;
-        in.banner = QSizeF(800, 40);
-        in.imageSize = QSizeF(200, 50);
-        const RowLayout row = layoutRow(in);
+        // An empty readout group keeps its place.
+        row = layoutRow({QSizeF(500, 28), {}, TextAlign::right, 60, 16, 0, 0});
+        QCOMPARE(row.metrics.x(), 492.0);
+        QCOMPARE(row.text.x() + row.text.width(), 484.0);
+        // A wide image keeps its aspect.
+        row = layoutRow({QSizeF(800, 40), QSizeF(200, 50), TextAlign::left, 0, 0, 0, 0});
         QCOMPARE(*row.image, QRectF(4, 2, 144, 36));
     }
 
-    void readoutTexts_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("cpu rounds") << cpuReadoutText(7.6) << "8%";
-        QTest::newRow("cpu zero") << cpuReadoutText(0) << "0%";
-        QTest::newRow("cpu full") << cpuReadoutText(100) << "100%";
-        QTest::newRow("memory") << memoryReadoutText(10.26, 16) << "10.3/16GB";
-        QTest::newRow("memory before first sample") << memoryReadoutText(0, 0) << "0.0/0GB";
-    }
-
-    void readoutTexts() {
-        QFETCH(QString, text);
-        QFETCH(QString, expected);
-        QCOMPARE(text, expected);
-    }
-
-    void fontsAreClampedToDrawableSizes_data() {
-        QTest::addColumn<double>("fontSize");
-        QTest::addColumn<int>("text");
-        QTest::addColumn<int>("readout");
-        QTest::newRow("ordinary") << 14.0 << 14 << 13;
-        QTest::newRow("zero") << 0.0 << 1 << 1;
-        QTest::newRow("negative") << -8.0 << 1 << 1;
-        QTest::newRow("huge") << 1e9 << 512 << 512;
-        QTest::newRow("not a number") << qQNaN() << 13 << 13;
-    }
-
-    void fontsAreClampedToDrawableSizes() {
-        QFETCH(double, fontSize);
-        QFETCH(int, text);
-        QFETCH(int, readout);
-        QCOMPARE(bannerTextFont(fontSize).pixelSize(), text);
-        QCOMPARE(bannerReadoutFont(fontSize).pixelSize(), readout);
-        QCOMPARE(bannerTextFont(fontSize).weight(), QFont::Medium);
-        QCOMPARE(bannerReadoutFont(fontSize).weight(), QFont::Normal);
+    void readoutsAndFonts() {
+        QCOMPARE(cpuReadoutText(7.6), QStringLiteral("8%"));
+        QCOMPARE(cpuReadoutText(100), QStringLiteral("100%"));
+        QCOMPARE(memoryReadoutText(10.26, 16), QStringLiteral("10.3/16GB"));
+        QCOMPARE(memoryReadoutText(0, 0), QStringLiteral("0.0/0GB"));
+        // Sizes are clamped to what can be drawn; readouts one point smaller.
+        for (auto [size, text, readout] : {std::tuple{14.0, 14, 13},
+                                           {0.0, 1, 1},
+                                           {-8.0, 1, 1},
+                                           {1e9, 512, 512},
+                                           {qQNaN(), 13, 13}}) {
+            QCOMPARE(bannerTextFont(size).pixelSize(), text);
+            QCOMPARE(bannerReadoutFont(size).pixelSize(), readout);
+        }
+        QCOMPARE(bannerTextFont(13).weight(), QFont::Medium);
     }
 };
 

@@ -1,25 +1,206 @@
 #pragma once
 
-#include "fakes/FakeScreens.h"
-#include "fakes/RecordingDialogs.h"
-#include "fakes/RecordingPreferencesStore.h"
-#include "fakes/RecordingProcesses.h"
-#include "fakes/RecordingWindowSystem.h"
-#include "fakes/ScriptedStatsSource.h"
+// Recording fakes of every desktop service. They share one journal, so that
+// tests can check the order in which the program used them.
+#include "app/AppDelegate.h"
+#include "platform/Dialogs.h"
 #include "platform/Platform.h"
+#include "platform/PreferencesStore.h"
+#include "platform/Processes.h"
+#include "platform/Screens.h"
+#include "platform/SystemStatsSource.h"
+#include "platform/WindowSystem.h"
 
-// Every fake service, recording into one shared journal, so that tests can
-// check the order in which the program used them.
+#include <QMap>
+#include <QMetaObject>
+#include <QRegularExpression>
+#include <QTimer>
+#include <QWidget>
+
+// Screens as data: "1920x1080+0+0,HDMI-1=1280x1024+1920+0@2", primary
+// first; unnamed ones are "Screen 0", "Screen 1", ...; "@2" a pixel ratio.
+inline QList<ScreenInfo> screenLayout(const QString& layout) {
+    static const QRegularExpression entry(
+        QStringLiteral(R"(^(?:(.+)=)?(\d+)x(\d+)\+(-?\d+)\+(-?\d+)(?:@([\d.]+))?$)"));
+    QList<ScreenInfo> screens;
+    for (const QString& part : layout.split(u',', Qt::SkipEmptyParts)) {
+        const auto m = entry.match(part.trimmed());
+        Q_ASSERT(m.hasMatch());
+        screens.append({m.captured(1).isEmpty() ? QStringLiteral("Screen %1").arg(screens.size())
+                                                : m.captured(1),
+                        QRect(m.captured(4).toInt(), m.captured(5).toInt(), m.captured(2).toInt(),
+                              m.captured(3).toInt()),
+                        m.captured(6).isEmpty() ? 1.0 : m.captured(6).toDouble()});
+    }
+    return screens;
+}
+
+// A strut along one root edge: depth, and first and last pixel along it.
+inline Strut strutOn(Strut::Edge edge, uint32_t depth, uint32_t start, uint32_t end) {
+    Strut s;
+    s.setEdge(edge, depth, start, end);
+    return s;
+}
+
+struct Journal {
+    QStringList* lines = nullptr;
+    void operator()(const QString& line) const {
+        if (lines)
+            lines->append(line);
+    }
+};
+
+class FakeScreens final : public Screens {
+public:
+    QList<ScreenInfo> screens() const override { return layout; }
+    void setLayout(const QString& text) { // as a monitor change would
+        layout = screenLayout(text);
+        emit changed();
+    }
+    QList<ScreenInfo> layout = screenLayout(QStringLiteral("1920x1080+0+0"));
+};
+
+class RecordingPreferencesStore final : public PreferencesStore {
+public:
+    std::optional<QByteArray> data(const QString& key) const override {
+        record(QStringLiteral("read ") + key);
+        const auto it = entries.constFind(key);
+        return it == entries.cend() ? std::nullopt : std::optional<QByteArray>(*it);
+    }
+    void setData(const QString& key, const QByteArray& value) override {
+        record(QStringLiteral("write ") + key);
+        entries.insert(key, value);
+        ++writes;
+    }
+    QMap<QString, QByteArray> entries;
+    int writes = 0;
+    Journal record;
+};
+
+// Hands out the readings it was given, one per query (nothing: a failed
+// read), repeating the last.
+class ScriptedStatsSource final : public SystemStatsSource {
+public:
+    std::optional<CpuTicks> readCpuTicks() override {
+        record(QStringLiteral("cpu"));
+        return next(cpu, cpuQueries++);
+    }
+    std::optional<MemoryStats> readMemory() override {
+        record(QStringLiteral("memory"));
+        return next(memory, 0);
+    }
+    QList<std::optional<CpuTicks>> cpu;
+    QList<std::optional<MemoryStats>> memory;
+    int cpuQueries = 0;
+    Journal record;
+
+private:
+    template <typename T> static std::optional<T> next(const QList<std::optional<T>>& list, int i) {
+        return list.isEmpty() ? std::nullopt : list.value(std::min<qsizetype>(i, list.size() - 1));
+    }
+};
+
+// Applies move/resize requests as an obliging window manager would, unless
+// stubborn.
+class RecordingWindowSystem final : public WindowSystem {
+public:
+    void prepareBannerWindow(QWidget& window) override {
+        record(QStringLiteral("prepare banner window (visible: %1)").arg(window.isVisible()));
+    }
+    QSize rootSize() override { return root; }
+    QList<Strut> foreignStruts() override { return struts; }
+    void setBannerStrut(QWidget&, const std::optional<Strut>& strut) override {
+        bannerStrut = strut;
+    }
+    QList<ClientWindow> nudgeableWindows() override {
+        ++passes;
+        return windows;
+    }
+    void moveResizeWindows(const QList<WindowRequest>& requests) override {
+        for (const WindowRequest& r : requests) {
+            sent.append(r);
+            for (ClientWindow& w : windows) {
+                if (w.id == r.window.id && !stubborn)
+                    w.frame = QRect(r.change.position.value_or(w.frame.topLeft()), r.change.size);
+            }
+        }
+    }
+    QSize root{1920, 1080};
+    QList<Strut> struts;
+    QList<ClientWindow> windows;
+    bool stubborn = false;
+    std::optional<Strut> bannerStrut;
+    int passes = 0;
+    QList<WindowRequest> sent;
+    Journal record;
+};
+
+class RecordingProcesses final : public Processes {
+public:
+    QString executablePath() const override { return executable; }
+    qint64 ownPid() const override { return 100; }
+    std::optional<QString> startDetached(const QStringList& arguments) override {
+        started.append(arguments);
+        return failStarts ? std::optional<QString>("No such file or directory") : std::nullopt;
+    }
+    std::optional<QList<BannerProcess>> bannerProcesses() const override { return table; }
+    void terminate(qint64 pid) override { terminated.append(pid); }
+
+    QString executable = QStringLiteral("/opt/vorlane/vorlane");
+    std::optional<QList<BannerProcess>> table = QList<BannerProcess>{};
+    bool failStarts = false;
+    QList<QStringList> started;
+    QList<qint64> terminated;
+};
+
+// Answers from a script and records what it was asked.
+class RecordingDialogs final : public Dialogs {
+public:
+    void setHostArea(const QRect& area) override { hostArea = area; }
+    void alert(const QString& message, const QString& informative) override {
+        alerts.append(message + QStringLiteral(" | ") + informative);
+    }
+    std::optional<QString> askText(const TextPrompt& prompt) override {
+        prompts.append(prompt);
+        return answer;
+    }
+    std::optional<QString> chooseImageFile() override { return imageFile; }
+    void showColorPicker(const QColor& initial, std::function<void(const QColor&)> cb) override {
+        pickerColor = initial;
+        picked = std::move(cb);
+    }
+    std::optional<QString> answer, imageFile; // nothing: the user cancelled
+    QStringList alerts;
+    QList<TextPrompt> prompts;
+    QRect hostArea;
+    QColor pickerColor;
+    std::function<void(const QColor&)> picked;
+};
+
 struct FakePlatform {
     QStringList journal;
-    RecordingPreferencesStore preferences{&journal};
-    ScriptedStatsSource stats{&journal};
+    RecordingPreferencesStore preferences;
+    ScriptedStatsSource stats;
     FakeScreens screens;
-    RecordingWindowSystem windows{&journal};
+    RecordingWindowSystem windows;
     RecordingProcesses processes;
     RecordingDialogs dialogs;
 
-    Platform services() {
-        return Platform{preferences, stats, screens, windows, processes, dialogs};
+    FakePlatform() {
+        preferences.record.lines = stats.record.lines = windows.record.lines = &journal;
     }
+    Platform services() { return {preferences, stats, screens, windows, processes, dialogs}; }
 };
+
+// A delegate that only counts the nudge passes it is asked for.
+class CountingDelegate : public AppDelegate {
+public:
+    using AppDelegate::AppDelegate;
+    void nudgeOverlappingWindows() override { ++passes; }
+    int passes = 0;
+};
+
+// Fires a timer's timeout now, as if its interval had passed.
+inline void fire(const QTimer& timer) {
+    QMetaObject::invokeMethod(const_cast<QTimer*>(&timer), "timeout");
+}

@@ -1,17 +1,12 @@
 // Many real banner processes at once (on the offscreen platform): all
 // register, they are found by their executable, they end in order, and a
 // saved session starts again.
-#include "app/AppDelegate.h"
 #include "fakes/FakePlatform.h"
 #include "instances/SessionManager.h"
 #include "platform/ProcFsProcesses.h"
 #include "support/TestEnvironment.h"
 
-#include <QDir>
-#include <QFile>
-#include <QProcess>
 #include <QSettings>
-#include <QtTest>
 
 #include <csignal>
 
@@ -44,8 +39,7 @@ QStringList runningIds() {
 }
 
 QByteArray sessionDocument() {
-    QFile f(SessionManager::defaultSessionFile());
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    return readFile(SessionManager::defaultSessionFile());
 }
 
 } // namespace
@@ -134,10 +128,8 @@ private slots:
         SessionManager().save({"default", "ticker", "default", "side info"});
         FakePlatform fake;
         ProcFsProcesses processes(binary());
-        Platform platform = fake.services();
-        Platform real{platform.preferences, platform.stats, platform.screens,
-                      platform.windows,     processes,      platform.dialogs};
-        AppDelegate delegate("restorer", real);
+        AppDelegate delegate("restorer", {fake.preferences, fake.stats, fake.screens, fake.windows,
+                                          processes, fake.dialogs});
         delegate.restoreSession();
         QVERIFY(fake.dialogs.alerts.isEmpty());
         QTRY_COMPARE_WITH_TIMEOUT(
@@ -145,5 +137,5 @@ private slots:
     }
 };
 
-VORLANE_TEST_GUILESS_MAIN(BannerProcessesTest)
+VORLANE_TEST_MAIN(BannerProcessesTest)
 #include "tst_bannerprocesses.moc"

@@ -79,25 +79,22 @@ private slots:
         QCOMPARE(desktop.frameGeometry(decorated), decoratedAfter);
     }
 
-    void bottomBannerShrinksFromBelow() {
+    void bottomAndCornerBanners() {
         const xcb_window_t w = openWindow(QRect(100, 700, 600, 310));
-        const xcb_window_t below = openWindow(QRect(800, 996, 300, 28 + 0 + 60));
-        const xcb_window_t banner = startBanner(R"({"position":"bottom"})");
-        QTRY_COMPARE(desktop.geometry(banner), QRect(0, 996, 1280, 28));
-        QTRY_COMPARE(desktop.frameGeometry(w), QRect(100, 700, 600, 296));
-        QCOMPARE(desktop.frameGeometry(below).top(), 996); // its top edge is not above the strip
-        QCOMPARE(desktop.property32(banner, "_NET_WM_STRUT_PARTIAL"),
-                 (std::vector<uint32_t>{0, 0, 0, 28, 0, 0, 0, 0, 0, 0, 0, 1279}));
-    }
-
-    void cornerBannerLeavesWindowsBesideItsBox() {
+        const xcb_window_t below = openWindow(QRect(800, 996, 300, 88));
         const xcb_window_t beside = openWindow(QRect(100, 10, 700, 300));
         const xcb_window_t reaching = openWindow(QRect(700, 10, 300, 300));
-        const xcb_window_t banner = startBanner(R"({"position":"topRight"})");
-        QTRY_COMPARE(desktop.geometry(banner), QRect(860, 0, 420, 28));
+        const xcb_window_t bottom = startBanner(R"({"position":"bottom"})");
+        const xcb_window_t corner = startBanner(R"({"position":"topRight"})");
+        QTRY_COMPARE(desktop.geometry(bottom), QRect(0, 996, 1280, 28));
+        QTRY_COMPARE(desktop.geometry(corner), QRect(860, 0, 420, 28));
+        QTRY_COMPARE(desktop.frameGeometry(w), QRect(100, 700, 600, 296));
         QTRY_COMPARE(desktop.frameGeometry(reaching), QRect(700, 28, 300, 282));
+        QCOMPARE(desktop.frameGeometry(below).top(), 996); // its top edge is not above the strip
         QCOMPARE(desktop.frameGeometry(beside), QRect(100, 10, 700, 300));
-        QCOMPARE(desktop.property32(banner, "_NET_WM_STRUT_PARTIAL"),
+        QCOMPARE(desktop.property32(bottom, "_NET_WM_STRUT_PARTIAL"),
+                 (std::vector<uint32_t>{0, 0, 0, 28, 0, 0, 0, 0, 0, 0, 0, 1279}));
+        QCOMPARE(desktop.property32(corner, "_NET_WM_STRUT_PARTIAL"),
                  (std::vector<uint32_t>{0, 0, 28, 0, 0, 0, 0, 0, 860, 1279, 0, 0}));
     }
 
@@ -143,5 +140,5 @@ private slots:
     }
 };
 
-VORLANE_TEST_GUILESS_MAIN(SpaceGuardDesktopTest)
+VORLANE_TEST_MAIN(SpaceGuardDesktopTest)
 #include "tst_spaceguarddesktop.moc"

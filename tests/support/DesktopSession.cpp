@@ -1,6 +1,6 @@
 #include "support/DesktopSession.h"
 
-#include "support/BannerSettingsFile.h"
+#include "platform/QSettingsPreferencesStore.h"
 
 #include <QElapsedTimer>
 #include <QRegularExpression>
@@ -120,7 +120,7 @@ QProcess* DesktopSession::launchBanner(const QString& instanceId,
 DesktopSession::Banner DesktopSession::startBanner(const QByteArray& settings,
                                                    const QProcessEnvironment& extra) {
     const QString id = QStringLiteral("banner-%1").arg(++m_bannersStarted);
-    writeBannerSettings(id, settings);
+    QSettingsPreferencesStore().setData(QStringLiteral("VorlaneSettings_") + id, settings);
     Banner banner;
     banner.process = launchBanner(id, extra);
     banner.window = windowOfProcess(banner.process->processId()).value_or(0);
@@ -254,6 +254,32 @@ bool DesktopSession::acceptsFocusHint(xcb_window_t window) {
 std::vector<xcb_window_t> DesktopSession::clientWindows() {
     const auto list = property32(m_root, "_NET_CLIENT_LIST");
     return {list.begin(), list.end()};
+}
+
+bool DesktopSession::isMapped(xcb_window_t window) {
+    auto reply = owned(xcb_get_window_attributes_reply(
+        m_connection, xcb_get_window_attributes(m_connection, window), nullptr));
+    return reply && reply->map_state == XCB_MAP_STATE_VIEWABLE;
+}
+
+std::vector<xcb_window_t> DesktopSession::embeddedWindows(qint64 pid) {
+    std::vector<xcb_window_t> found;
+    const auto walk = [&](auto&& self, xcb_window_t parent, int depth) -> void {
+        auto tree = owned(
+            xcb_query_tree_reply(m_connection, xcb_query_tree(m_connection, parent), nullptr));
+        if (!tree)
+            return;
+        const xcb_window_t* children = xcb_query_tree_children(tree.get());
+        for (int i = 0; i < xcb_query_tree_children_length(tree.get()); ++i) {
+            const auto windowPid = property32(children[i], "_NET_WM_PID");
+            // Below a child of the root: inside another program's window.
+            if (depth >= 2 && !windowPid.empty() && windowPid[0] == pid && isMapped(children[i]))
+                found.push_back(children[i]);
+            self(self, children[i], depth + 1);
+        }
+    };
+    walk(walk, m_root, 0);
+    return found;
 }
 
 std::optional<xcb_window_t> DesktopSession::windowOfProcess(qint64 pid) {

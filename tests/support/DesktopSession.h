@@ -29,6 +29,7 @@ public:
 
     // Runs a program to its end; true when it exited with 0.
     bool run(const QString& program, const QStringList& arguments);
+    bool xdotool(const QStringList& arguments) { return run(QStringLiteral("xdotool"), arguments); }
     // Starts a program that lives until the session ends (or it is ended).
     QProcess* launch(const QString& program, const QStringList& arguments = {},
                      const QProcessEnvironment& extra = {});
@@ -60,6 +61,9 @@ public:
     // The managed top-level window of a process; waits up to 10 s.
     std::optional<xcb_window_t> windowOfProcess(qint64 pid);
     std::vector<xcb_window_t> clientWindows();
+    bool isMapped(xcb_window_t window);
+    // The windows of a process that another program has embedded (tray icons).
+    std::vector<xcb_window_t> embeddedWindows(qint64 pid);
     // The window's rectangle in root coordinates (without frame).
     QRect geometry(xcb_window_t window);
     // The rectangle with the window manager's frame (_NET_FRAME_EXTENTS).

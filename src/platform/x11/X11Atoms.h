@@ -28,7 +28,7 @@ public:
         NetWorkarea,
         NetFrameExtents,
         NetMoveresizeWindow,
-        VorlaneBanner, // marks every banner window, ours and our siblings'
+        VorlaneBanner, // marks every window of every banner process: never moved
         Count
     };
 

@@ -4,7 +4,9 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QPlatformSurfaceEvent>
 #include <QWidget>
+#include <QWindow>
 
 std::unique_ptr<X11WindowSystem> X11WindowSystem::create() {
     auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
@@ -30,6 +32,21 @@ void X11WindowSystem::watchRootWindow() {
     xcb_change_window_attributes(m_connection, m_root, XCB_CW_EVENT_MASK, &mask);
     xcb_flush(m_connection);
     QCoreApplication::instance()->installNativeEventFilter(this);
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+bool X11WindowSystem::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::PlatformSurface ||
+        static_cast<QPlatformSurfaceEvent*>(event)->surfaceEventType() !=
+            QPlatformSurfaceEvent::SurfaceCreated)
+        return false;
+    auto* window = qobject_cast<QWindow*>(watched);
+    if (window && !window->parent()) {
+        setProperty32(m_connection, static_cast<xcb_window_t>(window->winId()),
+                      m_atoms[X11Atoms::VorlaneBanner], XCB_ATOM_CARDINAL, {1});
+        xcb_flush(m_connection);
+    }
+    return false;
 }
 
 bool X11WindowSystem::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) {
@@ -56,11 +73,11 @@ void X11WindowSystem::setBannerStrut(QWidget& window, const std::optional<Strut>
         return;
     m_struts.insert(id, strut);
     if (strut) {
-        const auto& v = strut->values;
+        const auto v = strut->partial();
         setProperty32(m_connection, id, m_atoms[X11Atoms::NetWmStrutPartial], XCB_ATOM_CARDINAL,
                       {v.begin(), v.end()});
         setProperty32(m_connection, id, m_atoms[X11Atoms::NetWmStrut], XCB_ATOM_CARDINAL,
-                      {v[0], v[1], v[2], v[3]});
+                      {v.begin(), v.begin() + 4});
     } else {
         xcb_delete_property(m_connection, id, m_atoms[X11Atoms::NetWmStrutPartial]);
         xcb_delete_property(m_connection, id, m_atoms[X11Atoms::NetWmStrut]);
@@ -121,14 +138,10 @@ QList<Strut> X11WindowSystem::foreignStruts() {
         if (isBanner)
             continue;
         Strut strut;
-        if (partial.size() >= 12) {
-            std::copy_n(partial.begin(), 12, strut.values.begin());
-        } else if (plain.size() >= 4) {
-            // A plain strut spans its whole edge.
-            const auto w = static_cast<uint32_t>(std::max(root.width() - 1, 0));
-            const auto h = static_cast<uint32_t>(std::max(root.height() - 1, 0));
-            strut.values = {plain[0], plain[1], plain[2], plain[3], 0, h, 0, h, 0, w, 0, w};
-        }
+        if (partial.size() >= 12)
+            strut = Strut::fromPartial(std::span(partial).first<12>());
+        else if (plain.size() >= 4)
+            strut = Strut::fromPlain(std::span(plain).first<4>(), root);
         if (!strut.isEmpty())
             struts.append(strut);
     }

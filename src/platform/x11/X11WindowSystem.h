@@ -26,6 +26,9 @@ public:
     void moveResizeWindows(const QList<WindowRequest>& requests) override;
 
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
+    // Marks each new top-level window of this process (dialogs too) as a
+    // banner's, before it is mapped, so that no banner's pass moves it.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     xcb_connection_t* connection() const { return m_connection; }
     const X11Atoms& atoms() const { return m_atoms; }

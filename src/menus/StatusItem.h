@@ -1,0 +1,33 @@
+#pragma once
+
+#include "menus/MenuRenderer.h"
+
+#include <QIcon>
+#include <QObject>
+#include <QSystemTrayIcon>
+
+#include <memory>
+
+class QMenu;
+
+// The banner's tray icon with its two-command menu. A left click opens the
+// same menu as a right click. Qt embeds the icon in the tray host when one
+// appears (also later, or again after it restarts).
+class StatusItem : public QObject {
+    Q_OBJECT
+public:
+    explicit StatusItem(const MenuDispatch& dispatch, QObject* parent = nullptr);
+    ~StatusItem() override;
+
+    QMenu& menu() const { return *m_menu; }
+    // A short notice from the tray icon, where a tray host shows one.
+    void showMessage(const QString& title, const QString& text);
+
+private:
+    std::unique_ptr<QMenu> m_menu;
+    QSystemTrayIcon m_icon;
+};
+
+// The tray symbol: a rounded rectangle with its top third filled, light with a
+// dark outline so that it shows on dark and light panels alike.
+QIcon trayIcon();

@@ -1,0 +1,206 @@
+// The menus of the real banner on Xvfb + openbox, driven as a person would:
+// a right click on the banner, arrow keys and Return in the menu, typing into
+// dialogs; the tray icons in a real tray host (trayer).
+#include "instances/SessionManager.h"
+#include "platform/QSettingsPreferencesStore.h"
+#include "settings/BannerSettings.h"
+#include "support/DesktopSession.h"
+#include "support/TestEnvironment.h"
+
+namespace {
+QString down(int n) {
+    return QStringList(n, "Down").join(' ');
+}
+} // namespace
+
+class MenusDesktopTest : public QObject {
+    Q_OBJECT
+    DesktopSession desktop{QSize(1280, 720)};
+    QList<DesktopSession::Banner> banners;
+
+    DesktopSession::Banner& startBanner(const QByteArray& settings = "{}") {
+        banners.append(desktop.startBanner(settings));
+        return banners.last();
+    }
+    static BannerSettings stored(const DesktopSession::Banner& banner) {
+        return BannerSettings::load(QSettingsPreferencesStore(),
+                                    banner.process->arguments().constFirst());
+    }
+    // Right click on the banner, then the menu rows: the row of the top menu
+    // (separators do not count) and, for a submenu, the row in it.
+    void choose(const DesktopSession::Banner& banner, int row, int subRow = 0) {
+        const QRect r = desktop.geometry(banner.window);
+        QVERIFY(desktop.xdotool({"mousemove", QString::number(r.center().x()),
+                                 QString::number(r.center().y()), "click", "3"}));
+        QTest::qWait(400);
+        QString keys = down(row);
+        if (subRow)
+            keys += " Right " + down(subRow - 1);
+        QVERIFY(desktop.xdotool(QString("key --delay 40 " + keys + " Return").split(' ')));
+    }
+    // The window that has the keyboard focus, once it is one named `title`.
+    xcb_window_t focusedWindowNamed(const QString& title) {
+        for (int i = 0; i < 100; ++i) {
+            QProcess p;
+            p.setProcessEnvironment(desktop.environment());
+            p.start("xdotool", {"getwindowfocus", "getwindowname"});
+            p.waitForFinished();
+            if (p.readAllStandardOutput().trimmed() == title.toUtf8())
+                return desktop.inputFocus();
+            QTest::qWait(50);
+        }
+        return 0;
+    }
+
+private slots:
+    void initTestCase() {
+        // A private copy of the program: "Quit All Banners" ends every process
+        // of its executable, and must not reach the banners of other tests.
+        const QString copy = isolateUserFolders() + "/bin/vorlane";
+        QDir().mkpath(QFileInfo(copy).path());
+        QVERIFY(QFile::copy(qEnvironmentVariable("VORLANE_BINARY"), copy));
+        qputenv("VORLANE_BINARY", copy.toLocal8Bit());
+        QVERIFY(desktop.start());
+    }
+
+    void cleanup() {
+        for (const auto& banner : std::as_const(banners)) {
+            banner.process->terminate();
+            banner.process->waitForFinished(5000);
+        }
+        banners.clear();
+    }
+
+    void positionAndHeight() {
+        const auto& banner = startBanner();
+        QTRY_COMPARE(desktop.geometry(banner.window), QRect(0, 0, 1280, 28));
+        choose(banner, 8, 2); // Position > Bottom
+        QTRY_COMPARE(desktop.geometry(banner.window), QRect(0, 692, 1280, 28));
+        QCOMPARE(stored(banner).position, BannerPosition::bottom);
+        choose(banner, 1, 6); // Banner Size > 48 pt
+        QTRY_COMPARE(desktop.geometry(banner.window), QRect(0, 672, 1280, 48));
+        QCOMPARE(stored(banner).fontSize, 24.0);
+    }
+
+    void editTextConfirmAndCancel() {
+        const auto& banner =
+            startBanner(R"({"text":"Vorlane","showCPU":false,"showMemory":false})");
+        QTRY_VERIFY(desktop.isMapped(banner.window));
+        QTest::qWait(300);
+        const QImage before = desktop.screenshot().copy(0, 0, 1280, 28);
+        choose(banner, 2);
+        const xcb_window_t dialog = focusedWindowNamed("Vorlane");
+        QVERIFY2(dialog, "the dialog did not get the keyboard focus");
+        // Our own dialog stays where it is put, even inside the strip.
+        QVERIFY(desktop.xdotool({"windowmove", QString::number(dialog), "300", "0"}));
+        QTest::qWait(2500);
+        QVERIFY(desktop.frameGeometry(dialog).top() < 28);
+        QVERIFY(desktop.xdotool({"type", "STAGING"}));
+        QVERIFY(desktop.xdotool({"key", "Return"}));
+        QTRY_COMPARE(stored(banner).text, QStringLiteral("STAGING"));
+        QTest::qWait(300);
+        const QImage shot = desktop.screenshot();
+        shot.save("menus-edit-text.png");
+        QVERIFY(shot.copy(0, 0, 1280, 28) != before);
+
+        choose(banner, 2);
+        QVERIFY(focusedWindowNamed("Vorlane"));
+        QVERIFY(desktop.xdotool({"type", "NOPE"}));
+        QVERIFY(desktop.xdotool({"key", "Escape"}));
+        QTest::qWait(500);
+        QCOMPARE(stored(banner).text, QStringLiteral("STAGING"));
+    }
+
+    void colourTypedIntoTheColourDialog() {
+        const auto& banner = startBanner(R"({"opacity":1,"text":""})");
+        QTRY_VERIFY(desktop.isMapped(banner.window));
+        choose(banner, 3, 8); // Background Color > Custom...
+        QVERIFY(focusedWindowNamed("Vorlane Colors"));
+        QVERIFY(desktop.xdotool({"key", "alt+h", "ctrl+a"}));
+        QVERIFY(desktop.xdotool({"type", "#FF0000"}));
+        QTRY_COMPARE(stored(banner).bgColorHex, QStringLiteral("#FF0000"));
+        QTRY_COMPARE(desktop.screenshot().pixelColor(200, 14), QColor(Qt::red));
+        QVERIFY(desktop.xdotool({"key", "Escape"}));
+    }
+
+    void reserveSpaceOffAndOn() {
+        QProcess* xterm = desktop.launch("xterm", {"-geometry", "80x24+300+5"});
+        const xcb_window_t terminal = *desktop.windowOfProcess(xterm->processId());
+        const auto& banner = startBanner();
+        QTRY_VERIFY(desktop.frameGeometry(terminal).top() >= 28);
+        choose(banner, 10); // Reserve Screen Space: off
+        QTRY_VERIFY(desktop.property32(banner.window, "_NET_WM_STRUT_PARTIAL").empty());
+        QVERIFY(!stored(banner).reserveSpace);
+        QVERIFY(desktop.xdotool({"windowmove", QString::number(terminal), "300", "5"}));
+        QTest::qWait(2500);
+        QVERIFY2(desktop.frameGeometry(terminal).top() < 28, // left alone
+                 qPrintable(QString::number(desktop.frameGeometry(terminal).top())));
+        choose(banner, 10); // on again: moved at once, not at the next tick
+        QTRY_VERIFY_WITH_TIMEOUT(desktop.frameGeometry(terminal).top() >= 28, 1500);
+        QCOMPARE(desktop.property32(banner.window, "_NET_WM_STRUT_PARTIAL").at(2), 28u);
+        xterm->terminate();
+    }
+
+    void quitThisAndQuitAll() {
+        QFile::remove(SessionManager::defaultSessionFile());
+        const auto a = startBanner(), b = startBanner(R"({"position":"bottom"})"),
+                   c = startBanner(R"({"position":"bottomLeft"})");
+        const QString idA = a.process->arguments().constFirst();
+        QTRY_COMPARE(SessionManager().load().size(), 4); // with "default"
+        choose(a, 15);                                   // Quit This Banner
+        QVERIFY(a.process->waitForFinished(5000));
+        QCOMPARE(a.process->exitCode(), 0);
+        QTRY_VERIFY(!SessionManager().load().contains(idA));
+        const QByteArray document = readFile(SessionManager::defaultSessionFile());
+        choose(b, 16); // Quit All Banners
+        for (const auto& banner : {b, c}) {
+            QVERIFY(banner.process->waitForFinished(5000));
+            QCOMPARE(banner.process->exitCode(), 0);
+        }
+        QCOMPARE(readFile(SessionManager::defaultSessionFile()), document);
+    }
+
+    void trayIcons() {
+        const auto a = startBanner(), b = startBanner(R"({"position":"bottom"})"),
+                   c = startBanner();
+        // The tray host starts after the banners, and starts again.
+        for (int start = 0; start < 2; ++start) {
+            QProcess* trayer = desktop.launch("trayer", {"--edge", "top", "--align", "right",
+                                                         "--distance", "40", "--height", "24"});
+            for (const auto& banner : {a, b, c})
+                QTRY_COMPARE(desktop.embeddedWindows(banner.process->processId()).size(), 1u);
+            if (start == 0) {
+                trayer->terminate();
+                QVERIFY(trayer->waitForFinished(3000));
+            }
+        }
+        const auto useTray = [&](const DesktopSession::Banner& banner, const QString& keys) {
+            const QRect icon =
+                desktop.geometry(desktop.embeddedWindows(banner.process->processId())[0]);
+            QVERIFY(desktop.xdotool({"mousemove", QString::number(icon.center().x()),
+                                     QString::number(icon.center().y()), "click", "1"}));
+            QTest::qWait(400);
+            QVERIFY(desktop.xdotool(QString("key --delay 40 " + keys + " Return").split(' ')));
+        };
+        const QRect place = desktop.geometry(b.window);
+        useTray(b, "Down"); // Show/Hide Banner
+        QTRY_VERIFY(!desktop.isMapped(b.window));
+        QVERIFY(desktop.isMapped(a.window) && desktop.isMapped(c.window));
+        useTray(b, "Down");
+        QTRY_VERIFY(desktop.isMapped(b.window));
+        QTRY_COMPARE(desktop.geometry(b.window), place);
+        QCOMPARE(desktop.property32(b.window, "_NET_WM_DESKTOP"),
+                 std::vector<uint32_t>{0xFFFFFFFF});
+        QCOMPARE(desktop.atomProperty(b.window, "_NET_WM_WINDOW_TYPE"),
+                 QStringList{"_NET_WM_WINDOW_TYPE_DOCK"});
+        QCOMPARE(desktop.property32(b.window, "_NET_WM_STRUT_PARTIAL").at(3), 28u);
+
+        useTray(c, "Down Down"); // Quit Vorlane
+        QVERIFY(c.process->waitForFinished(5000));
+        QCOMPARE(c.process->exitCode(), 0);
+        QVERIFY(a.process->state() == QProcess::Running && b.process->state() == QProcess::Running);
+    }
+};
+
+VORLANE_TEST_MAIN(MenusDesktopTest)
+#include "tst_menusdesktop.moc"
