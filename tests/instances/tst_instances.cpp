@@ -6,7 +6,7 @@
 #include "platform/ProcFsProcesses.h"
 #include "support/TestEnvironment.h"
 
-Q_DECLARE_METATYPE(std::optional<QString>)
+#include <csignal>
 
 namespace {
 QByteArray session() {
@@ -37,67 +37,45 @@ private slots:
         delegate = std::make_unique<AppDelegate>("x", fake->services());
     }
 
-    void reading_data() {
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<QStringList>("expected");
+    void reading() {
         for (const char* unusable :
              {"<none>", "", "instances: ticker", R"(["ticker"])", R"({"instances":"ticker"})",
-              R"({"instances":["a",1]})", R"({"instances":[]})"})
-            QTest::newRow(unusable) << QByteArray(unusable) << QStringList{"default"};
-        QTest::newRow("order, duplicates and spaces kept")
-            << QByteArray(R"( {"instances":["ticker"," side info ","ticker"],"v":2} )")
-            << QStringList{"ticker", " side info ", "ticker"};
-    }
-
-    void reading() {
-        QFETCH(QByteArray, content);
-        QFETCH(QStringList, expected);
-        writeSession(content);
-        QCOMPARE(SessionManager().load(), expected);
-    }
-
-    void changes_data() {
-        QTest::addColumn<QByteArray>("before");
-        QTest::addColumn<QString>("operation");
-        QTest::addColumn<QString>("id");
-        QTest::addColumn<QByteArray>("after");
-        QTest::newRow("first start of ticker")
-            << QByteArray("<none>") << "add"
-            << "ticker" << QByteArray(R"({"instances":["default","ticker"]})");
-        QTest::newRow("damaged document rewritten")
-            << QByteArray("{garbage") << "add"
-            << "default" << QByteArray(R"({"instances":["default"]})");
-        QTest::newRow("listed already: normal form")
-            << QByteArray("{ \"instances\" : [ \"a\" , \"b\" ] }\n") << "add"
-            << "a" << QByteArray(R"({"instances":["a","b"]})");
-        QTest::newRow("spaces are not trimmed")
-            << QByteArray(R"({"instances":["ticker"]})") << "add"
-            << " ticker" << QByteArray(R"({"instances":["ticker"," ticker"]})");
-        QTest::newRow("canonically equal is listed")
-            << QByteArray("{\"instances\":[\"caf\xc3\xa9\"]}") << "add"
-            << QString::fromUtf8("cafe\xcc\x81") << QByteArray("{\"instances\":[\"caf\xc3\xa9\"]}");
-        QTest::newRow("remove every occurrence")
-            << QByteArray(R"({"instances":["a","x","b","x"]})") << "remove"
-            << "x" << QByteArray(R"({"instances":["a","b"]})");
-        QTest::newRow("remove canonically equal")
-            << QByteArray("{\"instances\":[\"a\",\"cafe\xcc\x81\"]}") << "remove"
-            << QString::fromUtf8("caf\xc3\xa9") << QByteArray(R"({"instances":["a"]})");
+              R"({"instances":["a",1]})", R"({"instances":[]})"}) {
+            writeSession(unusable);
+            QCOMPARE(SessionManager().load(), QStringList{"default"});
+        }
+        writeSession(R"( {"instances":["ticker"," side info ","ticker"],"v":2} )");
+        QCOMPARE(SessionManager().load(), (QStringList{"ticker", " side info ", "ticker"}));
     }
 
     void changes() {
-        QFETCH(QByteArray, before);
-        QFETCH(QString, operation);
-        QFETCH(QString, id);
-        QFETCH(QByteArray, after);
-        writeSession(before);
-        if (operation == "add")
-            SessionManager().addInstance(id);
-        else
-            SessionManager().removeInstance(id);
-        QCOMPARE(session(), after);
-        // Nothing is left behind: no temporary file; the lock is released.
-        QCOMPARE(QDir(SessionManager().sessionDir()).entryList(QDir::Files),
-                 QStringList{"session.json"});
+        const QByteArray cafe = "caf\xc3\xa9", cafeNfd = "cafe\xcc\x81";
+        struct Row {
+            QByteArray before;
+            bool add;
+            QString id;
+            QByteArray after;
+        };
+        for (const Row& r :
+             {Row{"<none>", true, "ticker", R"({"instances":["default","ticker"]})"},
+              Row{"{garbage", true, "default", R"({"instances":["default"]})"},
+              Row{"{ \"instances\" : [ \"a\" , \"b\" ] }\n", true, "a",
+                  R"({"instances":["a","b"]})"},
+              Row{R"({"instances":["ticker"]})", true, " ticker",
+                  R"({"instances":["ticker"," ticker"]})"}, // spaces are not trimmed
+              // Canonically equal identifiers are the same.
+              Row{"{\"instances\":[\"" + cafe + "\"]}", true, QString::fromUtf8(cafeNfd),
+                  "{\"instances\":[\"" + cafe + "\"]}"},
+              Row{R"({"instances":["a","x","b","x"]})", false, "x", R"({"instances":["a","b"]})"},
+              Row{"{\"instances\":[\"a\",\"" + cafeNfd + "\"]}", false, QString::fromUtf8(cafe),
+                  R"({"instances":["a"]})"}}) {
+            writeSession(r.before);
+            r.add ? SessionManager().addInstance(r.id) : SessionManager().removeInstance(r.id);
+            QCOMPARE(session(), r.after);
+            // Nothing is left behind: no temporary file; the lock is released.
+            QCOMPARE(QDir(SessionManager().sessionDir()).entryList(QDir::Files),
+                     QStringList{"session.json"});
+        }
     }
 
     void startUpRegistersAndQuitUnregistersOnlyThisBanner() {
@@ -111,23 +89,15 @@ private slots:
                  QStringLiteral("changed just now"));
     }
 
-    void newBanner_data() {
-        QTest::addColumn<std::optional<QString>>("answer");
-        QTest::addColumn<QList<QStringList>>("started");
-        QTest::newRow("trimmed") << std::optional<QString>("  ticker \n")
-                                 << QList<QStringList>{{"ticker"}};
-        QTest::newRow("inner space and slash kept")
-            << std::optional<QString>("side info/2") << QList<QStringList>{{"side info/2"}};
-        QTest::newRow("only spaces") << std::optional<QString>("   ") << QList<QStringList>{};
-        QTest::newRow("cancelled") << std::optional<QString>() << QList<QStringList>{};
-    }
-
     void newBanner() {
-        QFETCH(std::optional<QString>, answer);
-        QFETCH(QList<QStringList>, started);
-        fake->dialogs.answer = answer;
-        delegate->newBannerInstance();
-        QCOMPARE(fake->processes.started, started);
+        for (const std::optional<QString>& answer :
+             {std::optional<QString>("  ticker \n"), std::optional<QString>("side info/2"),
+              std::optional<QString>("   "), std::optional<QString>()}) {
+            fake->dialogs.answer = answer;
+            delegate->newBannerInstance();
+        }
+        // Trimmed, inner space and slash kept; nothing for spaces or cancel.
+        QCOMPARE(fake->processes.started, (QList<QStringList>{{"ticker"}, {"side info/2"}}));
         QCOMPARE(fake->dialogs.prompts.first().text, QString()); // the field starts empty
     }
 
@@ -185,6 +155,32 @@ private slots:
         QDir().mkpath(SessionManager::defaultSessionFile() + "/blocked");
         delegate->saveCurrentSession();
         QVERIFY(fake->dialogs.alerts.last().startsWith("Session Not Saved | "));
+    }
+
+    void twentyRealBannersStartedTogetherAllRegister() {
+        // Twenty processes of the real program start together and each adds
+        // itself to the shared document: none may lose another's entry.
+        ProcFsProcesses processes(qEnvironmentVariable("VORLANE_BINARY"));
+        AppDelegate launcher("launcher", {fake->preferences, fake->stats, fake->screens,
+                                          fake->windows, processes, fake->dialogs});
+        for (int i = 0; i < 20; ++i)
+            launcher.launchBannerInstance(QString("banner %1").arg(i));
+        const auto ours = [&] { // other tests may run banners of their own
+            QList<qint64> pids;
+            const QByteArray home = "XDG_CONFIG_HOME=" + qgetenv("XDG_CONFIG_HOME");
+            for (const BannerProcess& p :
+                 processes.bannerProcesses().value_or(QList<BannerProcess>{}))
+                if (readFile(QString("/proc/%1/environ").arg(p.pid)).split('\0').contains(home))
+                    pids << p.pid;
+            return pids;
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(ours().size(), 20, 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(SessionManager().load().size(), 21, 30000); // and "default"
+        // Killed, not ended: twenty banners saving at once into the one shared
+        // settings file wait on each other's lock for many seconds.
+        for (qint64 pid : ours())
+            ::kill(pid_t(pid), SIGKILL);
+        QTRY_VERIFY(ours().isEmpty());
     }
 
     void runningBanners() {

@@ -45,70 +45,51 @@ private slots:
         fake->preferences.writes = 0;
     }
 
-    void commands_data() {
-        QTest::addColumn<MenuChoice>("choice");
-        QTest::addColumn<QByteArray>("change"); // keys that change; empty: nothing at all
-        QTest::addColumn<QString>("followUp");  // "redraw" or "re-place"
-        const auto tag = [](MenuAction a, int t) { return MenuChoice{a, t, {}}; };
-        const auto text = [](MenuAction a, const char* s) { return MenuChoice{a, 0, QString(s)}; };
-        using A = MenuAction;
-        QTest::newRow("height 96")
-            << tag(A::setBannerHeight, 96) << QByteArray(R"({"bannerHeight":96,"fontSize":48})")
-            << "re-place";
-        QTest::newRow("height 130: font 64")
-            << tag(A::setBannerHeight, 130) << QByteArray(R"({"bannerHeight":130,"fontSize":64})")
-            << "re-place";
-        QTest::newRow("font size unchecked")
-            << tag(A::setFontSize, 7) << QByteArray(R"({"fontSize":7})") << "redraw";
-        QTest::newRow("opacity 50%")
-            << tag(A::setOpacity, 50) << QByteArray(R"({"opacity":0.5})") << "redraw";
-        QTest::newRow("screen 0") << tag(A::setScreen, 0)
-                                  << QByteArray(R"({"screenIndex":0,"screenName":"eDP"})")
-                                  << "re-place";
-        QTest::newRow("screen gone since: index only")
-            << tag(A::setScreen, 5) << QByteArray(R"({"screenIndex":5})") << "re-place";
-        QTest::newRow("colour stored as given")
-            << text(A::setBgColor, "#abc") << QByteArray("{\"bgColorHex\":\"#abc\"}") << "redraw";
-        QTest::newRow("text colour") << text(A::setTextColor, "#FFFF00")
-                                     << QByteArray("{\"textColorHex\":\"#FFFF00\"}") << "redraw";
-        QTest::newRow("colour without payload") << tag(A::setBgColor, 0) << QByteArray() << "";
-        QTest::newRow("position") << text(A::setPosition, "bottomLeft")
-                                  << QByteArray(R"({"position":"bottomLeft"})") << "re-place";
-        QTest::newRow("position by display name")
-            << text(A::setPosition, "Top") << QByteArray() << "";
-        QTest::newRow("position without payload") << tag(A::setPosition, 0) << QByteArray() << "";
-        QTest::newRow("alignment")
-            << text(A::setTextAlign, "right") << QByteArray(R"({"textAlign":"right"})") << "redraw";
-        QTest::newRow("unknown alignment") << text(A::setTextAlign, "middle") << QByteArray() << "";
-        QTest::newRow("CPU off") << tag(A::toggleCPU, 0) << QByteArray(R"({"showCPU":false})")
-                                 << "redraw";
-        QTest::newRow("memory off")
-            << tag(A::toggleMemory, 0) << QByteArray(R"({"showMemory":false})") << "redraw";
-        QTest::newRow("all off") << tag(A::metricsAllOff, 0)
-                                 << QByteArray(R"({"showCPU":false,"showMemory":false})")
-                                 << "redraw";
-        QTest::newRow("remove image")
-            << tag(A::removeImage, 0) << QByteArray(R"({"imagePath":null})") << "redraw";
-        QTest::newRow("reset keeps the screen's name")
-            << tag(A::resetDefaults, 0)
-            << QByteArray(R"({"text":"Vorlane","imagePath":null,"screenIndex":0,)"
-                          "\"textAlign\":\"center\",\"bgColorHex\":\"#1a1a2e\"}")
-            << "re-place";
-    }
-
     void commands() {
-        QFETCH(MenuChoice, choice);
-        QFETCH(QByteArray, change);
-        QFETCH(QString, followUp);
-        QPointer<BannerHostingView> view = delegate->panel()->hostingView();
-        const int passes = delegate->passes;
-        delegate->perform(choice);
-        QCOMPARE(stored(), patched(startSettings, change)); // saved at once
-        QCOMPARE(fake->preferences.writes, change.isEmpty() ? 0 : 1);
-        QCOMPARE(delegate->panel()->hostingView() != view, !followUp.isEmpty());
-        // Re-placing ends with a pass, as reserveSpace is on.
-        QCOMPARE(delegate->passes - passes, followUp == "re-place" ? 1 : 0);
-        QCOMPARE(delegate->panel()->geometry(), delegate->placement()->frame);
+        using A = MenuAction;
+        struct Row {
+            MenuChoice choice;
+            QByteArray change; // keys that change; empty: nothing at all
+            QString followUp;  // "redraw" or "re-place"
+        };
+        for (const Row& r :
+             {Row{{A::setBannerHeight, 96, {}}, R"({"bannerHeight":96,"fontSize":48})", "re-place"},
+              Row{{A::setBannerHeight, 130, {}},
+                  R"({"bannerHeight":130,"fontSize":64})",
+                  "re-place"},
+              Row{{A::setFontSize, 7, {}}, R"({"fontSize":7})", "redraw"}, // unchecked
+              Row{{A::setOpacity, 50, {}}, R"({"opacity":0.5})", "redraw"},
+              Row{{A::setScreen, 0, {}}, R"({"screenIndex":0,"screenName":"eDP"})", "re-place"},
+              // A screen gone since the menu was built: the index only.
+              Row{{A::setScreen, 5, {}}, R"({"screenIndex":5})", "re-place"},
+              Row{{A::setBgColor, 0, "#abc"}, "{\"bgColorHex\":\"#abc\"}", "redraw"},
+              Row{{A::setTextColor, 0, "YELLOW"}, R"({"textColorHex":"YELLOW"})", "redraw"},
+              Row{{A::setBgColor, 0, {}}, "", ""}, // no payload
+              Row{{A::setPosition, 0, "bottomLeft"}, R"({"position":"bottomLeft"})", "re-place"},
+              Row{{A::setPosition, 0, "Top"}, "", ""}, // a display name, not a stored form
+              Row{{A::setPosition, 0, {}}, "", ""},
+              Row{{A::setTextAlign, 0, "right"}, R"({"textAlign":"right"})", "redraw"},
+              Row{{A::setTextAlign, 0, "middle"}, "", ""},
+              Row{{A::toggleCPU, 0, {}}, R"({"showCPU":false})", "redraw"},
+              Row{{A::toggleMemory, 0, {}}, R"({"showMemory":false})", "redraw"},
+              Row{{A::metricsAllOff, 0, {}}, R"({"showCPU":false,"showMemory":false})", "redraw"},
+              Row{{A::removeImage, 0, {}}, R"({"imagePath":null})", "redraw"},
+              // Reset keeps the screen's name.
+              Row{{A::resetDefaults, 0, {}},
+                  "{\"text\":\"Vorlane\",\"imagePath\":null,\"screenIndex\":0,"
+                  "\"textAlign\":\"center\",\"bgColorHex\":\"#1a1a2e\"}",
+                  "re-place"}}) {
+            init();
+            QPointer<BannerHostingView> view = delegate->panel()->hostingView();
+            const int passes = delegate->passes;
+            delegate->perform(r.choice);
+            QCOMPARE(stored(), patched(startSettings, r.change)); // saved at once
+            QCOMPARE(fake->preferences.writes, r.change.isEmpty() ? 0 : 1);
+            QCOMPARE(delegate->panel()->hostingView() != view, !r.followUp.isEmpty());
+            // Re-placing ends with a pass, as reserveSpace is on.
+            QCOMPARE(delegate->passes - passes, r.followUp == "re-place" ? 1 : 0);
+            QCOMPARE(delegate->panel()->geometry(), delegate->placement()->frame);
+        }
     }
 
     void dialogs() {

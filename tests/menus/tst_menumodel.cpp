@@ -41,55 +41,42 @@ MenuItem model(const QByteArray& json, const QString& layout, bool autostart,
 class MenuModelTest : public QObject {
     Q_OBJECT
 private slots:
-    void checkMarks_data() {
-        QTest::addColumn<QByteArray>("settings");
-        QTest::addColumn<QString>("layout");
-        QTest::addColumn<bool>("autostart");
-        QTest::addColumn<QStringList>("expected");
-        QTest::newRow("defaults, one screen")
-            << *BannerSettings{}.toJsonBytes() << "1920x1080+0+0" << false
-            << QStringList{"Banner Size: 28 pt/28 pt (font: 13) ✓",
-                           "Background Color/Dark Blue ✓",
-                           "Text Color/Green ✓",
-                           "Font Size/13 pt ✓",
-                           "Text Alignment/Center ✓",
-                           "Position/Top ✓",
-                           "Display/Display 0: Screen 0 ✓",
-                           "Reserve Screen Space ✓",
-                           "Metrics/Show CPU ✓",
-                           "Metrics/Show Memory ✓"}; // opacity 0.85: no item
-        QTest::newRow("shared preset, opacity near 70%, second screen, auto-start on")
-            << QByteArray("{\"bannerHeight\":40,\"fontSize\":20,\"bgColorHex\":\"#000000\","
-                          R"("opacity":0.705,"screenIndex":1,"reserveSpace":false,"showCPU":false,)"
-                          "\"textAlign\":\"right\",\"position\":\"bottomLeft\",\"textColorHex\":\"#"
-                          "4488FF\"}")
-            << "eDP=1920x1080+0+0,DELL U2720Q=2560x1440+1920+0" << true
-            << QStringList{"Banner Size: 40 pt/40 pt (font: 20) ✓",
-                           "Background Color/Black ✓",
-                           "Background Color/Transparent ✓",
-                           "Text Color/Blue ✓",
-                           "Font Size/20 pt ✓",
-                           "Text Alignment/Right ✓",
-                           "Opacity/70% ✓",
-                           "Position/Bottom Left ✓",
-                           "Display/Display 1: DELL U2720Q ✓",
-                           "Metrics/Show Memory ✓",
-                           "Banners/Auto-Start at Login (installed) ✓ (off)"};
-        QTest::newRow("values outside the lists, upper-case preset, no screens")
-            << QByteArray("{\"bannerHeight\":50.9,\"fontSize\":15,\"bgColorHex\":\"#1A1A2E\","
-                          R"("opacity":0.75,"screenIndex":7,"textAlign":"left",)"
-                          "\"showMemory\":false,\"textColorHex\":\"#FFFFFF\"}")
-            << "" << false
-            << QStringList{"Text Color/White ✓", "Text Alignment/Left ✓", "Position/Top ✓",
-                           "Reserve Screen Space ✓", "Metrics/Show CPU ✓"};
-    }
-
     void checkMarks() {
-        QFETCH(QByteArray, settings);
-        QFETCH(QString, layout);
-        QFETCH(bool, autostart);
-        QFETCH(QStringList, expected);
-        QCOMPARE(checked(model(settings, layout, autostart)), expected);
+        struct Row {
+            QByteArray settings;
+            QString layout;
+            bool autostart;
+            QStringList expected;
+        };
+        for (const Row& r :
+             {Row{*BannerSettings{}.toJsonBytes(),
+                  "1920x1080+0+0",
+                  false,
+                  {"Banner Size: 28 pt/28 pt (font: 13) ✓", "Background Color/Dark Blue ✓",
+                   "Text Color/Green ✓", "Font Size/13 pt ✓", "Text Alignment/Center ✓",
+                   "Position/Top ✓", "Display/Display 0: Screen 0 ✓", "Reserve Screen Space ✓",
+                   "Metrics/Show CPU ✓", "Metrics/Show Memory ✓"}}, // opacity 0.85: no item
+              // A shared preset, an opacity near 70%, the second screen, auto-start on.
+              Row{"{\"bannerHeight\":40,\"fontSize\":20,\"bgColorHex\":\"#000000\","
+                  "\"opacity\":0.705,\"screenIndex\":1,\"reserveSpace\":false,\"showCPU\":false,"
+                  "\"textAlign\":\"right\",\"position\":\"bottomLeft\",\"textColorHex\":\"#"
+                  "4488FF\"}",
+                  "eDP=1920x1080+0+0,DELL U2720Q=2560x1440+1920+0",
+                  true,
+                  {"Banner Size: 40 pt/40 pt (font: 20) ✓", "Background Color/Black ✓",
+                   "Background Color/Transparent ✓", "Text Color/Blue ✓", "Font Size/20 pt ✓",
+                   "Text Alignment/Right ✓", "Opacity/70% ✓", "Position/Bottom Left ✓",
+                   "Display/Display 1: DELL U2720Q ✓", "Metrics/Show Memory ✓",
+                   "Banners/Auto-Start at Login (installed) ✓ (off)"}},
+              // Values outside the lists, an upper-case preset, no screens.
+              Row{"{\"bannerHeight\":50.9,\"fontSize\":15,\"bgColorHex\":\"#1A1A2E\","
+                  "\"opacity\":0.75,\"screenIndex\":7,\"textAlign\":\"left\","
+                  "\"showMemory\":false,\"textColorHex\":\"#FFFFFF\"}",
+                  "",
+                  false,
+                  {"Text Color/White ✓", "Text Alignment/Left ✓", "Position/Top ✓",
+                   "Reserve Screen Space ✓", "Metrics/Show CPU ✓"}}})
+            QCOMPARE(checked(model(r.settings, r.layout, r.autostart)), r.expected);
     }
 
     void shape() {

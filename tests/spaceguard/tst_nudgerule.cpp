@@ -4,8 +4,6 @@
 #include "spaceguard/NudgeRule.h"
 #include "support/TestEnvironment.h"
 
-Q_DECLARE_METATYPE(std::optional<WindowChange>)
-
 namespace {
 std::optional<WindowChange> moveTo(int x, int y, int w, int h) {
     return WindowChange{QPoint(x, y), QSize(w, h)};
@@ -15,54 +13,33 @@ std::optional<WindowChange> moveTo(int x, int y, int w, int h) {
 class NudgeRuleTest : public QObject {
     Q_OBJECT
 private slots:
-    void rule_data() {
-        QTest::addColumn<QRect>("strip");
-        QTest::addColumn<bool>("top");
-        QTest::addColumn<QRect>("window");
-        QTest::addColumn<std::optional<WindowChange>>("expected");
+    void rule() {
         // A 1440x900 screen with a 24-point menu bar and a 70-point dock; a
         // strip 30 high (the worked examples, y down).
         const QRect top(0, 24, 1440, 30), bottom(0, 800, 1440, 30), corner(1020, 24, 420, 30);
         const std::optional<WindowChange> none;
-        QTest::newRow("top: moved down and shrunk")
-            << top << true << QRect(100, 24, 800, 600) << moveTo(100, 54, 800, 570);
-        QTest::newRow("bottom: shrunk from below")
-            << bottom << false << QRect(0, 24, 1440, 806)
-            << std::optional(WindowChange{std::nullopt, QSize(1440, 776)});
-        QTest::newRow("corner: beside the box")
-            << corner << true << QRect(0, 24, 1000, 600) << none;
-        QTest::newRow("corner: reaching into the box")
-            << corner << true << QRect(0, 24, 1100, 600) << moveTo(0, 54, 1100, 570);
-        QTest::newRow("top: right edge on the strip's left edge")
-            << corner << true << QRect(620, 24, 400, 600) << none;
-        QTest::newRow("top: top edge on the strip's bottom edge")
-            << top << true << QRect(100, 54, 800, 600) << none;
-        QTest::newRow("top: one point higher")
-            << top << true << QRect(100, 53, 800, 600) << moveTo(100, 54, 800, 599);
-        QTest::newRow("top: inside the strip") << top << true << QRect(100, 0, 800, 54) << none;
-        QTest::newRow("top: would keep exactly 100")
-            << top << true << QRect(100, 30, 800, 124) << none;
-        QTest::newRow("top: would keep 101")
-            << top << true << QRect(100, 30, 800, 125) << moveTo(100, 54, 800, 101);
-        QTest::newRow("bottom: top edge on the strip's top edge")
-            << bottom << false << QRect(0, 800, 1440, 20) << none;
-        QTest::newRow("bottom: would keep exactly 100")
-            << bottom << false << QRect(0, 700, 800, 300) << none;
-        QTest::newRow("50 wide is never touched") << top << true << QRect(100, 24, 50, 600) << none;
-        QTest::newRow("50 high is never touched")
-            << bottom << false << QRect(0, 780, 600, 50) << none;
-        QTest::newRow("51 wide is considered")
-            << top << true << QRect(100, 24, 51, 600) << moveTo(100, 54, 51, 570);
-        QTest::newRow("wider than the screen keeps its width and place")
-            << top << true << QRect(-200, 0, 2000, 900) << moveTo(-200, 54, 2000, 846);
-    }
-
-    void rule() {
-        QFETCH(QRect, strip);
-        QFETCH(bool, top);
-        QFETCH(QRect, window);
-        QFETCH(std::optional<WindowChange>, expected);
-        QCOMPARE(nudgeFor(strip, top, window), expected);
+        struct Row {
+            QRect strip, window;
+            std::optional<WindowChange> expected;
+        };
+        for (const Row& r :
+             {Row{top, {100, 24, 800, 600}, moveTo(100, 54, 800, 570)},
+              Row{bottom, {0, 24, 1440, 806}, WindowChange{std::nullopt, {1440, 776}}},
+              Row{corner, {0, 24, 1000, 600}, none}, // beside the box
+              Row{corner, {0, 24, 1100, 600}, moveTo(0, 54, 1100, 570)},
+              Row{corner, {620, 24, 400, 600}, none}, // right edge on the strip's left edge
+              Row{top, {100, 54, 800, 600}, none},    // top edge on the strip's bottom edge
+              Row{top, {100, 53, 800, 600}, moveTo(100, 54, 800, 599)},
+              Row{top, {100, 0, 800, 54}, none},   // inside the strip
+              Row{top, {100, 30, 800, 124}, none}, // would keep exactly 100
+              Row{top, {100, 30, 800, 125}, moveTo(100, 54, 800, 101)},
+              Row{bottom, {0, 800, 1440, 20}, none}, // top edge on the strip's top edge
+              Row{bottom, {0, 700, 800, 300}, none}, // would keep exactly 100
+              Row{top, {100, 24, 50, 600}, none},    // 50 wide is never touched
+              Row{bottom, {0, 780, 600, 50}, none},  // nor 50 high
+              Row{top, {100, 24, 51, 600}, moveTo(100, 54, 51, 570)},
+              Row{top, {-200, 0, 2000, 900}, moveTo(-200, 54, 2000, 846)}}) // keeps its width
+            QCOMPARE(nudgeFor(r.strip, r.strip != bottom, r.window), r.expected);
     }
 
     void passesFollowReserveSpace() {

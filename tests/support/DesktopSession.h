@@ -1,78 +1,68 @@
 #pragma once
 
 #include <QImage>
-#include <QList>
 #include <QProcess>
-#include <QProcessEnvironment>
 #include <QRect>
-#include <QStringList>
 
 #include <xcb/xcb.h>
 
-#include <memory>
 #include <optional>
 #include <vector>
 
-// A private X desktop for one test: Xvfb on a display number of its own
-// (Xvfb picks a free one), openbox as the window manager, and an xcb
-// connection through which the test looks at the X server itself.
+// A private X desktop for one test: Xvfb on a display number of its own,
+// openbox, and an xcb connection through which the test looks at the server.
 class DesktopSession {
 public:
-    explicit DesktopSession(QSize rootSize = QSize(1920, 1080));
+    explicit DesktopSession(QSize rootSize = QSize(1920, 1080))
+        : m_rootSize(rootSize) {}
     ~DesktopSession();
 
     bool start();
-    QString display() const { return m_display; }
-    // The test's own environment (its private HOME and XDG_CONFIG_HOME) with
-    // this display, and Qt on xcb.
+    // The test's environment (its private HOME) with this display, Qt on xcb.
     QProcessEnvironment environment() const;
-
     // Runs a program to its end; true when it exited with 0.
     bool run(const QString& program, const QStringList& arguments);
     bool xdotool(const QStringList& arguments) { return run(QStringLiteral("xdotool"), arguments); }
     // Starts a program that lives until the session ends (or it is ended).
     QProcess* launch(const QString& program, const QStringList& arguments = {},
                      const QProcessEnvironment& extra = {});
-    QProcess* launchBanner(const QString& instanceId, const QProcessEnvironment& extra = {});
+
     // Stores the settings under a new identifier, starts that banner and
     // waits for its window (0 when none came).
     struct Banner {
         QProcess* process = nullptr;
         xcb_window_t window = 0;
+        QString id;
     };
     Banner startBanner(const QByteArray& settings, const QProcessEnvironment& extra = {});
-    // Runs x11_test_client with the arguments and returns the windows it
-    // made, once the window manager manages all of them.
+    // Runs x11_test_client and returns its windows once they are managed.
     struct TestWindows {
         QProcess* process = nullptr; // end it to close the windows
         std::vector<xcb_window_t> windows;
     };
     TestWindows launchTestWindows(const QStringList& arguments);
-    // Asks the window manager to maximise a window, as a pager would.
-    void maximize(xcb_window_t window);
 
-    // Monitors as data, e.g. "LEFT=1280x1024+0+0,RIGHT=640x480+1280+0". The
-    // first takes the real output; the others are extra monitors.
-    // A monitor that exists already cannot be set again: remove it first.
+    // Monitors as data: "LEFT=1280x1024+0+0,RIGHT=640x480+1280+0". Xvfb
+    // cannot re-set the monitor of its output: the first gets it, the others
+    // none.
     bool setMonitors(const QString& layout);
     bool addMonitor(const QString& entry, bool withOutput = false);
     bool removeMonitor(const QString& name);
+    // Asks the window manager to maximise a window, as a pager would.
+    void maximize(xcb_window_t window);
 
     // The managed top-level window of a process; waits up to 10 s.
     std::optional<xcb_window_t> windowOfProcess(qint64 pid);
     std::vector<xcb_window_t> clientWindows();
-    bool isMapped(xcb_window_t window);
     // The windows of a process that another program has embedded (tray icons).
     std::vector<xcb_window_t> embeddedWindows(qint64 pid);
-    // The window's rectangle in root coordinates (without frame).
+    // The window's rectangle in root coordinates, without and with the
+    // window manager's frame (_NET_FRAME_EXTENTS).
     QRect geometry(xcb_window_t window);
-    // The rectangle with the window manager's frame (_NET_FRAME_EXTENTS).
     QRect frameGeometry(xcb_window_t window);
+    bool isMapped(xcb_window_t window);
     std::vector<uint32_t> property32(xcb_window_t window, const char* name);
     QStringList atomProperty(xcb_window_t window, const char* name);
-    bool acceptsFocusHint(xcb_window_t window);
-    // _NET_WORKAREA of the current desktop.
-    QRect workArea();
     xcb_window_t inputFocus();
     xcb_window_t root() const { return m_root; }
     QImage screenshot();
