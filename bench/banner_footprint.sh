@@ -12,7 +12,7 @@ start_private_desktop 1920x1080
 export HOME="$work" XDG_CONFIG_HOME="$work/config"
 "$binary" bench >/dev/null 2>&1 &
 banner=$!
-pids+=($banner)
+desktop_pids+=($banner)
 
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 

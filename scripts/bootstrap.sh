@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev qt6-svg-dev libgl-dev libxcb1-dev
+    qt6-base-dev qt6-svg-dev libgl-dev libxcb1-dev libxcb-xtest0-dev
     # TIFF (and other image types) in the banner.
     qt6-image-formats-plugins
     # A real desktop for the tests and for a run without a display.

@@ -29,7 +29,12 @@ AppDelegate::AppDelegate(QString instanceId, Platform platform, QObject* parent)
     m_appEventNudgeTimer.setSingleShot(true);
     connect(&m_spaceGuardTimer, &QTimer::timeout, this, &AppDelegate::spaceGuardTick);
     connect(&m_startupNudgeTimer, &QTimer::timeout, this, &AppDelegate::nudgeOverlappingWindows);
-    connect(&m_appEventNudgeTimer, &QTimer::timeout, this, &AppDelegate::nudgeOverlappingWindows);
+    connect(&m_appEventNudgeTimer, &QTimer::timeout, this, [this] {
+        nudgeOverlappingWindows();
+        // A window that appeared while this delay ran gets a delay of its own.
+        if (std::exchange(m_appEventPending, false))
+            m_appEventNudgeTimer.start();
+    });
     connect(&m_autosaveTimer, &QTimer::timeout, this, &AppDelegate::saveSettings);
 }
 
@@ -159,7 +164,11 @@ void AppDelegate::nudgeOverlappingWindows() {
 }
 
 void AppDelegate::appEvent() {
-    if (m_settings->reserveSpace && !m_appEventNudgeTimer.isActive())
+    if (!m_settings->reserveSpace)
+        return;
+    if (m_appEventNudgeTimer.isActive())
+        m_appEventPending = true;
+    else
         m_appEventNudgeTimer.start();
 }
 

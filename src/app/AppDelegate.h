@@ -159,5 +159,6 @@ private:
     QTimer m_startupNudgeTimer;
     QTimer m_autosaveTimer;
     QTimer m_appEventNudgeTimer;
+    bool m_appEventPending = false; // another event came while the delay ran
     SpaceGuard m_spaceGuard;
 };

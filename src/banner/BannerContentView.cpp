@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <QRegularExpression>
 
+#include <cstdio>
+
 #include <algorithm>
 #include <cmath>
 
@@ -34,7 +36,8 @@ QFont monospaced(int pixelSize, QFont::Weight weight) {
 
 // One line: text after a line break is cut like text that does not fit.
 QString firstLine(const QString& text) {
-    const qsizetype lineBreak = text.indexOf(QRegularExpression(QStringLiteral("[\\r\\n]")));
+    static const QRegularExpression lineBreaks(QStringLiteral("[\\r\\n]"));
+    const qsizetype lineBreak = text.indexOf(lineBreaks);
     return lineBreak < 0 ? text : text.left(lineBreak) + QChar(0x2026);
 }
 
@@ -45,12 +48,18 @@ struct Readout {
 
 } // namespace
 
+// The C library's printf rounds halves to even ("%.0f" of 2.5 is "2");
+// QString::asprintf does not.
 QString cpuReadoutText(double cpuUsage) {
-    return QString::asprintf("%.0f%%", cpuUsage);
+    char text[64];
+    std::snprintf(text, sizeof text, "%.0f%%", cpuUsage);
+    return QString::fromLatin1(text);
 }
 
 QString memoryReadoutText(double usedGB, double totalGB) {
-    return QString::asprintf("%.1f/%.0fGB", usedGB, totalGB);
+    char text[96];
+    std::snprintf(text, sizeof text, "%.1f/%.0fGB", usedGB, totalGB);
+    return QString::fromLatin1(text);
 }
 
 QFont bannerTextFont(double fontSize) {

@@ -40,6 +40,7 @@ private slots:
         QCOMPARE(desktop.property32(w, "_NET_WM_DESKTOP"), std::vector<uint32_t>{0xFFFFFFFFu});
         const auto hints = desktop.property32(w, "WM_HINTS"); // flags, input
         QVERIFY(hints.size() >= 2 && (hints[0] & 1) && hints[1] == 0);
+        QVERIFY(!desktop.atomProperty(w, "WM_PROTOCOLS").contains("WM_TAKE_FOCUS"));
         const auto clients = desktop.clientWindows();
         QVERIFY(std::count(clients.begin(), clients.end(), w)); // managed: not override-redirect
         QVERIFY(desktop.xdotool({"set_desktop", "1"}));

@@ -55,6 +55,8 @@ private slots:
     void readoutsAndFonts() {
         QCOMPARE(cpuReadoutText(7.6), QStringLiteral("8%"));
         QCOMPARE(cpuReadoutText(100), QStringLiteral("100%"));
+        QCOMPARE(cpuReadoutText(0.5) + cpuReadoutText(2.5), QStringLiteral("0%2%")); // as printf
+        QCOMPARE(memoryReadoutText(0.25, 15.5), QStringLiteral("0.2/16GB"));
         QCOMPARE(memoryReadoutText(10.26, 16), QStringLiteral("10.3/16GB"));
         QCOMPARE(memoryReadoutText(0, 0), QStringLiteral("0.0/0GB"));
         // Sizes are clamped to what can be drawn; readouts one point smaller.

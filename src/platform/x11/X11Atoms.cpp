@@ -25,6 +25,8 @@ constexpr const char* atomNames[X11Atoms::Count] = {
     "_NET_WORKAREA",
     "_NET_FRAME_EXTENTS",
     "_NET_MOVERESIZE_WINDOW",
+    "WM_PROTOCOLS",
+    "WM_TAKE_FOCUS",
     "_VORLANE_BANNER",
 };
 

@@ -28,6 +28,8 @@ public:
         NetWorkarea,
         NetFrameExtents,
         NetMoveresizeWindow,
+        WmProtocols,
+        WmTakeFocus,
         VorlaneBanner, // marks every window of every banner process: never moved
         Count
     };

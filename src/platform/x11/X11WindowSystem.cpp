@@ -103,6 +103,12 @@ void X11WindowSystem::prepareBannerWindow(QWidget& window) {
     setProperty32(m_connection, id, m_atoms[X11Atoms::NetWmDesktop], XCB_ATOM_CARDINAL,
                   {0xFFFFFFFFu});
     setProperty32(m_connection, id, m_atoms[X11Atoms::VorlaneBanner], XCB_ATOM_CARDINAL, {1});
+    // Qt lists WM_TAKE_FOCUS; with it, a window manager may hand the banner
+    // the focus (xfwm4 does when the focused window closes under the pointer).
+    auto protocols = readProperty32(
+        m_connection, requestProperty(m_connection, id, m_atoms[X11Atoms::WmProtocols]));
+    std::erase(protocols, m_atoms[X11Atoms::WmTakeFocus]);
+    setProperty32(m_connection, id, m_atoms[X11Atoms::WmProtocols], XCB_ATOM_ATOM, protocols);
     xcb_flush(m_connection);
 }
 
