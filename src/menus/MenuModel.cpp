@@ -79,12 +79,14 @@ MenuItem fontSizesMenu(const BannerSettings& s) {
     return submenu(QStringLiteral("Font Size"), std::move(items));
 }
 
-MenuItem alignmentsMenu(const BannerSettings& s) {
+// One row per case of a settings enumeration, carrying its stored form.
+template <typename Enum, std::size_t N>
+MenuItem casesMenu(const QString& title, const std::array<Enum, N>& cases, MenuAction action,
+                   Enum current) {
     std::vector<MenuItem> items;
-    for (TextAlign align : allTextAligns)
-        items.push_back(carrying(displayName(align), MenuAction::setTextAlign, rawValue(align),
-                                 align == s.textAlign));
-    return submenu(QStringLiteral("Text Alignment"), std::move(items));
+    for (Enum value : cases)
+        items.push_back(carrying(displayName(value), action, rawValue(value), value == current));
+    return submenu(title, std::move(items));
 }
 
 MenuItem opacitiesMenu(const BannerSettings& s) {
@@ -93,14 +95,6 @@ MenuItem opacitiesMenu(const BannerSettings& s) {
         items.push_back(tagged(QString::number(percent) + u'%', MenuAction::setOpacity, percent,
                                std::abs(s.opacity - percent / 100.0) < 0.01));
     return submenu(QStringLiteral("Opacity"), std::move(items));
-}
-
-MenuItem positionsMenu(const BannerSettings& s) {
-    std::vector<MenuItem> items;
-    for (BannerPosition position : allBannerPositions)
-        items.push_back(carrying(displayName(position), MenuAction::setPosition, rawValue(position),
-                                 position == s.position));
-    return submenu(QStringLiteral("Position"), std::move(items));
 }
 
 MenuItem displaysMenu(const ContextMenuInputs& in) {
@@ -194,10 +188,12 @@ MenuItem contextMenuModel(const ContextMenuInputs& in) {
         colorsMenu(QStringLiteral("Text Color"), textColorPresets(), s.textColorHex,
                    MenuAction::setTextColor, MenuAction::customTextColor),
         fontSizesMenu(s),
-        alignmentsMenu(s),
+        casesMenu(QStringLiteral("Text Alignment"), allTextAligns, MenuAction::setTextAlign,
+                  s.textAlign),
         opacitiesMenu(s),
         MenuItem::separator(),
-        positionsMenu(s),
+        casesMenu(QStringLiteral("Position"), allBannerPositions, MenuAction::setPosition,
+                  s.position),
         displaysMenu(in),
         command(QStringLiteral("Reserve Screen Space"), MenuAction::toggleReserveSpace,
                 s.reserveSpace),

@@ -1,5 +1,6 @@
 // Where the row puts the image, the text and the readouts, and what they say.
 #include "banner/BannerContentView.h"
+#include "banner/ImageCache.h"
 #include "banner/RowLayout.h"
 #include "support/TestEnvironment.h"
 
@@ -69,6 +70,23 @@ private slots:
             QCOMPARE(bannerReadoutFont(size).pixelSize(), readout);
         }
         QCOMPARE(bannerTextFont(13).weight(), QFont::Medium);
+    }
+
+    void everyOfferedImageTypeShows() {
+        QImage red(4, 4, QImage::Format_RGB32);
+        red.fill(Qt::red);
+        const QString dir = isolateUserFolders();
+        for (const char* type : {"png", "jpg", "bmp", "ico", "tiff"}) {
+            QVERIFY2(red.save(dir + "/logo." + type, type), type);
+            QVERIFY2(!ImageCache().image(dir + "/logo." + type).isNull(), type);
+        }
+        QFile gif(dir + "/logo.gif"); // Qt writes no GIF: one red pixel, byte by byte
+        QVERIFY(gif.open(QIODevice::WriteOnly));
+        gif.write(QByteArray::fromHex("47494638396101000100f00000ff000000000021f904000000"
+                                      "00002c00000000010001000002024401003b"));
+        gif.close();
+        QCOMPARE(ImageCache().image(gif.fileName()).pixelColor(0, 0), QColor(Qt::red));
+        QVERIFY(ImageCache().image(dir + "/missing.png").isNull());
     }
 };
 
