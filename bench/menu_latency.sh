@@ -12,11 +12,8 @@ start_private_desktop 1920x1080
 export HOME="$work" XDG_CONFIG_HOME="$work/config"
 mkdir -p "$XDG_CONFIG_HOME/vorlane"
 # Three banners at three places: top, bottom and bottom left.
-cat >"$XDG_CONFIG_HOME/vorlane/vorlane.conf" <<'END'
-[General]
-VorlaneSettings_two="@ByteArray({\"position\":\"bottom\"})"
-VorlaneSettings_three="@ByteArray({\"position\":\"bottomLeft\",\"bannerHeight\":60})"
-END
+echo '{"position":"bottom"}' >"$XDG_CONFIG_HOME/vorlane/VorlaneSettings_two.json"
+echo '{"position":"bottomLeft","bannerHeight":60}' >"$XDG_CONFIG_HOME/vorlane/VorlaneSettings_three.json"
 for id in one two three; do
     "$build/src/vorlane" "$id" >/dev/null 2>&1 &
     desktop_pids+=($!)

@@ -1,5 +1,7 @@
 #include "instances/SessionManager.h"
 
+#include "platform/SettingsFiles.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -7,7 +9,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLockFile>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <utility>
@@ -72,18 +73,8 @@ QStringList SessionManager::load() const {
 std::optional<QString> SessionManager::save(const QStringList& instances) const {
     if (!QDir().mkpath(sessionDir()))
         return QStringLiteral("The folder %1 could not be created.").arg(sessionDir());
-    QSaveFile file(m_file);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    const QByteArray bytes = serialize(instances);
-    if (file.write(bytes) != bytes.size()) {
-        const QString error = file.errorString();
-        file.cancelWriting();
-        return error;
-    }
-    if (!file.commit())
-        return file.errorString();
-    return std::nullopt;
+    // Not QSaveFile: on a full disk it renames the short file over the old one.
+    return writeFileAtomically(m_file, serialize(instances));
 }
 
 template <typename Change> void SessionManager::change(Change&& edit) const {
@@ -95,7 +86,8 @@ template <typename Change> void SessionManager::change(Change&& edit) const {
     const bool locked = lock.tryLock(lockTimeoutMs);
     QStringList list = load();
     edit(list);
-    save(list);
+    if (const auto error = save(list))
+        qWarning("vorlane: the session document was not changed: %s", qPrintable(*error));
     if (locked)
         lock.unlock();
 }

@@ -4,6 +4,9 @@
 #include "platform/x11/X11WindowSystem.h"
 
 DesktopPlatform::DesktopPlatform() {
+    // The first store kept every instance in one INI file; its entries move
+    // to files of their own the first time.
+    m_preferences.carryOverFrom(SettingsFiles::defaultFolder() + QStringLiteral("/vorlane.conf"));
     if (auto x11 = X11WindowSystem::create())
         m_windows = std::move(x11);
     else

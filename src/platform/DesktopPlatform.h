@@ -3,9 +3,9 @@
 #include "platform/Platform.h"
 #include "platform/ProcFsProcesses.h"
 #include "platform/ProcFsStatsSource.h"
-#include "platform/QSettingsPreferencesStore.h"
 #include "platform/QtDialogs.h"
 #include "platform/QtScreens.h"
+#include "platform/SettingsFiles.h"
 
 #include <memory>
 
@@ -21,7 +21,7 @@ public:
     Platform services();
 
 private:
-    QSettingsPreferencesStore m_preferences;
+    SettingsFiles m_preferences;
     ProcFsStatsSource m_stats;
     QtScreens m_screens;
     std::unique_ptr<WindowSystem> m_windows;

@@ -11,19 +11,32 @@ QString BannerSettings::settingsKey() const {
     return settingsKey(instanceId);
 }
 
-BannerSettings BannerSettings::load(const PreferencesStore& store, const QString& instanceId) {
+BannerSettings BannerSettings::load(PreferencesStore& store, const QString& instanceId) {
     BannerSettings settings;
-    if (const auto bytes = store.data(settingsKey(instanceId))) {
-        if (auto decoded = fromJsonBytes(*bytes))
+    const QString key = settingsKey(instanceId);
+    if (const auto bytes = store.data(key)) {
+        if (auto decoded = fromJsonBytes(*bytes)) {
             settings = std::move(*decoded);
+        } else {
+            // What a person wrote is kept before the defaults replace it.
+            const auto copy = store.keepAside(key);
+            qWarning("vorlane: the settings of \"%s\" could not be read; defaults are used%s",
+                     qPrintable(instanceId),
+                     copy ? qPrintable(QStringLiteral(", the entry is kept as ") + *copy) : "");
+        }
     }
     settings.instanceId = instanceId;
     return settings;
 }
 
-void BannerSettings::save(PreferencesStore& store) const {
-    if (const auto bytes = toJsonBytes())
-        store.setData(settingsKey(), *bytes);
+std::optional<QString> BannerSettings::save(PreferencesStore& store) const {
+    const auto bytes = toJsonBytes();
+    auto error = bytes ? store.setData(settingsKey(), *bytes)
+                       : std::optional<QString>(QStringLiteral("a number is not finite"));
+    if (error)
+        qWarning("vorlane: the settings of \"%s\" were not saved: %s", qPrintable(instanceId),
+                 qPrintable(*error));
+    return error;
 }
 
 QColor BannerSettings::bgColor() const {

@@ -29,6 +29,9 @@ struct BannerSettings {
     QString screenName;
     bool reserveSpace = true;
     TextAlign textAlign = TextAlign::center;
+    // Keys of the stored document that this version does not know: kept, and
+    // written back as they were.
+    QJsonObject otherKeys;
     // Not part of the document: the loader sets it, the key carries it.
     QString instanceId = QStringLiteral("default");
 
@@ -45,12 +48,14 @@ struct BannerSettings {
     std::optional<QJsonObject> toJson() const;
     std::optional<QByteArray> toJsonBytes() const;
 
-    // The stored settings of an instance, or the defaults for anything
-    // unusable. Never writes.
-    static BannerSettings load(const PreferencesStore& store,
+    // The stored settings of an instance, or the defaults when the entry
+    // cannot be read; such an entry is first copied aside, and that is said
+    // on standard error.
+    static BannerSettings load(PreferencesStore& store,
                                const QString& instanceId = QStringLiteral("default"));
-    // Writes the whole document through; silent when it cannot be encoded.
-    void save(PreferencesStore& store) const;
+    // Writes the whole document through. A failure is said on standard
+    // error and returned; the stored entry then stays as it was.
+    std::optional<QString> save(PreferencesStore& store) const;
 
     // The two colours decoded from their hex strings, always opaque:
     // the view applies `opacity` to the background itself.

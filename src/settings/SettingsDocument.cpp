@@ -131,8 +131,11 @@ template <typename T> bool isFinite(const T&) {
 } // namespace
 
 std::optional<BannerSettings> BannerSettings::fromJson(const QJsonObject& document) {
-    BannerSettings result; // instanceId stays "default"; "instanceId" keys are ignored
+    BannerSettings result; // instanceId stays "default"; an "instanceId" key is another key
     const BannerSettings absent = keyAbsentValues();
+    result.otherKeys = document;
+    for (const auto& entry : documentKeys)
+        result.otherKeys.remove(entry.key);
     for (const auto& entry : documentKeys) {
         const QJsonValue value = document.value(entry.key);
         const bool ok = std::visit(
@@ -159,7 +162,7 @@ std::optional<BannerSettings> BannerSettings::fromJsonBytes(const QByteArray& by
 }
 
 std::optional<QJsonObject> BannerSettings::toJson() const {
-    QJsonObject document;
+    QJsonObject document = otherKeys;
     for (const auto& entry : documentKeys) {
         const bool ok = std::visit(
             [&](auto member) {

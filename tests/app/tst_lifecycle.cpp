@@ -3,9 +3,9 @@
 #include "app/CommandLine.h"
 #include "banner/BannerPanel.h"
 #include "fakes/FakePlatform.h"
+#include "platform/SettingsFiles.h"
 #include "support/TestEnvironment.h"
 
-#include <QSettings>
 
 #include <csignal>
 
@@ -110,7 +110,7 @@ private slots:
     }
 
     void signalsEndTheRealBinaryInOrder() {
-        const QString store = qEnvironmentVariable("XDG_CONFIG_HOME") + "/vorlane/vorlane.conf";
+        const QString store = SettingsFiles().filePath("VorlaneSettings_ticker");
         for (int signalNumber : {SIGTERM, SIGINT, SIGHUP}) {
             QFile::remove(store);
             QProcess banner;
@@ -122,10 +122,7 @@ private slots:
             QVERIFY(banner.waitForFinished(10000));
             QCOMPARE(banner.exitStatus(), QProcess::NormalExit);
             QCOMPARE(banner.exitCode(), 0);
-            const QByteArray entry = QSettings(store, QSettings::IniFormat)
-                                         .value("VorlaneSettings_ticker")
-                                         .toByteArray();
-            QVERIFY2(entry.contains(R"("textAlign":"center")"),
+            QVERIFY2(readFile(store).contains(R"("textAlign":"center")"),
                      "the termination hook saved nothing");
         }
     }

@@ -67,10 +67,11 @@ public:
         const auto it = entries.constFind(key);
         return it == entries.cend() ? std::nullopt : std::optional<QByteArray>(*it);
     }
-    void setData(const QString& key, const QByteArray& value) override {
+    std::optional<QString> setData(const QString& key, const QByteArray& value) override {
         record(QStringLiteral("write ") + key);
         entries.insert(key, value);
         ++writes;
+        return std::nullopt;
     }
     QMap<QString, QByteArray> entries;
     int writes = 0;

@@ -2,7 +2,7 @@
 // a right click on the banner, arrow keys and Return in the menu, typing into
 // dialogs; the tray icons in a real tray host (trayer).
 #include "instances/SessionManager.h"
-#include "platform/QSettingsPreferencesStore.h"
+#include "platform/SettingsFiles.h"
 #include "settings/BannerSettings.h"
 #include "support/DesktopSession.h"
 #include "support/TestEnvironment.h"
@@ -23,7 +23,8 @@ class MenusDesktopTest : public QObject {
         return banners.last();
     }
     static BannerSettings stored(const DesktopSession::Banner& banner) {
-        return BannerSettings::load(QSettingsPreferencesStore(), banner.id);
+        SettingsFiles files;
+        return BannerSettings::load(files, banner.id);
     }
     // Right click on the banner, then the menu rows: the row of the top menu
     // (separators do not count) and, for a submenu, the row in it.
@@ -162,7 +163,7 @@ private slots:
         }
         QCOMPARE(readFile(SessionManager::defaultSessionFile()), document);
         QVERIFY(decoy->state() == QProcess::Running && editor->state() == QProcess::Running);
-        QVERIFY(QSettingsPreferencesStore().data("VorlaneSettings_" + c.id)); // saved as it ended
+        QVERIFY(SettingsFiles().data("VorlaneSettings_" + c.id)); // saved as it ended
     }
 
     void trayIcons() {

@@ -1,24 +1,34 @@
 // The settings document, its store, and hex colours.
-#include "platform/QSettingsPreferencesStore.h"
+#include "platform/SettingsFiles.h"
 #include "settings/BannerSettings.h"
 #include "settings/HexColor.h"
 #include "support/TestEnvironment.h"
 
-#include <QSettings>
+#include <sys/stat.h>
 
 namespace {
 RgbColor rgb255(int r, int g, int b) {
     return RgbColor{r / 255.0, g / 255.0, b / 255.0, 1.0};
 }
-QString storeFile() {
-    return qEnvironmentVariable("XDG_CONFIG_HOME") + "/vorlane/vorlane.conf";
+QString folder() {
+    return qEnvironmentVariable("XDG_CONFIG_HOME") + "/vorlane";
+}
+void writeEntry(const QString& id, const QByteArray& bytes) {
+    QDir().mkpath(folder());
+    QFile f(SettingsFiles().filePath("VorlaneSettings_" + id));
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+ino_t inode(const QString& path) {
+    struct stat s {};
+    return ::stat(QFile::encodeName(path).constData(), &s) == 0 ? s.st_ino : 0;
 }
 } // namespace
 
 class SettingsTest : public QObject {
     Q_OBJECT
 private slots:
-    void init() { QFile::remove(storeFile()); }
+    void init() { QDir(folder()).removeRecursively(); }
 
     void decoding() {
         // A missing alignment reads as left, unlike a new object's centre.
@@ -30,6 +40,7 @@ private slots:
         kept.opacity = 5;
         kept.screenIndex = -3;
         kept.imagePath = QString();
+        kept.otherKeys.insert("instanceId", "x"); // not ours to read, kept to write back
         for (const auto& [json, expected] :
              std::initializer_list<std::pair<QByteArray, BannerSettings>>{
                  {"{}", left},
@@ -64,34 +75,120 @@ private slots:
         QCOMPARE(s.toJsonBytes(), std::nullopt);
     }
 
-    void everyIdentifierHasItsOwnEntry() {
-        // Identifiers that a naive use of QSettings would fold together.
-        const QStringList ids{"",        " ",  "default", "Default", "a/b", "a//b",
-                              "a/",      "/a", "a\\b",    "a%2Fb",   "a%b", "\u00e9",
-                              "e\u0301", "=",  "[x]",     "General"};
-        QSettingsPreferencesStore store;
+    void everyIdentifierHasAFileOfItsOwn() {
+        // Identifiers a file name cannot hold as they are, or that a naive
+        // mapping would fold together; and one far too long for a name.
+        const QStringList ids{"",
+                              " ",
+                              "default",
+                              "Default",
+                              "a/b",
+                              "a//b",
+                              "a/",
+                              "/a",
+                              "a\\b",
+                              "a%2Fb",
+                              "a%b",
+                              ".",
+                              "..",
+                              "\u00e9",
+                              "e\u0301",
+                              "x\ny",
+                              "\x01",
+                              "%-",
+                              QString(4096, u'w')};
+        SettingsFiles store;
         for (const QString& id : ids) {
             BannerSettings s;
             s.instanceId = id;
             s.text = "text of <" + id + ">";
-            s.save(store);
+            QCOMPARE(s.save(store), std::nullopt);
         }
-        QSettingsPreferencesStore otherProcess;
-        for (const QString& id : ids)
+        SettingsFiles otherProcess;
+        for (const QString& id : ids) {
             QCOMPARE(BannerSettings::load(otherProcess, id).text, "text of <" + id + ">");
-        QVERIFY(QFile::exists(storeFile()));
+            const QString name = SettingsFiles::fileName("VorlaneSettings_" + id);
+            QVERIFY(!name.contains(u'/') && name.toUtf8().size() <= 255);
+            if (id.size() < 100) // reversible where it fits a name
+                QCOMPARE(SettingsFiles::keyFromFileName(name), "VorlaneSettings_" + id);
+        }
+        QCOMPARE(QDir(folder()).entryList(QDir::Files).size(), ids.size());
     }
 
-    void unusableEntriesGiveDefaultsWithoutWriting() {
-        for (const QVariant& stored : {QVariant(QByteArray(R"({"position":"Top"})")),
-                                       QVariant(QByteArray("\x01\x02garbage")), QVariant(42)}) {
-            QSettings(storeFile(), QSettings::IniFormat).setValue("VorlaneSettings_bad", stored);
-            const QByteArray before = readFile(storeFile());
-            const BannerSettings s = BannerSettings::load(QSettingsPreferencesStore(), "bad");
-            QCOMPARE(s.instanceId, QStringLiteral("bad"));
+    void writesOnlyWhatChangedAndKeepsUnknownKeys() {
+        writeEntry("x", R"({"text":"mine","future":[1,2]})");
+        SettingsFiles store;
+        BannerSettings s = BannerSettings::load(store, "x");
+        const QString path = store.filePath("VorlaneSettings_x");
+        s.save(store);
+        QVERIFY(readFile(path).contains(R"("future":[1,2])"));
+        const ino_t first = inode(path);
+        s.save(store); // unchanged: not written again
+        QCOMPARE(inode(path), first);
+        s.fontSize = 20;
+        s.save(store);
+        QVERIFY(inode(path) != first);
+        QCOMPARE(BannerSettings::load(store, "x").fontSize, 20.0);
+        QCOMPARE(QDir(folder()).entryList(QDir::Files), QStringList{"VorlaneSettings_x.json"});
+    }
+
+    void unreadableEntriesAreKeptAside() {
+        for (const QByteArray bad : {QByteArray(R"({"position":"Top","text":"mine"})"),
+                                     QByteArray("\x01\x02garbage"), QByteArray("[]")}) {
+            QDir(folder()).removeRecursively();
+            writeEntry("bad", bad);
+            SettingsFiles store;
+            const BannerSettings s = BannerSettings::load(store, "bad");
             QCOMPARE(s.toJsonBytes(), BannerSettings{}.toJsonBytes());
-            QCOMPARE(readFile(storeFile()), before);
+            const QStringList copies = QDir(folder()).entryList({"*.unreadable-*"});
+            QCOMPARE(copies.size(), 1);
+            QCOMPARE(readFile(folder() + "/" + copies[0]), bad);
         }
+    }
+
+    void carriedOverFromTheSharedFileOnce() {
+        QDir().mkpath(folder());
+        QFile ini(folder() + "/vorlane.conf");
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+        ini.write("[General]\nVorlaneSettings_a%2Fb=\"@ByteArray({\\\"text\\\":\\\"old\\\"})\"\n"
+                  "VorlaneSettings_kept=\"@ByteArray({\\\"text\\\":\\\"old\\\"})\"\n");
+        ini.close();
+        writeEntry("kept", R"({"text":"newer"})");
+        const QByteArray before = readFile(ini.fileName());
+        SettingsFiles store;
+        store.carryOverFrom(ini.fileName());
+        QCOMPARE(BannerSettings::load(store, "a/b").text, QStringLiteral("old"));
+        QCOMPARE(BannerSettings::load(store, "kept").text, QStringLiteral("newer"));
+        QFile::remove(store.filePath("VorlaneSettings_a/b"));
+        store.carryOverFrom(ini.fileName()); // once only
+        QVERIFY(!QFile::exists(store.filePath("VorlaneSettings_a/b")));
+        QCOMPARE(readFile(ini.fileName()), before);
+    }
+
+    void failedWritesLeaveTheFileAsItWas() {
+        QCOMPARE(writeFileAtomically(folder() + "/none/x.json", "{}")
+                     ->startsWith(folder() + "/none/x.json"),
+                 true);
+        // A full disk: a small file system of its own, filled up.
+        QDir().mkpath(folder());
+        QProcess full;
+        full.start("unshare", {"-Urm", "sh", "-c",
+                               "mount -t tmpfs -o size=16k tmpfs \"$1\" && cd \"$1\" && "
+                               "printf '{\"text\":\"old\"}' > VorlaneSettings_x.json && "
+                               "printf '{\"instances\":[\"a\"]}' > session.json && "
+                               "head -c 100000 /dev/zero > filler 2>/dev/null; "
+                               "\"$2\" x & sleep 2; kill -TERM $! && wait $!; "
+                               "cat VorlaneSettings_x.json session.json; echo; ls",
+                               "sh", folder(), qEnvironmentVariable("VORLANE_BINARY")});
+        QVERIFY(full.waitForFinished(20000));
+        const QString out = QString::fromUtf8(full.readAllStandardOutput());
+        const QString errors = QString::fromUtf8(full.readAllStandardError());
+        // Not a byte changed, no temporary file left behind.
+        QCOMPARE(out, "{\"text\":\"old\"}{\"instances\":[\"a\"]}\nVorlaneSettings_x.json\nfiller\n"
+                      "session.json\n");
+        QVERIFY2(
+            errors.contains("were not saved: " + folder() + "/VorlaneSettings_x.json: No space"),
+            qPrintable(errors));
     }
 
     void hexReading() {

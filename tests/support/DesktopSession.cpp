@@ -1,6 +1,6 @@
 #include "support/DesktopSession.h"
 
-#include "platform/QSettingsPreferencesStore.h"
+#include "platform/SettingsFiles.h"
 
 #include <QRegularExpression>
 #include <QtTest>
@@ -89,7 +89,7 @@ DesktopSession::Banner DesktopSession::startBanner(const QByteArray& settings,
                                                    const QProcessEnvironment& extra) {
     Banner banner;
     banner.id = QString("banner-%1").arg(++m_bannersStarted);
-    QSettingsPreferencesStore().setData("VorlaneSettings_" + banner.id, settings);
+    SettingsFiles().setData("VorlaneSettings_" + banner.id, settings);
     banner.process = launch(qEnvironmentVariable("VORLANE_BINARY"), {banner.id}, extra);
     banner.window = windowOfProcess(banner.process->processId()).value_or(0);
     return banner;

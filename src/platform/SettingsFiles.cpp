@@ -1,0 +1,175 @@
+#include "platform/SettingsFiles.h"
+
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSettings>
+#include <QStandardPaths>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr int maxFileNameBytes = 255;
+const QString suffix = QStringLiteral(".json");
+// Escaping always writes '%' as "%25", so a name with a bare "%-" is a hash.
+const QString hashedMark = QStringLiteral("%-");
+const QString keyInFile = QStringLiteral("settingsKey");
+
+bool isPlain(char c) {
+    const auto u = static_cast<unsigned char>(c);
+    return u >= 0x20 && u != 0x7F && c != '/' && c != '%';
+}
+
+QString systemError(const QString& path, int error) {
+    return path + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(error));
+}
+
+} // namespace
+
+SettingsFiles::SettingsFiles(QString folder)
+    : m_folder(std::move(folder)) {}
+
+QString SettingsFiles::defaultFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/vorlane");
+}
+
+QString SettingsFiles::fileName(const QString& key) {
+    // UTF-8 as it is, but for '/', '%' and control characters, which are
+    // written as %XX.
+    QByteArray name;
+    for (char c : key.toUtf8()) {
+        if (isPlain(c))
+            name += c;
+        else
+            name += '%' + QByteArray::number(static_cast<unsigned char>(c), 16)
+                              .rightJustified(2, '0')
+                              .toUpper();
+    }
+    if (name.size() + suffix.size() <= maxFileNameBytes)
+        return QString::fromUtf8(name) + suffix;
+    const QString prefix = key.section(u'_', 0, 0) + u'_';
+    return prefix.left(32) + hashedMark +
+           QString::fromLatin1(
+               QCryptographicHash::hash(key.toUtf8(), QCryptographicHash::Sha256).toHex()) +
+           suffix;
+}
+
+std::optional<QString> SettingsFiles::keyFromFileName(const QString& name) {
+    if (!name.endsWith(suffix) || name.contains(hashedMark))
+        return std::nullopt;
+    const QByteArray bytes = name.chopped(suffix.size()).toUtf8();
+    QByteArray key;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] != '%') {
+            key += bytes[i];
+            continue;
+        }
+        bool ok = false;
+        const int value = bytes.mid(i + 1, 2).toInt(&ok, 16);
+        if (!ok || bytes.mid(i + 1, 2).size() != 2 || isPlain(char(value)))
+            return std::nullopt; // not as this store writes it
+        key += char(value);
+        i += 2;
+    }
+    const QString decoded = QString::fromUtf8(key);
+    return fileName(decoded) == name ? std::optional(decoded) : std::nullopt;
+}
+
+QString SettingsFiles::filePath(const QString& key) const {
+    return m_folder + u'/' + fileName(key);
+}
+
+std::optional<QByteArray> SettingsFiles::data(const QString& key) const {
+    QFile file(filePath(key));
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray bytes = file.readAll();
+    if (!fileName(key).contains(hashedMark))
+        return bytes;
+    // A hashed name: the file says whose it is.
+    QJsonObject document = QJsonDocument::fromJson(bytes).object();
+    if (document.value(keyInFile).toString() != key)
+        return std::nullopt;
+    document.remove(keyInFile);
+    return QJsonDocument(document).toJson(QJsonDocument::Compact);
+}
+
+std::optional<QString> SettingsFiles::setData(const QString& key, const QByteArray& value) {
+    QByteArray bytes = value;
+    if (fileName(key).contains(hashedMark)) {
+        QJsonObject document = QJsonDocument::fromJson(value).object();
+        document.insert(keyInFile, key);
+        bytes = QJsonDocument(document).toJson(QJsonDocument::Compact);
+    }
+    const QString path = filePath(key);
+    QFile current(path);
+    if (current.open(QIODevice::ReadOnly) && current.size() == bytes.size() &&
+        current.readAll() == bytes)
+        return std::nullopt; // unchanged: nothing to write
+    if (!QDir().mkpath(m_folder))
+        return systemError(m_folder, errno);
+    return writeFileAtomically(path, bytes);
+}
+
+std::optional<QString> SettingsFiles::keepAside(const QString& key) {
+    const QString path = filePath(key);
+    const QString copy = path + QStringLiteral(".unreadable-") +
+                         QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    if (!QFile::exists(path) || !QFile::copy(path, copy))
+        return std::nullopt;
+    return copy;
+}
+
+void SettingsFiles::carryOverFrom(const QString& oldIniFile) {
+    const QString marker = oldIniFile + QStringLiteral(".carried-over");
+    if (!QFile::exists(oldIniFile) || QFile::exists(marker))
+        return;
+    QSettings old(oldIniFile, QSettings::IniFormat);
+    for (const QString& stored : old.allKeys()) {
+        // The first store escaped '%', '/' and '\' in its keys.
+        const QString key = QString(stored)
+                                .replace(QStringLiteral("%2F"), QStringLiteral("/"))
+                                .replace(QStringLiteral("%5C"), QStringLiteral("\\"))
+                                .replace(QStringLiteral("%25"), QStringLiteral("%"));
+        const QVariant value = old.value(stored);
+        if (value.typeId() == QMetaType::QByteArray && !QFile::exists(filePath(key)))
+            setData(key, value.toByteArray());
+    }
+    writeFileAtomically(marker, QByteArrayLiteral("Entries carried over to files of their own.\n"));
+}
+
+std::optional<QString> writeFileAtomically(const QString& path, const QByteArray& bytes) {
+    QByteArray temporary = QFile::encodeName(path) + ".XXXXXX";
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0)
+        return systemError(path, errno);
+    int error = 0;
+    for (qsizetype written = 0; written < bytes.size() && !error;) {
+        const ssize_t n = ::write(fd, bytes.constData() + written, size_t(bytes.size() - written));
+        if (n > 0)
+            written += n;
+        else if (n == 0)
+            error = EIO;
+        else if (errno != EINTR)
+            error = errno;
+    }
+    if (!error && ::fsync(fd) != 0)
+        error = errno;
+    if (::close(fd) != 0 && !error)
+        error = errno;
+    if (!error && ::rename(temporary.constData(), QFile::encodeName(path).constData()) != 0)
+        error = errno;
+    if (error) {
+        ::unlink(temporary.constData());
+        return systemError(path, error);
+    }
+    return std::nullopt;
+}
