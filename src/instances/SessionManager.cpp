@@ -83,6 +83,9 @@ template <typename Change> void SessionManager::change(Change&& edit) const {
     // its PID). Should the lock still not come, the change is made anyway:
     // better a rare lost race than a banner that never registers.
     QLockFile lock(m_file + QStringLiteral(".lock"));
+    // A lock file that names no process (left empty by a crash) is stale
+    // once it is a second old.
+    lock.setStaleLockTime(1000);
     const bool locked = lock.tryLock(lockTimeoutMs);
     QStringList list = load();
     edit(list);

@@ -79,6 +79,18 @@ private slots:
         }
     }
 
+    void staleEmptyLockIsTakenOver() {
+        writeSession(R"({"instances":["a"]})");
+        QFile lock(SessionManager::defaultSessionFile() + ".lock"); // left empty by a crash
+        QVERIFY(lock.open(QIODevice::WriteOnly));
+        lock.setFileTime(QDateTime::currentDateTime().addSecs(-10),
+                         QFileDevice::FileModificationTime);
+        lock.close();
+        SessionManager().addInstance("b");
+        QVERIFY(!lock.exists()); // taken over, then released
+        QCOMPARE(session(), R"({"instances":["a","b"]})");
+    }
+
     void startUpRegistersAndQuitUnregistersOnlyThisBanner() {
         delegate->applicationDidFinishLaunching();
         QCOMPARE(session(), R"({"instances":["default","x"]})");
