@@ -6,10 +6,16 @@
 #include <QApplication>
 #include <QTimer>
 
+#include <cstdio>
+
 int main(int argc, char** argv) {
     // The identifier is read from the raw arguments, and Qt sees none of them:
     // an identifier such as "-platform" must not be taken as a Qt option.
-    const QString instanceId = instanceIdFromArgv(argc, argv);
+    const std::optional<QString> instanceId = instanceIdFromArgv(argc, argv);
+    if (!instanceId) {
+        std::fputs("vorlane: the instance identifier is not valid UTF-8\n", stderr);
+        return 2;
+    }
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
     QApplication::setApplicationName(QStringLiteral("vorlane"));
@@ -17,7 +23,7 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
 
     DesktopPlatform platform;
-    AppDelegate delegate(instanceId, platform.services());
+    AppDelegate delegate(*instanceId, platform.services());
     TerminationSignals terminationSignals;
     QObject::connect(&terminationSignals, &TerminationSignals::terminationRequested, &app,
                      &QCoreApplication::quit);

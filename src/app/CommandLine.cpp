@@ -1,14 +1,19 @@
 #include "app/CommandLine.h"
 
+#include <QStringDecoder>
+
 QString instanceIdFromArguments(const QStringList& arguments) {
     if (arguments.size() < 2)
         return QStringLiteral("default");
     return arguments.at(1);
 }
 
-QString instanceIdFromArgv(int argc, const char* const* argv) {
-    QStringList arguments;
-    for (int i = 0; i < argc && i < 2; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
-    return instanceIdFromArguments(arguments);
+std::optional<QString> instanceIdFromArgv(int argc, const char* const* argv) {
+    if (argc < 2)
+        return QStringLiteral("default");
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    const QString id = utf8(QByteArrayView(argv[1]));
+    if (utf8.hasError())
+        return std::nullopt;
+    return id.normalized(QString::NormalizationForm_C);
 }

@@ -1,7 +1,10 @@
 #include "instances/RunningBanners.h"
 
 QString instanceIdOf(const BannerProcess& process) {
-    return process.arguments.size() >= 2 ? process.arguments.at(1) : QStringLiteral("default");
+    // In the one form the banner itself uses (see instanceIdFromArgv).
+    return process.arguments.size() >= 2
+               ? process.arguments.at(1).normalized(QString::NormalizationForm_C)
+               : QStringLiteral("default");
 }
 
 QStringList runningBannerRows(const std::optional<QList<BannerProcess>>& banners,

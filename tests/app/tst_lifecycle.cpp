@@ -6,7 +6,6 @@
 #include "platform/SettingsFiles.h"
 #include "support/TestEnvironment.h"
 
-
 #include <csignal>
 
 class LifecycleTest : public QObject {
@@ -25,6 +24,18 @@ private slots:
         const char* argv[] = {"vorlane", "side info", "more"};
         QCOMPARE(instanceIdFromArgv(3, argv), QStringLiteral("side info"));
         QCOMPARE(instanceIdFromArgv(1, argv), QStringLiteral("default"));
+        const char* nfd[] = {"vorlane", "cafe\xcc\x81"}; // e + combining acute: one form
+        QCOMPARE(instanceIdFromArgv(2, nfd), QStringLiteral("caf\u00e9"));
+        for (const char* bad : {"\xff", "\xfe", "a\xc3"}) {
+            const char* invalid[] = {"vorlane", bad};
+            QCOMPARE(instanceIdFromArgv(2, invalid), std::nullopt);
+        }
+        QProcess refused; // and the program says so and ends
+        refused.start("sh", {"-c", "exec \"$0\" \"$(printf '\\377')\"",
+                             qEnvironmentVariable("VORLANE_BINARY")});
+        QVERIFY(refused.waitForFinished(10000));
+        QCOMPARE(refused.exitCode(), 2);
+        QVERIFY(refused.readAllStandardError().contains("not valid UTF-8"));
         QCOMPARE(instanceIdFromArguments({"vorlane", ""}), QString()); // empty is empty
         QCOMPARE(instanceIdFromArguments({"vorlane", " a/b "}), QStringLiteral(" a/b "));
         QCOMPARE(instanceIdFromArguments({"vorlane", "-platform"}), QStringLiteral("-platform"));

@@ -199,13 +199,14 @@ private slots:
     }
 
     void runningBanners() {
-        const auto rows =
-            runningBannerRows(QList<BannerProcess>{{4242, {"/usr/bin/vorlane", "ticker"}},
-                                                   {4243, {"/usr/bin/vorlane"}},
-                                                   {4244, {"vorlane", "50%1off", "extra"}}},
-                              "x");
+        const auto rows = runningBannerRows(
+            QList<BannerProcess>{{4242, {"/usr/bin/vorlane", "ticker"}},
+                                 {4243, {"/usr/bin/vorlane"}},
+                                 {4244, {"vorlane", "50%1off", "extra"}},
+                                 {4245, {"vorlane", QString::fromUtf8("cafe\xcc\x81")}}},
+            "x");
         QCOMPARE(rows, (QStringList{"  ticker (PID 4242)", "  default (PID 4243)",
-                                    "  50%1off (PID 4244)"}));
+                                    "  50%1off (PID 4244)", "  caf\u00e9 (PID 4245)"}));
         QCOMPARE(runningBannerRows(std::nullopt, "x"), QStringList{"  x (this)"});
         QCOMPARE(runningBannerRows(QList<BannerProcess>{}, "x"), QStringList{"  x (this)"});
         QCOMPARE(ProcFsProcesses::parseCmdline(QByteArray("vorlane\0side info\0", 18)),
