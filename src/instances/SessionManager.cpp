@@ -2,6 +2,7 @@
 
 #include "platform/SettingsFiles.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -77,6 +78,19 @@ std::optional<QString> SessionManager::save(const QStringList& instances) const 
     return writeFileAtomically(m_file, serialize(instances));
 }
 
+void SessionManager::keepAsideIfDamaged() const {
+    // A document that is there but does not read (a hand edit gone wrong)
+    // is copied aside before the fallback list replaces it.
+    QFile file(m_file);
+    if (!file.open(QIODevice::ReadOnly) || file.size() == 0 || parse(file.readAll()))
+        return;
+    const QString copy = m_file + QStringLiteral(".unreadable-") +
+                         QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    if (QFile::copy(m_file, copy))
+        qWarning("vorlane: the session document could not be read; it is kept as %s",
+                 qPrintable(copy));
+}
+
 template <typename Change> void SessionManager::change(Change&& edit) const {
     QDir().mkpath(sessionDir());
     // A lock left by a process that died is taken over (QLockFile checks
@@ -87,6 +101,7 @@ template <typename Change> void SessionManager::change(Change&& edit) const {
     // once it is a second old.
     lock.setStaleLockTime(1000);
     const bool locked = lock.tryLock(lockTimeoutMs);
+    keepAsideIfDamaged();
     QStringList list = load();
     edit(list);
     if (const auto error = save(list))

@@ -41,6 +41,7 @@ public:
 
 private:
     template <typename Change> void change(Change&& edit) const;
+    void keepAsideIfDamaged() const;
 
     QString m_file;
 };
