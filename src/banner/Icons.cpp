@@ -1,6 +1,7 @@
 #include "banner/Icons.h"
 
 #include <QPainter>
+#include <QPixmapCache>
 #include <QSvgRenderer>
 
 namespace {
@@ -42,6 +43,16 @@ const char* svgFor(Icon icon) {
 } // namespace
 
 QPixmap iconPixmap(Icon icon, int size, const QColor& tint, qreal devicePixelRatio) {
+    // Drawn once per icon, size, colour and scale: reading the SVG again at
+    // every paint was most of what an idle banner did.
+    const QString key = QStringLiteral("vorlane-icon-%1-%2-%3-%4")
+                            .arg(int(icon))
+                            .arg(size)
+                            .arg(tint.rgba())
+                            .arg(devicePixelRatio);
+    QPixmap cached;
+    if (QPixmapCache::find(key, &cached))
+        return cached;
     const int devicePixels = std::max(1, qRound(size * devicePixelRatio));
     QPixmap pixmap(devicePixels, devicePixels);
     pixmap.fill(Qt::transparent);
@@ -52,5 +63,6 @@ QPixmap iconPixmap(Icon icon, int size, const QColor& tint, qreal devicePixelRat
     painter.fillRect(pixmap.rect(), tint);
     painter.end();
     pixmap.setDevicePixelRatio(devicePixelRatio);
+    QPixmapCache::insert(key, pixmap);
     return pixmap;
 }
