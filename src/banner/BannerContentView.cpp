@@ -46,6 +46,35 @@ struct Readout {
     QString text;
 };
 
+QList<Readout> readoutsOf(const BannerSettings& s, const SystemMetrics& metrics) {
+    QList<Readout> readouts;
+    if (s.showCPU)
+        readouts.append({Icon::processor, cpuReadoutText(metrics.cpuUsage())});
+    if (s.showMemory)
+        readouts.append(
+            {Icon::memoryChip, memoryReadoutText(metrics.memUsedGB(), metrics.memTotalGB())});
+    return readouts;
+}
+
+QString joined(const QList<Readout>& readouts) {
+    QString all;
+    for (const Readout& r : readouts)
+        all += r.text + u'\n';
+    return all;
+}
+
+// The readouts' width: each icon, gap and text, with spacing between them.
+double widthOf(const QList<Readout>& readouts, const QFont& font) {
+    const QFontMetricsF metrics(font);
+    const double iconSize = font.pixelSize();
+    double width = 0;
+    for (const Readout& r : readouts)
+        width += iconSize + iconTextGap + metrics.horizontalAdvance(r.text);
+    if (!readouts.isEmpty())
+        width += readoutSpacing * static_cast<double>(readouts.size() - 1);
+    return width;
+}
+
 } // namespace
 
 // The C library's printf rounds halves to even ("%.0f" of 2.5 is "2");
@@ -78,7 +107,17 @@ BannerContentView::BannerContentView(const BannerSettings& settings, const Syste
     , m_metrics(metrics) {
     setAttribute(Qt::WA_TranslucentBackground);
     setMouseTracking(true);
-    connect(&metrics, &SystemMetrics::changed, this, qOverload<>(&QWidget::update));
+    connect(&metrics, &SystemMetrics::changed, this, &BannerContentView::metricsChanged);
+}
+
+void BannerContentView::metricsChanged() {
+    const QList<Readout> readouts = readoutsOf(m_settings, m_metrics);
+    if (joined(readouts) == m_shownReadouts)
+        return; // nothing on screen would change
+    if (widthOf(readouts, bannerReadoutFont(m_settings.fontSize)) == m_shownReadoutWidth)
+        update(m_readoutArea);
+    else
+        update(); // the row is laid out anew
 }
 
 void BannerContentView::paintEvent(QPaintEvent*) {
@@ -102,18 +141,9 @@ void BannerContentView::paintEvent(QPaintEvent*) {
     const QFontMetricsF readoutMetrics(readoutFont);
     const QString text = firstLine(s.text);
 
-    QList<Readout> readouts;
-    if (s.showCPU)
-        readouts.append({Icon::processor, cpuReadoutText(m_metrics.cpuUsage())});
-    if (s.showMemory)
-        readouts.append(
-            {Icon::memoryChip, memoryReadoutText(m_metrics.memUsedGB(), m_metrics.memTotalGB())});
+    const QList<Readout> readouts = readoutsOf(s, m_metrics);
     const double iconSize = readoutFont.pixelSize();
-    double metricsWidth = 0;
-    for (const Readout& r : readouts)
-        metricsWidth += iconSize + iconTextGap + readoutMetrics.horizontalAdvance(r.text);
-    if (!readouts.isEmpty())
-        metricsWidth += readoutSpacing * static_cast<double>(readouts.size() - 1);
+    const double metricsWidth = widthOf(readouts, readoutFont);
 
     const QImage image = s.imagePath ? m_images.image(*s.imagePath) : QImage();
     RowInput input;
@@ -126,6 +156,9 @@ void BannerContentView::paintEvent(QPaintEvent*) {
     input.metricsWidth = metricsWidth;
     input.metricsHeight = std::max(iconSize, readoutMetrics.height());
     const RowLayout row = layoutRow(input);
+    m_shownReadouts = joined(readouts);
+    m_shownReadoutWidth = metricsWidth;
+    m_readoutArea = row.metrics.toAlignedRect().adjusted(-1, -1, 1, 1);
 
     if (row.image)
         painter.drawImage(*row.image, image);

@@ -19,8 +19,9 @@ QFont bannerTextFont(double fontSize);
 QFont bannerReadoutFont(double fontSize);
 
 // Draws one banner: the background in the banner colour at `opacity`, the
-// image, the text and the readouts. It reads the settings at every paint and
-// paints again whenever the sampler publishes.
+// image, the text and the readouts. It reads the settings at every paint.
+// When the sampler publishes, it paints again only if a readout's text
+// changed, and then only the readouts, unless their width changed too.
 class BannerContentView : public QWidget {
     Q_OBJECT
 public:
@@ -31,7 +32,13 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void metricsChanged();
+
     const BannerSettings& m_settings;
     const SystemMetrics& m_metrics;
     ImageCache m_images;
+    // What the last paint showed of the readouts, and where.
+    QString m_shownReadouts;
+    double m_shownReadoutWidth = -1;
+    QRect m_readoutArea;
 };

@@ -2,6 +2,8 @@
 #include "banner/BannerContentView.h"
 #include "banner/ImageCache.h"
 #include "banner/RowLayout.h"
+#include "fakes/FakePlatform.h"
+#include "metrics/SystemMetrics.h"
 #include "support/TestEnvironment.h"
 
 Q_DECLARE_METATYPE(TextAlign)
@@ -87,6 +89,40 @@ private slots:
         gif.close();
         QCOMPARE(ImageCache().image(gif.fileName()).pixelColor(0, 0), QColor(Qt::red));
         QVERIFY(ImageCache().image(dir + "/missing.png").isNull());
+    }
+
+    void readoutsRepaintOnlyWhenTheirTextChanges() {
+        ScriptedStatsSource stats; // 0%, then 50%, 50% and 33%
+        stats.cpu = {CpuTicks{0, 0, 0, 0}, CpuTicks{10, 0, 10, 0}, CpuTicks{20, 0, 20, 0},
+                     CpuTicks{30, 0, 40, 0}};
+        stats.memory = {MemoryStats{1ull << 30, 1ull << 34}};
+        SystemMetrics metrics(stats);
+        metrics.start();
+        BannerSettings settings;
+        BannerContentView view(settings, metrics);
+        view.resize(800, 28);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        struct Painted : QObject {
+            QList<QRect> rects;
+            bool eventFilter(QObject*, QEvent* e) override {
+                if (e->type() == QEvent::Paint)
+                    rects << static_cast<QPaintEvent*>(e)->rect();
+                return false;
+            }
+        } painted;
+        view.installEventFilter(&painted);
+        const auto paintsAfterSample = [&] {
+            painted.rects.clear();
+            metrics.sample();
+            QTest::qWait(50);
+            return painted.rects;
+        };
+        QCOMPARE(paintsAfterSample(), QList<QRect>{view.rect()}); // "50%": wider, laid out anew
+        QCOMPARE(paintsAfterSample(), QList<QRect>{});            // "50%" again: nothing
+        const QList<QRect> readoutsOnly = paintsAfterSample();    // "33%": the readouts alone
+        QCOMPARE(readoutsOnly.size(), 1);
+        QVERIFY(readoutsOnly[0].width() < 300 && readoutsOnly[0].right() >= 780);
     }
 };
 
