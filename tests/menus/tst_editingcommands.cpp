@@ -61,7 +61,7 @@ private slots:
               Row{{A::setOpacity, 50, {}}, R"({"opacity":0.5})", "redraw"},
               Row{{A::setScreen, 0, {}}, R"({"screenIndex":0,"screenName":"eDP"})", "re-place"},
               // A screen gone since the menu was built: the index only.
-              Row{{A::setScreen, 5, {}}, R"({"screenIndex":5})", "re-place"},
+              Row{{A::setScreen, 2, {}}, R"({"screenIndex":2})", "re-place"},
               Row{{A::setBgColor, 0, "#abc"}, "{\"bgColorHex\":\"#abc\"}", "redraw"},
               Row{{A::setTextColor, 0, "YELLOW"}, R"({"textColorHex":"YELLOW"})", "redraw"},
               Row{{A::setBgColor, 0, {}}, "", ""}, // no payload
