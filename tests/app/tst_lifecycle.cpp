@@ -121,6 +121,13 @@ private slots:
     }
 
     void signalsEndTheRealBinaryInOrder() {
+        // The first run also carries an entry of the old shared file over.
+        QDir().mkpath(SettingsFiles::defaultFolder());
+        QFile old(SettingsFiles::defaultFolder() + "/vorlane.conf");
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write(
+            "[General]\nVorlaneSettings_old=\"@ByteArray({\\\"text\\\":\\\"carried\\\"})\"\n");
+        old.close();
         const QString store = SettingsFiles().filePath("VorlaneSettings_ticker");
         for (int signalNumber : {SIGTERM, SIGINT, SIGHUP}) {
             QFile::remove(store);
@@ -136,6 +143,7 @@ private slots:
             QVERIFY2(readFile(store).contains(R"("textAlign":"center")"),
                      "the termination hook saved nothing");
         }
+        QVERIFY(readFile(SettingsFiles().filePath("VorlaneSettings_old")).contains("carried"));
     }
 };
 
