@@ -100,6 +100,8 @@ std::optional<BannerPlacement> AppDelegate::placement() const {
 
 void AppDelegate::createPanel() {
     m_panel = std::make_unique<BannerPanel>(m_platform.windows);
+    connect(m_panel.get(), &BannerPanel::windowReplaced, this,
+            [this] { updateStrut(placement()); });
     QPointer<AppDelegate> self(this);
     m_panel->contextMenuProvider = [self] {
         return self ? self->buildContextMenu() : std::make_unique<QMenu>();
@@ -113,7 +115,7 @@ void AppDelegate::applyFrame() {
     // With no screen at all the banner keeps its last frame.
     const auto place = placement();
     if (place)
-        m_panel->setGeometry(place->frame);
+        m_panel->setBannerGeometry(place->frame, isCorner(m_settings->position));
     updateStrut(place);
 }
 

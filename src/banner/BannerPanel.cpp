@@ -6,6 +6,7 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QVBoxLayout>
+#include <QWindow>
 
 void popUpContextMenu(const ContextMenuProvider& provider, const QPoint& globalPos) {
     std::unique_ptr<QMenu> menu = provider();
@@ -43,6 +44,52 @@ BannerPanel::BannerPanel(WindowSystem& windowSystem)
     setWindowTitle(QStringLiteral("Vorlane"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    // The window manager's answer to a new geometry may come in steps: judge
+    // the size it gave once the answers have settled.
+    m_sizeCheck.setSingleShot(true);
+    m_sizeCheck.setInterval(300);
+    connect(&m_sizeCheck, &QTimer::timeout, this, &BannerPanel::checkSizeGiven);
+    // An unmanaged window is not kept above others by the window manager.
+    connect(&windowSystem, &WindowSystem::applicationEvent, this, [this] {
+        if (isUnmanaged() && isVisible())
+            raise();
+    });
+}
+
+void BannerPanel::setBannerGeometry(const QRect& frame, bool isBox) {
+    m_requested = frame;
+    m_isBox = isBox;
+    setUnmanaged(m_windowManagerStretchesDocks && isBox);
+    setGeometry(frame);
+}
+
+void BannerPanel::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (m_isBox && !isUnmanaged() && size() != m_requested.size())
+        m_sizeCheck.start();
+}
+
+void BannerPanel::checkSizeGiven() {
+    if (!m_isBox || isUnmanaged() || !isVisible() || size() == m_requested.size())
+        return;
+    m_windowManagerStretchesDocks = true;
+    setUnmanaged(true);
+}
+
+void BannerPanel::setUnmanaged(bool unmanaged) {
+    if (unmanaged == isUnmanaged())
+        return;
+    const bool visible = isVisible();
+    hide();
+    setWindowFlag(Qt::X11BypassWindowManagerHint, unmanaged);
+    // A new X window: the window manager may still be handing the old one
+    // back (and would put it where it pleases).
+    if (QWindow* window = windowHandle())
+        window->destroy();
+    setGeometry(m_requested);
+    if (visible)
+        showBanner();
+    emit windowReplaced();
 }
 
 void BannerPanel::setHostingView(BannerHostingView* view) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 
 #include <functional>
@@ -48,12 +49,30 @@ public:
     void hideBanner();
     bool isBannerVisible() const { return isVisible(); }
 
+    // Places the banner. A box narrower than its screen stays a dock unless
+    // the window manager has stretched one (i3 lays docks out across its dock
+    // area): from then on boxes are unmanaged windows, which keep their size.
+    void setBannerGeometry(const QRect& frame, bool isBox);
+    bool isUnmanaged() const { return windowFlags().testFlag(Qt::X11BypassWindowManagerHint); }
+
+signals:
+    // The banner has a new native window: its strut must be written again.
+    void windowReplaced();
+
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void checkSizeGiven();
+    void setUnmanaged(bool unmanaged);
+
     WindowSystem& m_windowSystem;
     QPointer<BannerHostingView> m_hostingView;
+    QRect m_requested;
+    bool m_isBox = false;
+    bool m_windowManagerStretchesDocks = false;
+    QTimer m_sizeCheck;
 };
 
 // Pops a freshly built menu up at a global position and waits for it.

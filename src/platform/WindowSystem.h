@@ -20,6 +20,9 @@ struct ClientWindow {
     std::uint32_t id = 0;
     QRect frame;
     QMargins frameExtents;
+    // The window manager publishes no frame extents and takes a requested
+    // position as the client's, not the frame's (i3).
+    bool placesClient = false;
 };
 
 // What a window is asked to become: a new frame size and, optionally, a new

@@ -100,7 +100,7 @@ private slots:
         QCOMPARE(fake.windows.passes, passes);
     }
 
-    void stubbornWindowIsAskedOncePerTick() {
+    void stubbornWindowIsAskedOncePerTickForThreeTicks() {
         FakePlatform fake;
         fake.windows.stubborn = true;
         fake.windows.windows = {{7, QRect(100, 10, 800, 600), {}},
@@ -112,6 +112,16 @@ private slots:
         QCOMPARE(fake.windows.sent.size(), 2); // each window once
         fire(delegate.spaceGuardTimer());
         QCOMPARE(fake.windows.sent.size(), 4); // a new tick asks again
+        fire(delegate.spaceGuardTimer());
+        fire(delegate.spaceGuardTimer());
+        QCOMPARE(fake.windows.sent.size(), 6); // three ticks, then left alone
+        // Out of the strip for a tick, then back: asked again.
+        fake.windows.windows[0].frame.moveTop(100);
+        fire(delegate.spaceGuardTimer());
+        fake.windows.windows[0].frame.moveTop(10);
+        fire(delegate.spaceGuardTimer());
+        QCOMPARE(fake.windows.sent.size(), 7);
+        QCOMPARE(fake.windows.sent.last().window.id, 7u);
     }
 
     void strutFollowsRePlacement() {

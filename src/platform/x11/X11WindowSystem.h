@@ -5,12 +5,14 @@
 
 #include <QAbstractNativeEventFilter>
 #include <QHash>
+#include <QTimer>
 
 #include <memory>
 
 // The window system over Qt's own xcb connection. It watches the root
 // window for another window being activated or appearing (_NET_ACTIVE_WINDOW,
-// _NET_CLIENT_LIST) and for changes of the reserved space (_NET_WORKAREA).
+// _NET_CLIENT_LIST) and for changes of the reserved space (_NET_WORKAREA,
+// and windows of the root's that come and go).
 class X11WindowSystem final : public WindowSystem, public QAbstractNativeEventFilter {
 public:
     ~X11WindowSystem() override;
@@ -36,6 +38,10 @@ public:
 private:
     explicit X11WindowSystem(xcb_connection_t* connection);
     void watchRootWindow();
+    QList<Strut> readForeignStruts();
+    // Announces a new work area when the other docks' struts changed.
+    void checkForeignStruts();
+    std::vector<xcb_window_t> mappedChildren(const std::vector<xcb_window_t>& parents);
 
     xcb_connection_t* m_connection;
     xcb_window_t m_root;
@@ -44,4 +50,7 @@ private:
     // written again (which would make the window manager announce a new
     // work area, and so on).
     QHash<xcb_window_t, std::optional<Strut>> m_struts;
+    QList<Strut> m_foreignStruts;
+    bool m_foreignStrutsKnown = false;
+    QTimer m_dockCheck;
 };
