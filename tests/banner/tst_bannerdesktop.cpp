@@ -88,19 +88,39 @@ private slots:
         QTRY_COMPARE(desktop.geometry(right), QRect(1500, 452, 420, 28));
     }
 
-    void clickLeavesTheFocusWhereItWas() {
+    void windowManagerRestarts() {
+        const xcb_window_t w = startBanner("{}");
+        const xcb_window_t corner = startBanner(R"({"position":"topRight"})");
+        QVERIFY(desktop.restartWindowManager());
+        QTest::qWait(1000);
+        QCOMPARE(desktop.geometry(w), QRect(0, 0, 1280, 28));
+        QCOMPARE(desktop.geometry(corner), QRect(860, 0, 420, 28));
+        QCOMPARE(desktop.atomProperty(w, "_NET_WM_WINDOW_TYPE"),
+                 QStringList{"_NET_WM_WINDOW_TYPE_DOCK"});
+        for (const xcb_window_t banner : {w, corner}) {
+            QVERIFY(desktop.isMapped(banner));
+            QCOMPARE(desktop.property32(banner, "_NET_WM_STRUT").at(2), 28u);
+        }
+    }
+
+    void focusStaysOffTheBanner() {
+        const xcb_window_t w = startBanner("{}");
         QProcess* xterm = desktop.launch("xterm", {"-geometry", "80x24+300+300"});
         const auto terminal = desktop.windowOfProcess(xterm->processId());
         QVERIFY(desktop.xdotool({"windowactivate", "--sync", QString::number(*terminal)}));
         QTRY_VERIFY(desktop.inputFocus() > 1);
         const xcb_window_t focusBefore = desktop.inputFocus();
-        const xcb_window_t w = startBanner("{}");
-        QTRY_COMPARE(desktop.geometry(w), QRect(0, 0, 1280, 28));
-        QCOMPARE(desktop.inputFocus(), focusBefore); // showing took nothing
+        startBanner(R"({"position":"bottom"})"); // showing takes nothing
         QVERIFY(desktop.xdotool({"mousemove", "600", "14", "click", "1"}));
         QTest::qWait(500);
         QCOMPARE(desktop.inputFocus(), focusBefore);
+        // The focused window closes while the pointer rests on the banner: the
+        // banner does not become the active window (xfwm4 made it so once).
         xterm->terminate();
+        QVERIFY(xterm->waitForFinished(3000));
+        QTest::qWait(1000);
+        const auto active = desktop.property32(desktop.root(), "_NET_ACTIVE_WINDOW");
+        QVERIFY(desktop.inputFocus() != w && (active.empty() || active[0] != w));
     }
 
     void screenshotShowsColourOpacityTextImageAndReadouts() {

@@ -50,12 +50,12 @@ bool DesktopSession::start() {
     if (m_display == ":" || xcb_connection_has_error(m_connection))
         return false;
     m_root = xcb_setup_roots_iterator(xcb_get_setup(m_connection)).data->root;
-    if (!startWindowManager())
-        return false;
-    // Ready once it announces its EWMH support.
-    for (int i = 0; i < 100 && property32(m_root, "_NET_SUPPORTING_WM_CHECK").empty(); ++i)
-        QTest::qWait(50);
-    return !property32(m_root, "_NET_SUPPORTING_WM_CHECK").empty();
+    return startWindowManager();
+}
+
+bool DesktopSession::restartWindowManager() {
+    m_windowManager->terminate();
+    return m_windowManager->waitForFinished(5000) && startWindowManager();
 }
 
 QString DesktopSession::windowManager() {
@@ -71,7 +71,7 @@ bool DesktopSession::startWindowManager() {
         if (!bus->waitForReadyRead(5000))
             return false;
         m_busAddress = QString::fromLatin1(bus->readLine().trimmed());
-        launch("xfwm4", {"--compositor=off"});
+        m_windowManager = launch("xfwm4", {"--compositor=off"});
     } else if (wm == "i3") {
         // Ordinary windows float at the size they ask for, as under the other
         // two, and there is no bar.
@@ -83,11 +83,21 @@ bool DesktopSession::startWindowManager() {
                    "floating_minimum_size -1 x -1\n"
                    "for_window [class=\".*\"] floating enable\n");
         file.close();
-        launch("i3", {"-c", config});
+        m_windowManager = launch("i3", {"-c", config});
     } else {
-        launch(wm);
+        m_windowManager = launch(wm);
     }
-    return true;
+    // Ready once it announces its EWMH support with a window that exists (a
+    // window manager that ended leaves its announcement behind).
+    for (int i = 0; i < 100; ++i) {
+        const auto check = property32(m_root, "_NET_SUPPORTING_WM_CHECK");
+        if (!check.empty() &&
+            owned(xcb_get_window_attributes_reply(
+                m_connection, xcb_get_window_attributes(m_connection, check[0]), nullptr)))
+            return true;
+        QTest::qWait(50);
+    }
+    return false;
 }
 
 QProcessEnvironment DesktopSession::environment() const {

@@ -20,6 +20,7 @@ public:
 
     bool start();
     static QString windowManager();
+    bool restartWindowManager();
     // The test's environment (its private HOME) with this display, Qt on xcb.
     QProcessEnvironment environment() const;
     // Runs a program to its end; true when it exited with 0.
@@ -78,6 +79,7 @@ private:
     QSize m_rootSize;
     QString m_display;
     QString m_busAddress;
+    QProcess* m_windowManager = nullptr;
     QList<QProcess*> m_processes; // ended in reverse order
     xcb_connection_t* m_connection = nullptr;
     xcb_window_t m_root = 0;
