@@ -64,8 +64,7 @@ QString joined(const QList<Readout>& readouts) {
 }
 
 // The readouts' width: each icon, gap and text, with spacing between them.
-double widthOf(const QList<Readout>& readouts, const QFont& font) {
-    const QFontMetricsF metrics(font);
+double widthOf(const QList<Readout>& readouts, const QFont& font, const QFontMetricsF& metrics) {
     const double iconSize = font.pixelSize();
     double width = 0;
     for (const Readout& r : readouts)
@@ -110,11 +109,20 @@ BannerContentView::BannerContentView(const BannerSettings& settings, const Syste
     connect(&metrics, &SystemMetrics::changed, this, &BannerContentView::metricsChanged);
 }
 
+const BannerContentView::Fonts& BannerContentView::fonts() {
+    const double size = m_settings.fontSize;
+    if (!m_fonts || !(m_fonts->fontSize == size)) {
+        const QFont text = bannerTextFont(size), readout = bannerReadoutFont(size);
+        m_fonts.emplace(Fonts{size, text, readout, QFontMetricsF(text), QFontMetricsF(readout)});
+    }
+    return *m_fonts;
+}
+
 void BannerContentView::metricsChanged() {
     const QList<Readout> readouts = readoutsOf(m_settings, m_metrics);
     if (joined(readouts) == m_shownReadouts)
         return; // nothing on screen would change
-    if (widthOf(readouts, bannerReadoutFont(m_settings.fontSize)) == m_shownReadoutWidth)
+    if (widthOf(readouts, fonts().readout, fonts().readoutMetrics) == m_shownReadoutWidth)
         update(m_readoutArea);
     else
         update(); // the row is laid out anew
@@ -135,15 +143,16 @@ void BannerContentView::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), background);
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
 
-    const QFont textFont = bannerTextFont(s.fontSize);
-    const QFont readoutFont = bannerReadoutFont(s.fontSize);
-    const QFontMetricsF textMetrics(textFont);
-    const QFontMetricsF readoutMetrics(readoutFont);
+    const Fonts& f = fonts();
+    const QFont& textFont = f.text;
+    const QFont& readoutFont = f.readout;
+    const QFontMetricsF& textMetrics = f.textMetrics;
+    const QFontMetricsF& readoutMetrics = f.readoutMetrics;
     const QString text = firstLine(s.text);
 
     const QList<Readout> readouts = readoutsOf(s, m_metrics);
     const double iconSize = readoutFont.pixelSize();
-    const double metricsWidth = widthOf(readouts, readoutFont);
+    const double metricsWidth = widthOf(readouts, readoutFont, readoutMetrics);
 
     const QImage image = s.imagePath ? m_images.image(*s.imagePath) : QImage();
     RowInput input;

@@ -3,7 +3,10 @@
 #include "banner/ImageCache.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QWidget>
+
+#include <optional>
 
 struct BannerSettings;
 class SystemMetrics;
@@ -33,6 +36,15 @@ protected:
 
 private:
     void metricsChanged();
+
+    // The fonts and their metrics, made again only when the font size changed.
+    struct Fonts {
+        double fontSize;
+        QFont text, readout;
+        QFontMetricsF textMetrics, readoutMetrics;
+    };
+    const Fonts& fonts();
+    std::optional<Fonts> m_fonts;
 
     const BannerSettings& m_settings;
     const SystemMetrics& m_metrics;

@@ -3,6 +3,7 @@
 #include "platform/SystemStatsSource.h"
 
 #include <QByteArray>
+#include <QFile>
 #include <QString>
 
 // Reads /proc/stat and /proc/meminfo (other paths for recorded samples).
@@ -29,6 +30,6 @@ public:
     static std::optional<MemoryStats> parseMeminfo(const QByteArray& meminfo);
 
 private:
-    QString m_statPath;
-    QString m_meminfoPath;
+    QFile m_stat;
+    QFile m_meminfo;
 };

@@ -54,6 +54,16 @@ std::vector<QRect> rootChildRects(xcb_connection_t* c, xcb_window_t root,
 } // namespace
 
 QList<ClientWindow> X11WindowSystem::nudgeableWindows() {
+    // Kept until a window of the root's or the client list changes: an idle
+    // pass asks the server nothing.
+    if (!m_clientWindowsKnown) {
+        m_clientWindows = readNudgeableWindows();
+        m_clientWindowsKnown = true;
+    }
+    return m_clientWindows;
+}
+
+QList<ClientWindow> X11WindowSystem::readNudgeableWindows() {
     const std::vector<uint32_t> clients =
         readProperty32(m_connection, requestProperty(m_connection, m_root,
                                                      m_atoms[X11Atoms::NetClientList], 4096));

@@ -28,7 +28,8 @@ void X11WindowSystem::watchRootWindow() {
     XcbReply<xcb_get_window_attributes_reply_t> attributes(xcb_get_window_attributes_reply(
         m_connection, xcb_get_window_attributes(m_connection, m_root), nullptr));
     const uint32_t mask = (attributes ? attributes->your_event_mask : 0) |
-                          XCB_EVENT_MASK_PROPERTY_CHANGE | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+                          XCB_EVENT_MASK_PROPERTY_CHANGE | XCB_EVENT_MASK_STRUCTURE_NOTIFY |
+                          XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
     xcb_change_window_attributes(m_connection, m_root, XCB_CW_EVENT_MASK, &mask);
     xcb_flush(m_connection);
     QCoreApplication::instance()->installNativeEventFilter(this);
@@ -54,13 +55,26 @@ bool X11WindowSystem::nativeEventFilter(const QByteArray& eventType, void* messa
         return false;
     const auto* event = static_cast<const xcb_generic_event_t*>(message);
     switch (event->response_type & 0x7F) {
+    case XCB_CONFIGURE_NOTIFY: {
+        // A window of the root's moved or changed size (frames do when their
+        // clients do), or the root itself did.
+        const auto* notify = reinterpret_cast<const xcb_configure_notify_event_t*>(event);
+        if (notify->window == m_root)
+            m_rootSize = QSize();
+        else if (notify->event == m_root)
+            m_clientWindowsKnown = false;
+        break;
+    }
     case XCB_MAP_NOTIFY:
     case XCB_UNMAP_NOTIFY:
     case XCB_DESTROY_NOTIFY:
+    case XCB_REPARENT_NOTIFY:
         // A window of the root's came or went: perhaps a dock. Not every
         // window manager announces a new work area for it (i3 has none;
         // xfwm4 keeps quiet when the banner's own strut covers the dock's).
+        // These events all carry the window they were reported on first.
         if (reinterpret_cast<const xcb_map_notify_event_t*>(event)->event == m_root) {
+            m_clientWindowsKnown = false;
             m_foreignStrutsKnown = false;
             m_dockCheck.start();
         }
@@ -69,9 +83,13 @@ bool X11WindowSystem::nativeEventFilter(const QByteArray& eventType, void* messa
         const auto* notify = reinterpret_cast<const xcb_property_notify_event_t*>(event);
         if (notify->window != m_root)
             break;
+        // A new or newly active window may have set its type, state or
+        // frame extents without anything else changing.
         if (notify->atom == m_atoms[X11Atoms::NetActiveWindow] ||
-            notify->atom == m_atoms[X11Atoms::NetClientList])
+            notify->atom == m_atoms[X11Atoms::NetClientList]) {
+            m_clientWindowsKnown = false;
             emit applicationEvent();
+        }
         if (notify->atom == m_atoms[X11Atoms::NetWorkarea]) {
             m_foreignStrutsKnown = false;
             emit workAreaChanged();
@@ -141,9 +159,13 @@ void X11WindowSystem::prepareBannerWindow(QWidget& window) {
 }
 
 QSize X11WindowSystem::rootSize() {
-    XcbReply<xcb_get_geometry_reply_t> geometry(
-        xcb_get_geometry_reply(m_connection, xcb_get_geometry(m_connection, m_root), nullptr));
-    return geometry ? QSize(geometry->width, geometry->height) : QSize();
+    // Kept until the root reports a new size.
+    if (m_rootSize.isEmpty()) {
+        XcbReply<xcb_get_geometry_reply_t> geometry(
+            xcb_get_geometry_reply(m_connection, xcb_get_geometry(m_connection, m_root), nullptr));
+        m_rootSize = geometry ? QSize(geometry->width, geometry->height) : QSize();
+    }
+    return m_rootSize;
 }
 
 // The mapped children of each parent, all requests sent before any reply is read.

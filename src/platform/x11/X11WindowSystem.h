@@ -39,6 +39,7 @@ private:
     explicit X11WindowSystem(xcb_connection_t* connection);
     void watchRootWindow();
     QList<Strut> readForeignStruts();
+    QList<ClientWindow> readNudgeableWindows();
     // Announces a new work area when the other docks' struts changed.
     void checkForeignStruts();
     std::vector<xcb_window_t> mappedChildren(const std::vector<xcb_window_t>& parents);
@@ -50,6 +51,10 @@ private:
     // written again (which would make the window manager announce a new
     // work area, and so on).
     QHash<xcb_window_t, std::optional<Strut>> m_struts;
+    // What the server said last, kept until its events say it changed.
+    QSize m_rootSize;
+    QList<ClientWindow> m_clientWindows;
+    bool m_clientWindowsKnown = false;
     QList<Strut> m_foreignStruts;
     bool m_foreignStrutsKnown = false;
     QTimer m_dockCheck;
