@@ -64,15 +64,6 @@ private slots:
         QVERIFY(delegate.startupNudgeTimer().isSingleShot() &&
                 !delegate.spaceGuardTimer().isSingleShot());
         QCOMPARE(delegate.autosaveTimer().interval(), 30000);
-        // With reservation off the guard does nothing, the start-up pass runs.
-        delegate.settings().reserveSpace = false;
-        fire(delegate.spaceGuardTimer());
-        QCOMPARE(delegate.passes, 0);
-        fire(delegate.startupNudgeTimer());
-        QCOMPARE(delegate.passes, 1);
-        delegate.settings().reserveSpace = true;
-        fire(delegate.spaceGuardTimer());
-        QCOMPARE(delegate.passes, 2);
         fire(delegate.autosaveTimer());
         QCOMPARE(fake.preferences.writes, 2);
 
@@ -91,7 +82,7 @@ private slots:
         QCOMPARE(fake.preferences.writes, 0);
     }
 
-    void panelFollowsScreensAndKeepsHintsAcrossShows() {
+    void panelFollowsScreens() {
         fake.screens.setLayout("eDP=1920x1080+0+0,HDMI=1280x1024+1920+0");
         BannerSettings stored;
         stored.instanceId = "x";
@@ -106,17 +97,6 @@ private slots:
         QCOMPARE(delegate.passes, 1); // reserveSpace is on: re-placing nudges
         fake.screens.setLayout("");   // no screen at all: the last frame stays
         QCOMPARE(delegate.panel()->geometry(), QRect(1500, 1052, 420, 28));
-
-        // The tray's show/hide: the hints are written again before every show.
-        QPointer<BannerHostingView> view = delegate.panel()->hostingView();
-        delegate.toggleBanner();
-        QVERIFY(!delegate.panel()->isBannerVisible());
-        fake.journal.clear();
-        delegate.toggleBanner();
-        QVERIFY(delegate.panel()->isBannerVisible());
-        QCOMPARE(fake.journal, QStringList{"prepare banner window (visible: 0)"});
-        QCOMPARE(delegate.panel()->hostingView(), view.data()); // the same content
-        QVERIFY(delegate.metrics().isRunning() && delegate.spaceGuardTimer().isActive());
         fake.screens.setLayout("1920x1080+0+0");
     }
 

@@ -43,10 +43,11 @@ private slots:
         QVERIFY(hints.size() >= 2 && (hints[0] & 1) && hints[1] == 0);
         QVERIFY(!desktop.atomProperty(w, "WM_PROTOCOLS").contains("WM_TAKE_FOCUS"));
         QVERIFY(!desktop.isOverrideRedirect(w)); // a dock the window manager lays out
+        const xcb_window_t corner = startBanner(R"({"position":"topRight"})");
         QVERIFY(desktop.xdotool({"set_desktop", "1"}));
         QTRY_COMPARE(desktop.property32(desktop.root(), "_NET_CURRENT_DESKTOP"),
                      std::vector<uint32_t>{1});
-        QVERIFY(desktop.isMapped(w));
+        QVERIFY(desktop.isMapped(w) && desktop.isMapped(corner));
         QVERIFY(desktop.xdotool({"set_desktop", "0"}));
     }
 

@@ -100,13 +100,6 @@ bool X11WindowSystem::nativeEventFilter(const QByteArray& eventType, void* messa
     return false; // Qt sees every event too
 }
 
-void X11WindowSystem::checkForeignStruts() {
-    const QList<Strut> before = m_foreignStruts;
-    m_foreignStrutsKnown = false;
-    if (foreignStruts() != before)
-        emit workAreaChanged();
-}
-
 void X11WindowSystem::setBannerStrut(QWidget& window, const std::optional<Strut>& strut) {
     const auto id = static_cast<xcb_window_t>(window.winId());
     const auto known = m_struts.constFind(id);
@@ -133,7 +126,7 @@ X11WindowSystem::X11WindowSystem(xcb_connection_t* connection)
     // Windows come and go in bursts (a menu, a dialog with its parts).
     m_dockCheck.setSingleShot(true);
     m_dockCheck.setInterval(100);
-    connect(&m_dockCheck, &QTimer::timeout, this, &X11WindowSystem::checkForeignStruts);
+    connect(&m_dockCheck, &QTimer::timeout, this, &X11WindowSystem::foreignStruts);
 }
 
 void X11WindowSystem::prepareBannerWindow(QWidget& window) {
@@ -197,10 +190,17 @@ X11WindowSystem::mappedChildren(const std::vector<xcb_window_t>& parents) {
 }
 
 QList<Strut> X11WindowSystem::foreignStruts() {
-    // Kept until a window of the root's comes or goes or the work area changes.
+    // Kept until a window of the root's comes or goes or the work area
+    // changes. Whoever reads them first after a change, a change is
+    // announced, so that the banner is placed anew.
     if (!m_foreignStrutsKnown) {
-        m_foreignStruts = readForeignStruts();
-        m_foreignStrutsKnown = true;
+        QList<Strut> fresh = readForeignStruts();
+        const bool changed = m_foreignStrutsRead && fresh != m_foreignStruts;
+        m_foreignStruts = std::move(fresh);
+        m_foreignStrutsKnown = m_foreignStrutsRead = true;
+        if (changed)
+            QMetaObject::invokeMethod(this, &X11WindowSystem::workAreaChanged,
+                                      Qt::QueuedConnection);
     }
     return m_foreignStruts;
 }

@@ -40,8 +40,6 @@ private:
     void watchRootWindow();
     QList<Strut> readForeignStruts();
     QList<ClientWindow> readNudgeableWindows();
-    // Announces a new work area when the other docks' struts changed.
-    void checkForeignStruts();
     std::vector<xcb_window_t> mappedChildren(const std::vector<xcb_window_t>& parents);
 
     xcb_connection_t* m_connection;
@@ -57,5 +55,6 @@ private:
     bool m_clientWindowsKnown = false;
     QList<Strut> m_foreignStruts;
     bool m_foreignStrutsKnown = false;
+    bool m_foreignStrutsRead = false;
     QTimer m_dockCheck;
 };

@@ -1,0 +1,107 @@
+#!/usr/bin/env bash
+# What idle banners cost, next to polybar in the same run: N Vorlane banners
+# (text, CPU and memory every 2 s, a 28-px top strip) and N polybar bars
+# (a label, CPU and memory every 2 s, 28 px high) on one private Xvfb +
+# openbox, all at once. Per process, averaged over the N of each:
+#   CPU      CPU time used in the idle window (user + system)
+#   wakeups  voluntary context switches per 2-s tick
+#   syscalls system calls per 2-s tick, all threads (strace, 20 s)
+#   X bytes  bytes written to the X server per 2-s tick (writev, 20 s)
+#   bench/idle_cost.sh [path/to/vorlane] [N] [idle-seconds]
+# Installs polybar and strace when missing (apt, with sudo when not root).
+set -euo pipefail
+binary=$(realpath "${1:-"$(dirname "$0")/../build/src/vorlane"}")
+count=${2:-1}
+idle=${3:-120}
+traced=20
+
+missing=()
+command -v polybar >/dev/null || missing+=(polybar)
+command -v strace >/dev/null || missing+=(strace)
+if ((${#missing[@]})); then
+    sudo=()
+    [[ $(id -u) -eq 0 ]] || sudo=(sudo)
+    "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+work=$(mktemp -d)
+source "$(dirname "$0")/../scripts/lib/private-desktop.sh"
+start_private_desktop 1920x1080
+export HOME="$work" XDG_CONFIG_HOME="$work/config"
+
+cat >"$work/polybar.ini" <<'EOF'
+[bar/bench]
+width = 100%
+height = 28
+background = #1A1A2E
+foreground = #E0E0E0
+font-0 = DejaVu Sans Mono:size=10
+modules-left = label
+modules-right = cpu memory
+[module/label]
+type = custom/text
+content = Vorlane
+[module/cpu]
+type = internal/cpu
+interval = 2
+[module/memory]
+type = internal/memory
+interval = 2
+EOF
+
+vorlane=() polybars=()
+for ((i = 0; i < count; i++)); do
+    "$binary" "bench $i" >/dev/null 2>&1 &
+    vorlane+=($!)
+    desktop_pids+=($!)
+    polybar -q -c "$work/polybar.ini" bench >/dev/null 2>&1 &
+    polybars+=($!)
+    desktop_pids+=($!)
+done
+sleep 20 # started, first samples drawn
+
+ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+switches() { awk '/^voluntary_ctxt_switches/ {s += $2} END {print s}' /proc/"$1"/task/*/status; }
+declare -A cpu0 ctx0
+for pid in "${vorlane[@]}" "${polybars[@]}"; do
+    cpu0[$pid]=$(ticks "$pid")
+    ctx0[$pid]=$(switches "$pid")
+done
+sleep "$idle"
+declare -A cpu ctx
+for pid in "${vorlane[@]}" "${polybars[@]}"; do
+    cpu[$pid]=$((($(ticks "$pid") - cpu0[$pid])))
+    ctx[$pid]=$((($(switches "$pid") - ctx0[$pid])))
+done
+
+# Every system call of every thread for a while; writev carries the X
+# protocol (xcb writes with it and nothing else).
+for pid in "${vorlane[@]}" "${polybars[@]}"; do
+    timeout -s INT "$traced" strace -f -qq -o "$work/trace.$pid" -p "$pid" 2>/dev/null &
+done
+wait_for_traces() { while pgrep -x strace >/dev/null; do sleep 1; done; }
+wait_for_traces
+
+hz=$(getconf CLK_TCK)
+report() { # name pids...
+    local name=$1
+    shift
+    local n=$# c=0 w=0 s=0 b=0
+    for pid; do
+        c=$((c + cpu[$pid]))
+        w=$((w + ctx[$pid]))
+        s=$((s + $(grep -vc -e 'resumed>' -e '+++' -e '---' "$work/trace.$pid")))
+        b=$((b + $(awk -F'= ' '/writev\(/ && $NF ~ /^[0-9]+$/ {t += $NF} END {print t + 0}' \
+            "$work/trace.$pid")))
+    done
+    awk -v name="$name" -v n="$n" -v c="$c" -v hz="$hz" -v idle="$idle" -v w="$w" \
+        -v s="$s" -v b="$b" -v traced="$traced" 'BEGIN {
+        printf "| %-8s | %4.0f ms per %d s | %5.1f | %5.1f | %7.0f |\n", name,
+            1000 * c / hz / n, idle, w / n / (idle / 2), s / n / (traced / 2), b / n / (traced / 2)
+    }'
+}
+echo "Per process, $count of each, idle $idle s (strace $traced s), $(date -u +%F), $(nproc) cores"
+echo "| program  | CPU                | wakeups per tick | syscalls per tick | X bytes per tick |"
+echo "|----------|--------------------|-------|-------|---------|"
+report vorlane "${vorlane[@]}"
+report polybar "${polybars[@]}"
