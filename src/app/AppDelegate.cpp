@@ -51,7 +51,7 @@ void AppDelegate::applicationDidFinishLaunching() {
     // 5. The tray icon.
     createStatusItem();
     // 6. This banner belongs to the session from now on.
-    SessionManager().addInstance(m_instanceId);
+    registerInSession();
     // 7. Screen changes, and changes of the space other docks reserve.
     connect(&m_platform.screens, &Screens::changed, this, &AppDelegate::screenChanged);
     connect(&m_platform.windows, &WindowSystem::workAreaChanged, this, &AppDelegate::screenChanged);
@@ -175,7 +175,32 @@ void AppDelegate::appEvent() {
 }
 
 void AppDelegate::saveSettings() {
-    m_settings->save(m_platform.preferences);
+    if (const auto error = m_settings->save(m_platform.preferences))
+        tellOnce(QStringLiteral("The settings of this banner could not be saved: %1").arg(*error));
+}
+
+void AppDelegate::registerInSession() {
+    const auto change = SessionManager().addInstance(m_instanceId);
+    // Another banner holds the document: again in a moment, not waited for.
+    if (change.outcome == SessionManager::Change::busy && ++m_registrationTries < 30) {
+        QTimer::singleShot(registrationRetryMs, this, &AppDelegate::registerInSession);
+        return;
+    }
+    if (change.outcome == SessionManager::Change::done)
+        return;
+    const QString reason = change.outcome == SessionManager::Change::busy
+                               ? QStringLiteral("another banner kept the session document locked")
+                               : change.reason;
+    qWarning("vorlane: \"%s\" is not in the saved session: %s", qPrintable(m_instanceId),
+             qPrintable(reason));
+    tellOnce(QStringLiteral("This banner could not be added to the saved session: %1").arg(reason));
+}
+
+void AppDelegate::tellOnce(const QString& message) {
+    // A person at a desktop reads the tray, not stderr: the first failure of
+    // the process is shown there too.
+    if (m_statusItem && !std::exchange(m_failureShown, true))
+        m_statusItem->showMessage(QStringLiteral("Vorlane"), message);
 }
 
 void AppDelegate::toggleBanner() {
@@ -187,6 +212,10 @@ void AppDelegate::toggleBanner() {
 
 void AppDelegate::quitApp() {
     saveSettings();
-    SessionManager().removeInstance(m_instanceId);
+    // Ending: a few short waits for another banner's lock, then on anyway.
+    for (int tries = 0; tries < 3; ++tries) {
+        if (SessionManager().removeInstance(m_instanceId).outcome != SessionManager::Change::busy)
+            break;
+    }
     QCoreApplication::quit();
 }

@@ -39,6 +39,7 @@ public:
     static constexpr int startupNudgeDelayMs = 1000;
     static constexpr int autosaveIntervalMs = 30000;
     static constexpr int appEventDelayMs = 300;
+    static constexpr int registrationRetryMs = 1000;
 
     AppDelegate(QString instanceId, Platform platform, QObject* parent = nullptr);
     ~AppDelegate() override;
@@ -142,6 +143,10 @@ protected:
 private:
     void createStatusItem();
     void saveSettings();
+    void registerInSession();
+    // Says a failure through the tray icon, the first time only (stderr has
+    // every one).
+    void tellOnce(const QString& message);
     // Where dialogs appear: the banner's screen.
     void placeDialogs();
     void scheduleTimedActions();
@@ -160,5 +165,7 @@ private:
     QTimer m_autosaveTimer;
     QTimer m_appEventNudgeTimer;
     bool m_appEventPending = false; // another event came while the delay ran
+    int m_registrationTries = 0;
+    bool m_failureShown = false;
     SpaceGuard m_spaceGuard;
 };

@@ -17,7 +17,8 @@
 namespace {
 
 const QStringList fallbackList{QStringLiteral("default")};
-constexpr int lockTimeoutMs = 5000;
+// The longest the main thread waits for another banner's change.
+constexpr int lockWaitMs = 300;
 
 } // namespace
 
@@ -91,27 +92,31 @@ void SessionManager::keepAsideIfDamaged() const {
                  qPrintable(copy));
 }
 
-template <typename Change> void SessionManager::change(Change&& edit) const {
+template <typename Edit> SessionManager::Change SessionManager::change(Edit&& edit) const {
     QDir().mkpath(sessionDir());
-    // A lock left by a process that died is taken over (QLockFile checks
-    // its PID). Should the lock still not come, the change is made anyway:
-    // better a rare lost race than a banner that never registers.
+    // A lock left by a process that died is taken over (QLockFile checks its
+    // PID); one that names no process (left empty by a crash) is stale once
+    // it is a second old.
     QLockFile lock(m_file + QStringLiteral(".lock"));
-    // A lock file that names no process (left empty by a crash) is stale
-    // once it is a second old.
     lock.setStaleLockTime(1000);
-    const bool locked = lock.tryLock(lockTimeoutMs);
+    if (!lock.tryLock(lockWaitMs)) {
+        if (lock.error() == QLockFile::LockFailedError)
+            return {Change::busy, {}};
+        // No lock can be made here (a folder that cannot be written): the
+        // document cannot be replaced either, and the save below says why.
+    }
     keepAsideIfDamaged();
     QStringList list = load();
     edit(list);
-    if (const auto error = save(list))
+    if (const auto error = save(list)) {
         qWarning("vorlane: the session document was not changed: %s", qPrintable(*error));
-    if (locked)
-        lock.unlock();
+        return {Change::failed, *error};
+    }
+    return {};
 }
 
-void SessionManager::addInstance(const QString& id) const {
-    change([&id](QStringList& list) {
+SessionManager::Change SessionManager::addInstance(const QString& id) const {
+    return change([&id](QStringList& list) {
         for (const QString& listed : std::as_const(list)) {
             if (sameIdentifier(listed, id))
                 return;
@@ -120,8 +125,8 @@ void SessionManager::addInstance(const QString& id) const {
     });
 }
 
-void SessionManager::removeInstance(const QString& id) const {
-    change([&id](QStringList& list) {
+SessionManager::Change SessionManager::removeInstance(const QString& id) const {
+    return change([&id](QStringList& list) {
         list.removeIf([&id](const QString& listed) { return sameIdentifier(listed, id); });
     });
 }

@@ -10,7 +10,8 @@
 // process. Each change reads and writes it whole while holding a lock file,
 // and writes go to a temporary file that is then renamed, so that banners
 // starting or quitting at the same moment keep each other's entries and a
-// crash cannot leave a damaged document.
+// crash cannot leave a damaged document. The lock is only ever held for
+// the length of one read and one write.
 class SessionManager {
 public:
     // $XDG_CONFIG_HOME/vorlane/session.json (~/.config/... when unset),
@@ -28,10 +29,17 @@ public:
     // Writes the document; the error's description when that failed.
     std::optional<QString> save(const QStringList& instances) const;
 
+    // What a change of the document came to. A lock held by another banner
+    // is waited for a few hundred milliseconds at most: busy means "try
+    // again later", and nothing was changed.
+    struct Change {
+        enum Outcome { done, busy, failed } outcome = done;
+        QString reason; // for failed
+    };
     // Appends the identifier unless it is listed; removes every occurrence.
     // Both rewrite the document in its normal form.
-    void addInstance(const QString& id) const;
-    void removeInstance(const QString& id) const;
+    Change addInstance(const QString& id) const;
+    Change removeInstance(const QString& id) const;
 
     // Identifiers are equal as Unicode strings under canonical equivalence.
     static bool sameIdentifier(const QString& a, const QString& b);
@@ -40,7 +48,7 @@ public:
     static QByteArray serialize(const QStringList& instances);
 
 private:
-    template <typename Change> void change(Change&& edit) const;
+    template <typename Edit> Change change(Edit&& edit) const;
     void keepAsideIfDamaged() const;
 
     QString m_file;

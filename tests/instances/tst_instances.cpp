@@ -7,6 +7,8 @@
 #include "platform/SettingsFiles.h"
 #include "support/TestEnvironment.h"
 
+#include <QLockFile>
+
 #include <csignal>
 
 namespace {
@@ -84,7 +86,7 @@ private slots:
         }
     }
 
-    void staleEmptyLockIsTakenOver() {
+    void locks() {
         writeSession(R"({"instances":["a"]})");
         QFile lock(SessionManager::defaultSessionFile() + ".lock"); // left empty by a crash
         QVERIFY(lock.open(QIODevice::WriteOnly));
@@ -94,6 +96,15 @@ private slots:
         SessionManager().addInstance("b");
         QVERIFY(!lock.exists()); // taken over, then released
         QCOMPARE(session(), R"({"instances":["a","b"]})");
+        // Held by a live banner: start-up goes on without waiting for it, and
+        // the banner registers once it is free.
+        QLockFile held(lock.fileName());
+        QVERIFY(held.lock());
+        QCOMPARE(SessionManager().addInstance("c").outcome, SessionManager::Change::busy);
+        delegate->applicationDidFinishLaunching();
+        QCOMPARE(session(), R"({"instances":["a","b"]})");
+        held.unlock();
+        QTRY_COMPARE(session(), R"({"instances":["a","b","x"]})");
     }
 
     void startUpRegistersAndQuitUnregistersOnlyThisBanner() {

@@ -9,6 +9,10 @@
 #include <QJsonDocument>
 #include <QMenu>
 
+// GCC 12 takes the std::optional members of the table's rows for
+// uninitialised (a known false positive with initializer lists).
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+
 namespace {
 // The settings `base` with the keys of `patch` put in, as the store holds them.
 QByteArray patched(const QByteArray& base, const QByteArray& patch) {
