@@ -1,6 +1,7 @@
 #include "app/AppDelegate.h"
 #include "app/CommandLine.h"
 #include "app/TerminationSignals.h"
+#include "menus/StatusItem.h"
 #include "platform/DesktopPlatform.h"
 
 #include <QApplication>
@@ -21,6 +22,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("vorlane"));
     QApplication::setOrganizationName(QStringLiteral("vorlane"));
     QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(trayIcon());
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.tarnwick.vorlane"));
 
     DesktopPlatform platform;
     AppDelegate delegate(*instanceId, platform.services());

@@ -23,15 +23,18 @@ QString AutostartEntry::installedPath() const {
 
 std::optional<QString> AutostartEntry::shippedPath() const {
     const QString name = QLatin1StringView(fileName);
-    const QString candidates[] = {
-        m_executableDir + QLatin1Char('/') + name,
-        m_executableDir + QStringLiteral("/../share/vorlane/") + name,
-    };
-    for (const QString& path : candidates) {
+    for (const QString& path : shippedCandidates()) {
         if (QFile::exists(path))
-            return QDir::cleanPath(path);
+            return path;
     }
     return std::nullopt;
+}
+
+QStringList AutostartEntry::shippedCandidates() const {
+    // Beside the program in the build tree; in its data folder installed.
+    const QString name = QLatin1StringView(fileName);
+    return {QDir::cleanPath(m_executableDir + QLatin1Char('/') + name),
+            QDir::cleanPath(m_executableDir + QStringLiteral("/" VORLANE_DATA_FROM_BIN "/") + name)};
 }
 
 bool AutostartEntry::isInstalled() const {
@@ -41,8 +44,8 @@ bool AutostartEntry::isInstalled() const {
 std::optional<QString> AutostartEntry::install() const {
     const auto source = shippedPath();
     if (!source) {
-        return QStringLiteral("The auto-start entry %1 was not found beside the program (%2).")
-            .arg(QLatin1StringView(fileName), m_executableDir);
+        return QStringLiteral("The auto-start entry was not found. Looked for %1.")
+            .arg(shippedCandidates().join(QStringLiteral(" and ")));
     }
     if (!QDir().mkpath(m_autostartDir))
         return QStringLiteral("The folder %1 could not be created.").arg(m_autostartDir);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -22,6 +23,8 @@ public:
     QString installedPath() const;
     // The shipped entry that exists, beside the executable first.
     std::optional<QString> shippedPath() const;
+    // Where the shipped entry is looked for, in order.
+    QStringList shippedCandidates() const;
     bool isInstalled() const;
 
     // The error's description when it failed. The autostart folder is made

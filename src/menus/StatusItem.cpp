@@ -1,21 +1,15 @@
 #include "menus/StatusItem.h"
 
+#include "AppIcon.h"
+
 #include <QCursor>
 #include <QMenu>
 #include <QPainter>
 #include <QSvgRenderer>
 
-namespace {
-
-constexpr char traySvg[] = R"(<svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 16 16">
-<rect x="1.5" y="2.5" width="13" height="11" rx="2" fill="#f4f4f4" stroke="#1e1e1e"/>
-<path d="M2 4.5a1.5 1.5 0 0 1 1.5-1.5h9A1.5 1.5 0 0 1 14 4.5V6.5H2z" fill="#1e1e1e"/>
-</svg>)";
-
-} // namespace
 
 QIcon trayIcon() {
-    QSvgRenderer renderer{QByteArray(traySvg)};
+    QSvgRenderer renderer{QByteArray(appIconSvg)};
     QIcon icon;
     // Drawn for each size a tray asks for, so edges fall on whole pixels.
     for (int size : {16, 22, 24, 32, 48, 64, 96}) {

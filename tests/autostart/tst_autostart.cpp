@@ -28,10 +28,11 @@ private slots:
 
     void installReplaceAndRemove() {
         delegate->installLaunchAgent(); // nothing shipped
-        QVERIFY2(fake->dialogs.alerts.takeFirst().startsWith(
-                     "Installation Failed | The auto-start entry com.tarnwick.vorlane.desktop "
-                     "was not found"),
-                 "no clear message");
+        QCOMPARE(fake->dialogs.alerts.takeFirst(),
+                 "Installation Failed | The auto-start entry was not found. Looked for " +
+                     programDir() + "/com.tarnwick.vorlane.desktop and " +
+                     QDir::cleanPath(programDir() + "/../share/vorlane") +
+                     "/com.tarnwick.vorlane.desktop.");
         ship("[Desktop Entry]\nName=new\n", programDir());
         QVERIFY(!delegate->isLaunchAgentInstalled());
         delegate->installLaunchAgent(); // the folder is made
