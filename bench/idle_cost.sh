@@ -60,7 +60,8 @@ for ((i = 0; i < count; i++)); do
 done
 sleep 20 # started, first samples drawn
 
-ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+# CPU time in nanoseconds, all threads (schedstat: finer than clock ticks).
+ticks() { cat /proc/"$1"/task/*/schedstat | awk '{t += $1} END {printf "%d", t}'; }
 switches() { awk '/^voluntary_ctxt_switches/ {s += $2} END {print s}' /proc/"$1"/task/*/status; }
 declare -A cpu0 ctx0
 for pid in "${vorlane[@]}" "${polybars[@]}"; do
@@ -82,7 +83,6 @@ done
 wait_for_traces() { while pgrep -x strace >/dev/null; do sleep 1; done; }
 wait_for_traces
 
-hz=$(getconf CLK_TCK)
 report() { # name pids...
     local name=$1
     shift
@@ -94,10 +94,10 @@ report() { # name pids...
         b=$((b + $(awk -F'= ' '/writev\(/ && $NF ~ /^[0-9]+$/ {t += $NF} END {print t + 0}' \
             "$work/trace.$pid")))
     done
-    awk -v name="$name" -v n="$n" -v c="$c" -v hz="$hz" -v idle="$idle" -v w="$w" \
+    awk -v name="$name" -v n="$n" -v c="$c" -v idle="$idle" -v w="$w" \
         -v s="$s" -v b="$b" -v traced="$traced" 'BEGIN {
-        printf "| %-8s | %4.0f ms per %d s | %5.1f | %5.1f | %7.0f |\n", name,
-            1000 * c / hz / n, idle, w / n / (idle / 2), s / n / (traced / 2), b / n / (traced / 2)
+        printf "| %-8s | %5.1f ms per %d s | %5.1f | %5.1f | %7.0f |\n", name,
+            c / 1e6 / n, idle, w / n / (idle / 2), s / n / (traced / 2), b / n / (traced / 2)
     }'
 }
 echo "Per process, $count of each, idle $idle s (strace $traced s), $(date -u +%F), $(nproc) cores"
