@@ -15,39 +15,15 @@ count=${2:-1}
 idle=${3:-120}
 traced=20
 
-missing=()
-command -v polybar >/dev/null || missing+=(polybar)
-command -v strace >/dev/null || missing+=(strace)
-if ((${#missing[@]})); then
-    sudo=()
-    [[ $(id -u) -eq 0 ]] || sudo=(sudo)
-    "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}" >/dev/null
-fi
+source "$(dirname "$0")/lib/peers.sh"
+install_missing polybar:polybar strace:strace
 
 work=$(mktemp -d)
 source "$(dirname "$0")/../scripts/lib/private-desktop.sh"
 start_private_desktop 1920x1080
 export HOME="$work" XDG_CONFIG_HOME="$work/config"
 
-cat >"$work/polybar.ini" <<'EOF'
-[bar/bench]
-width = 100%
-height = 28
-background = #1A1A2E
-foreground = #E0E0E0
-font-0 = DejaVu Sans Mono:size=10
-modules-left = label
-modules-right = cpu memory
-[module/label]
-type = custom/text
-content = Vorlane
-[module/cpu]
-type = internal/cpu
-interval = 2
-[module/memory]
-type = internal/memory
-interval = 2
-EOF
+write_polybar_config "$work/polybar.ini"
 
 vorlane=() polybars=()
 for ((i = 0; i < count; i++)); do
@@ -60,18 +36,16 @@ for ((i = 0; i < count; i++)); do
 done
 sleep 20 # started, first samples drawn
 
-# CPU time in nanoseconds, all threads (schedstat: finer than clock ticks).
-ticks() { cat /proc/"$1"/task/*/schedstat | awk '{t += $1} END {printf "%d", t}'; }
 switches() { awk '/^voluntary_ctxt_switches/ {s += $2} END {print s}' /proc/"$1"/task/*/status; }
 declare -A cpu0 ctx0
 for pid in "${vorlane[@]}" "${polybars[@]}"; do
-    cpu0[$pid]=$(ticks "$pid")
+    cpu0[$pid]=$(cpu_ns "$pid")
     ctx0[$pid]=$(switches "$pid")
 done
 sleep "$idle"
 declare -A cpu ctx
 for pid in "${vorlane[@]}" "${polybars[@]}"; do
-    cpu[$pid]=$((($(ticks "$pid") - cpu0[$pid])))
+    cpu[$pid]=$((($(cpu_ns "$pid") - cpu0[$pid])))
     ctx[$pid]=$((($(switches "$pid") - ctx0[$pid])))
 done
 

@@ -1,0 +1,108 @@
+#!/usr/bin/env bash
+# Vorlane next to polybar and conky, each a 28-px top bar with a label, CPU
+# and memory every 2 s, on one private Xvfb + openbox, in one run:
+#   start-up   from the start of the process to its window mapped, median of
+#              7 starts, the three programs taking turns
+#   PSS        proportional memory 20 s after start: one alone, and each of
+#              three of the same program
+#   CPU        CPU time in 120 s idle, one of each running side by side
+# and Vorlane's ratio to each peer.
+#   bench/peers.sh [path/to/vorlane] [idle-seconds]
+# Installs polybar, conky and xdotool when missing (apt, with sudo when not root).
+set -euo pipefail
+binary=$(realpath "${1:-"$(dirname "$0")/../build/src/vorlane"}")
+idle=${2:-120}
+
+source "$(dirname "$0")/lib/peers.sh"
+install_missing polybar:polybar conky:conky-std xdotool:xdotool
+
+work=$(mktemp -d)
+source "$(dirname "$0")/../scripts/lib/private-desktop.sh"
+start_private_desktop 1920x1080
+export HOME="$work" XDG_CONFIG_HOME="$work/config"
+
+write_polybar_config "$work/polybar.ini"
+cat >"$work/conky.conf" <<'EOF'
+conky.config = {
+    own_window = true, own_window_type = 'dock', own_window_colour = '1A1A2E',
+    own_window_hints = 'undecorated,above,sticky,skip_taskbar,skip_pager',
+    alignment = 'top_left', gap_x = 0, gap_y = 0,
+    minimum_width = 1920, maximum_width = 1920, minimum_height = 28,
+    update_interval = 2, use_xft = true, font = 'DejaVu Sans Mono:size=10',
+    double_buffer = true, background = false, out_to_console = false,
+    default_color = 'E0E0E0',
+}
+conky.text = [[Vorlane${alignr}${cpu}% ${mem}/${memmax}]]
+EOF
+
+instance=0
+start() { # program: starts one, prints its PID
+    case $1 in
+    vorlane) "$binary" "bench $((instance++))" >/dev/null 2>&1 & ;;
+    polybar) polybar -q -c "$work/polybar.ini" bench >/dev/null 2>&1 & ;;
+    conky) conky -q -c "$work/conky.conf" >/dev/null 2>&1 & ;;
+    esac
+    echo $!
+}
+stop() {
+    kill "$@" 2>/dev/null || true
+    for pid; do wait "$pid" 2>/dev/null || true; done
+    sleep 0.5
+}
+mapped() { xdotool search --onlyvisible --pid "$1" >/dev/null 2>&1; }
+pss() { awk '/^Pss:/ {print $2}' "/proc/$1/smaps_rollup"; }
+median() { sort -n | awk '{a[NR] = $1} END {print a[int((NR + 1) / 2)]}'; }
+
+programs=(vorlane polybar conky)
+declare -A startup pss_alone pss_three cpu
+
+# Start-up, the programs taking turns.
+for round in $(seq 7); do
+    for p in "${programs[@]}"; do
+        t0=$(date +%s%N)
+        pid=$(start "$p")
+        until mapped "$pid"; do sleep 0.005; done
+        startup[$p]+="$((($(date +%s%N) - t0) / 1000000)) "
+        stop "$pid"
+    done
+done
+
+# Memory: one alone, then three at once.
+for p in "${programs[@]}"; do
+    pid=$(start "$p")
+    sleep 20
+    pss_alone[$p]=$(pss "$pid")
+    stop "$pid"
+    pids=($(start "$p") $(start "$p") $(start "$p"))
+    sleep 20
+    pss_three[$p]=$((($(pss "${pids[0]}") + $(pss "${pids[1]}") + $(pss "${pids[2]}")) / 3))
+    stop "${pids[@]}"
+done
+
+# Idle CPU, one of each side by side.
+declare -A running
+for p in "${programs[@]}"; do running[$p]=$(start "$p"); done
+sleep 20
+declare -A before
+for p in "${programs[@]}"; do before[$p]=$(cpu_ns "${running[$p]}"); done
+sleep "$idle"
+for p in "${programs[@]}"; do cpu[$p]=$((($(cpu_ns "${running[$p]}") - before[$p]) / 1000000)); done
+stop "${running[@]}"
+
+echo "$(date -u +%F), $(nproc) cores, Xvfb 1920x1080 + openbox"
+echo "| program | start-up to mapped (median of 7) | PSS alone | PSS each of three | CPU in $idle s idle |"
+echo "|---|---|---|---|---|"
+for p in "${programs[@]}"; do
+    s=$(tr ' ' '\n' <<<"${startup[$p]}" | grep . | median)
+    startup[$p]=$s
+    awk -v p="$p" -v s="$s" -v a="${pss_alone[$p]}" -v t="${pss_three[$p]}" -v c="${cpu[$p]}" \
+        'BEGIN { printf "| %s | %d ms | %.1f MB | %.1f MB | %d ms |\n", p, s, a / 1024, t / 1024, c }'
+done
+for peer in polybar conky; do
+    ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", b ? a / b : 0 }'; }
+    printf "| Vorlane / %s | %s | %s | %s | %s |\n" "$peer" \
+        "$(ratio "${startup[vorlane]}" "${startup[$peer]}")" \
+        "$(ratio "${pss_alone[vorlane]}" "${pss_alone[$peer]}")" \
+        "$(ratio "${pss_three[vorlane]}" "${pss_three[$peer]}")" \
+        "$(ratio "${cpu[vorlane]}" "${cpu[$peer]}")"
+done
