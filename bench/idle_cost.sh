@@ -7,6 +7,8 @@
 #   wakeups  voluntary context switches per 2-s tick
 #   syscalls system calls per 2-s tick, all threads (strace, 20 s)
 #   X bytes  bytes written to the X server per 2-s tick (writev, 20 s)
+#   PSS      proportional memory at the end of the idle window, and how much
+#            it grew over the window (run with 3600 s for an hour)
 #   bench/idle_cost.sh [path/to/vorlane] [N] [idle-seconds]
 # Installs polybar and strace when missing (apt, with sudo when not root).
 set -euo pipefail
@@ -37,16 +39,19 @@ done
 sleep 20 # started, first samples drawn
 
 switches() { awk '/^voluntary_ctxt_switches/ {s += $2} END {print s}' /proc/"$1"/task/*/status; }
-declare -A cpu0 ctx0
+pss() { awk '/^Pss:/ {print $2}' "/proc/$1/smaps_rollup"; }
+declare -A cpu0 ctx0 pss0
 for pid in "${vorlane[@]}" "${polybars[@]}"; do
     cpu0[$pid]=$(cpu_ns "$pid")
     ctx0[$pid]=$(switches "$pid")
+    pss0[$pid]=$(pss "$pid")
 done
 sleep "$idle"
-declare -A cpu ctx
+declare -A cpu ctx pss1
 for pid in "${vorlane[@]}" "${polybars[@]}"; do
     cpu[$pid]=$((($(cpu_ns "$pid") - cpu0[$pid])))
     ctx[$pid]=$((($(switches "$pid") - ctx0[$pid])))
+    pss1[$pid]=$(pss "$pid")
 done
 
 # Every system call of every thread for a while; writev carries the X
@@ -60,22 +65,25 @@ wait_for_traces
 report() { # name pids...
     local name=$1
     shift
-    local n=$# c=0 w=0 s=0 b=0
+    local n=$# c=0 w=0 s=0 b=0 m=0 g=0
     for pid; do
         c=$((c + cpu[$pid]))
+        m=$((m + pss1[$pid]))
+        g=$((g + pss1[$pid] - pss0[$pid]))
         w=$((w + ctx[$pid]))
         s=$((s + $(grep -vc -e 'resumed>' -e '+++' -e '---' "$work/trace.$pid")))
         b=$((b + $(awk -F'= ' '/writev\(/ && $NF ~ /^[0-9]+$/ {t += $NF} END {print t + 0}' \
             "$work/trace.$pid")))
     done
-    awk -v name="$name" -v n="$n" -v c="$c" -v idle="$idle" -v w="$w" \
+    awk -v name="$name" -v n="$n" -v c="$c" -v idle="$idle" -v w="$w" -v m="$m" -v g="$g" \
         -v s="$s" -v b="$b" -v traced="$traced" 'BEGIN {
-        printf "| %-8s | %5.1f ms per %d s | %5.1f | %5.1f | %7.0f |\n", name,
-            c / 1e6 / n, idle, w / n / (idle / 2), s / n / (traced / 2), b / n / (traced / 2)
+        printf "| %-8s | %5.1f ms per %d s | %5.1f | %5.1f | %7.0f | %.1f MB, %+d KB |\n", name,
+            c / 1e6 / n, idle, w / n / (idle / 2), s / n / (traced / 2), b / n / (traced / 2),
+            m / n / 1024, g / n
     }'
 }
 echo "Per process, $count of each, idle $idle s (strace $traced s), $(date -u +%F), $(nproc) cores"
-echo "| program  | CPU                | wakeups per tick | syscalls per tick | X bytes per tick |"
-echo "|----------|--------------------|-------|-------|---------|"
+echo "| program  | CPU                | wakeups per tick | syscalls per tick | X bytes per tick | PSS, growth |"
+echo "|----------|--------------------|-------|-------|---------|---------|"
 report vorlane "${vorlane[@]}"
 report polybar "${polybars[@]}"

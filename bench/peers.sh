@@ -5,8 +5,10 @@
 #              7 starts, the three programs taking turns
 #   PSS        proportional memory 20 s after start: one alone, and each of
 #              three of the same program
-#   CPU        CPU time in 120 s idle, one of each running side by side
-# and Vorlane's ratio to each peer.
+#   CPU        CPU time until the window is mapped (median of the 7 starts),
+#              and in 120 s idle, one of each running side by side
+# and Vorlane's ratio to each peer. A bare Qt window of the same size and
+# kind (bench/bare_window) runs along as the floor Qt itself costs.
 #   bench/peers.sh [path/to/vorlane] [idle-seconds]
 # Installs polybar, conky and xdotool when missing (apt, with sudo when not root).
 set -euo pipefail
@@ -41,6 +43,7 @@ start() { # program: starts one, prints its PID
     vorlane) "$binary" "bench $((instance++))" >/dev/null 2>&1 & ;;
     polybar) polybar -q -c "$work/polybar.ini" bench >/dev/null 2>&1 & ;;
     conky) conky -q -c "$work/conky.conf" >/dev/null 2>&1 & ;;
+    bare-qt) "$(dirname "$binary")/../bench/bare_window" >/dev/null 2>&1 & ;;
     esac
     echo $!
 }
@@ -53,8 +56,8 @@ mapped() { xdotool search --onlyvisible --pid "$1" >/dev/null 2>&1; }
 pss() { awk '/^Pss:/ {print $2}' "/proc/$1/smaps_rollup"; }
 median() { sort -n | awk '{a[NR] = $1} END {print a[int((NR + 1) / 2)]}'; }
 
-programs=(vorlane polybar conky)
-declare -A startup pss_alone pss_three cpu
+programs=(vorlane polybar conky bare-qt)
+declare -A startup startup_cpu pss_alone pss_three cpu
 
 # Start-up, the programs taking turns.
 for round in $(seq 7); do
@@ -63,6 +66,7 @@ for round in $(seq 7); do
         pid=$(start "$p")
         until mapped "$pid"; do sleep 0.005; done
         startup[$p]+="$((($(date +%s%N) - t0) / 1000000)) "
+        startup_cpu[$p]+="$(($(cpu_ns "$pid") / 1000000)) "
         stop "$pid"
     done
 done
@@ -90,18 +94,21 @@ for p in "${programs[@]}"; do cpu[$p]=$((($(cpu_ns "${running[$p]}") - before[$p
 stop "${running[@]}"
 
 echo "$(date -u +%F), $(nproc) cores, Xvfb 1920x1080 + openbox"
-echo "| program | start-up to mapped (median of 7) | PSS alone | PSS each of three | CPU in $idle s idle |"
-echo "|---|---|---|---|---|"
+echo "| program | start-up to mapped (median of 7) | start-up CPU | PSS alone | PSS each of three | CPU in $idle s idle |"
+echo "|---|---|---|---|---|---|"
 for p in "${programs[@]}"; do
-    s=$(tr ' ' '\n' <<<"${startup[$p]}" | grep . | median)
-    startup[$p]=$s
-    awk -v p="$p" -v s="$s" -v a="${pss_alone[$p]}" -v t="${pss_three[$p]}" -v c="${cpu[$p]}" \
-        'BEGIN { printf "| %s | %d ms | %.1f MB | %.1f MB | %d ms |\n", p, s, a / 1024, t / 1024, c }'
+    startup[$p]=$(tr ' ' '\n' <<<"${startup[$p]}" | grep . | median)
+    startup_cpu[$p]=$(tr ' ' '\n' <<<"${startup_cpu[$p]}" | grep . | median)
+    awk -v p="$p" -v s="${startup[$p]}" -v u="${startup_cpu[$p]}" -v a="${pss_alone[$p]}" \
+        -v t="${pss_three[$p]}" -v c="${cpu[$p]}" 'BEGIN {
+        printf "| %s | %d ms | %d ms | %.1f MB | %.1f MB | %d ms |\n", p, s, u, a / 1024, t / 1024, c
+    }'
 done
-for peer in polybar conky; do
-    ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", b ? a / b : 0 }'; }
-    printf "| Vorlane / %s | %s | %s | %s | %s |\n" "$peer" \
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", b ? a / b : 0 }'; }
+for peer in polybar conky bare-qt; do
+    printf "| Vorlane / %s | %s | %s | %s | %s | %s |\n" "$peer" \
         "$(ratio "${startup[vorlane]}" "${startup[$peer]}")" \
+        "$(ratio "${startup_cpu[vorlane]}" "${startup_cpu[$peer]}")" \
         "$(ratio "${pss_alone[vorlane]}" "${pss_alone[$peer]}")" \
         "$(ratio "${pss_three[vorlane]}" "${pss_three[$peer]}")" \
         "$(ratio "${cpu[vorlane]}" "${cpu[$peer]}")"
