@@ -55,7 +55,7 @@ private slots:
 
         // Off: the guard, appEvent and re-placing do nothing...
         fire(delegate.spaceGuardTimer());
-        delegate.appEvent();
+        emit fake.windows.applicationEvent();
         QVERIFY(!delegate.appEventNudgeTimer().isActive());
         delegate.repositionPanel();
         QCOMPARE(fake.windows.passes, 0);
@@ -80,10 +80,10 @@ private slots:
         QCOMPARE(fake.windows.passes, 3);
         QCOMPARE(fake.windows.sent.size(), 2);
 
-        // appEvent: a pass 0.3 s later; one that comes meanwhile, one more.
-        delegate.appEvent();
-        delegate.appEvent();
-        delegate.appEvent();
+        // A window activated or new: a pass 0.3 s later; one that comes
+        // meanwhile, one more.
+        for (int i = 0; i < 3; ++i)
+            emit fake.windows.applicationEvent();
         QCOMPARE(delegate.appEventNudgeTimer().interval(), 300);
         QTRY_COMPARE(fake.windows.passes, 5);
 
