@@ -55,8 +55,12 @@ QString SettingsFiles::fileName(const QString& key) {
     }
     if (name.size() + suffix.size() <= maxFileNameBytes)
         return QString::fromUtf8(name) + suffix;
-    const QString prefix = key.section(u'_', 0, 0) + u'_';
-    return prefix.left(32) + hashedMark +
+    // Too long: the escaped key's first part ("VorlaneSettings_") and its
+    // hash. The part is taken from the escaped form, never the raw key, whose
+    // '/' or NUL would make another path.
+    const qsizetype underscore = name.indexOf('_');
+    const QByteArray prefix = underscore >= 0 && underscore < 32 ? name.left(underscore + 1) : "";
+    return QString::fromUtf8(prefix) + hashedMark +
            QString::fromLatin1(
                QCryptographicHash::hash(key.toUtf8(), QCryptographicHash::Sha256).toHex()) +
            suffix;
