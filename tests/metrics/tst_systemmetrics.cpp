@@ -20,6 +20,7 @@ private slots:
         QCOMPARE(cpuUsagePercent(*a, *b), 25.0); // dU 30, dS 20, dI 140, dN 10
         QVERIFY(ProcFsStatsSource(testDataPath("proc/stat-short")).readCpuTicks()); // 4 columns
         QVERIFY(!ProcFsStatsSource(testDataPath("proc/stat-damaged")).readCpuTicks());
+        QVERIFY(!ProcFsStatsSource::parseStat("cpu 100 5 30\ncpu0 100 5 30 800\n")); // 3 columns
         QVERIFY(!ProcFsStatsSource(testDataPath("proc/none")).readCpuTicks());
 
         const auto m = ProcFsStatsSource({}, testDataPath("proc/meminfo")).readMemory();
