@@ -28,7 +28,8 @@ cat >"$work/conky.conf" <<'EOF'
 conky.config = {
     own_window = true, own_window_type = 'dock', own_window_colour = '1A1A2E',
     own_window_hints = 'undecorated,above,sticky,skip_taskbar,skip_pager',
-    alignment = 'top_left', gap_x = 0, gap_y = 0,
+    alignment = 'top_left', gap_x = 0, gap_y = 0, border_width = 0,
+    border_inner_margin = 0, border_outer_margin = 0,
     minimum_width = 1920, maximum_width = 1920, minimum_height = 28,
     update_interval = 2, use_xft = true, font = 'DejaVu Sans Mono:size=10',
     double_buffer = true, background = false, out_to_console = false,
@@ -52,7 +53,14 @@ stop() {
     for pid; do wait "$pid" 2>/dev/null || true; done
     sleep 0.5
 }
-mapped() { xdotool search --onlyvisible --pid "$1" >/dev/null 2>&1; }
+# Conky sets no _NET_WM_PID: its window is found by class (one runs at a time).
+mapped() { # pid program
+    if [[ $2 == conky ]]; then
+        xdotool search --onlyvisible --class conky
+    else
+        xdotool search --onlyvisible --pid "$1"
+    fi >/dev/null 2>&1
+}
 pss() { awk '/^Pss:/ {print $2}' "/proc/$1/smaps_rollup"; }
 median() { sort -n | awk '{a[NR] = $1} END {print a[int((NR + 1) / 2)]}'; }
 
@@ -64,7 +72,7 @@ for round in $(seq 7); do
     for p in "${programs[@]}"; do
         t0=$(date +%s%N)
         pid=$(start "$p")
-        until mapped "$pid"; do sleep 0.005; done
+        for _ in $(seq 2000); do mapped "$pid" "$p" && break; done
         startup[$p]+="$((($(date +%s%N) - t0) / 1000000)) "
         startup_cpu[$p]+="$(($(cpu_ns "$pid") / 1000000)) "
         stop "$pid"
