@@ -43,11 +43,9 @@ class MenusDesktopTest : public QObject {
     // The window that has the keyboard focus, once it is one named `title`.
     xcb_window_t focusedWindowNamed(const QString& title) {
         for (int i = 0; i < 100; ++i) {
-            QProcess p;
-            p.setProcessEnvironment(desktop.environment());
-            p.start("xdotool", {"getwindowfocus", "getwindowname"});
-            p.waitForFinished();
-            if (p.readAllStandardOutput().trimmed() == title.toUtf8())
+            if (desktop.run("xdotool", {"getwindowfocus", "getwindowname"})
+                    .value_or("")
+                    .trimmed() == title.toUtf8())
                 return desktop.inputFocus();
             QTest::qWait(50);
         }

@@ -134,7 +134,7 @@ private slots:
 
     void unreadableEntriesAreKeptAside() {
         for (const QByteArray& bad : {QByteArray(R"({"position":"Top","text":"mine"})"),
-                                     QByteArray("\x01\x02garbage"), QByteArray("[]")}) {
+                                      QByteArray("\x01\x02garbage"), QByteArray("[]")}) {
             QDir(folder()).removeRecursively();
             writeEntry("bad", bad);
             SettingsFiles store;

@@ -6,20 +6,16 @@
 class SpaceGuardDesktopTest : public QObject {
     Q_OBJECT
     DesktopSession desktop{QSize(1280, 1024)};
-    QList<QProcess*> owned; // banners and test windows, ended after each test
+    QList<QProcess*> banners;          // ended after each test
+    std::vector<xcb_window_t> windows; // closed after each test
 
     xcb_window_t startBanner(const QByteArray& settings, const QProcessEnvironment& extra = {}) {
         const auto banner = desktop.startBanner(settings, extra);
-        owned.append(banner.process);
+        banners.append(banner.process);
         return banner.window;
     }
-    // A window of another program; "plain" has no frame.
-    xcb_window_t openWindow(const QRect& r, const QString& kind = "plain") {
-        const auto made = desktop.launchTestWindows(
-            {"window", QString::number(r.x()), QString::number(r.y()), QString::number(r.width()),
-             QString::number(r.height()), "1", kind});
-        owned.append(made.process);
-        return made.windows.empty() ? 0 : made.windows[0];
+    xcb_window_t openWindow(const QRect& r, bool decorated = false) {
+        return windows.emplace_back(desktop.openWindow(r, decorated));
     }
     using Strut = std::vector<uint32_t>;
 
@@ -27,20 +23,22 @@ private slots:
     void initTestCase() { QVERIFY(desktop.start()); }
 
     void cleanup() {
-        for (QProcess* p : std::as_const(owned))
+        for (QProcess* p : std::as_const(banners))
             p->terminate();
-        for (QProcess* p : std::as_const(owned))
+        for (QProcess* p : std::as_const(banners))
             p->waitForFinished(5000);
-        owned.clear();
+        for (xcb_window_t w : windows)
+            desktop.closeWindow(w);
+        banners.clear();
+        windows.clear();
     }
 
     void topBannerClearsItsStrip() {
         const xcb_window_t overlapping = openWindow(QRect(100, 10, 600, 400));
         const xcb_window_t narrow = openWindow(QRect(800, 10, 50, 300));
         const xcb_window_t wouldKeep100 = openWindow(QRect(900, 10, 200, 118));
-        const xcb_window_t decorated = openWindow(QRect(300, 100, 400, 300), "decorated");
-        const auto dock = desktop.launchTestWindows({"dock", "bottom", "30"});
-        owned.append(dock.process);
+        const xcb_window_t decorated = openWindow(QRect(300, 100, 400, 300), true);
+        const xcb_window_t dock = windows.emplace_back(desktop.openDock(false, 30));
         const xcb_window_t sibling = startBanner(R"({"position":"bottomLeft"})");
         QTRY_COMPARE(desktop.geometry(sibling), QRect(0, 966, 420, 28));
         // The decorated window is moved up into the strip by its title bar.
@@ -58,7 +56,7 @@ private slots:
         QTRY_COMPARE(desktop.frameGeometry(decorated), decoratedAfter);
         QCOMPARE(desktop.frameGeometry(narrow), QRect(800, 10, 50, 300));
         QCOMPARE(desktop.frameGeometry(wouldKeep100), QRect(900, 10, 200, 118));
-        QCOMPARE(desktop.geometry(dock.windows[0]), QRect(0, 994, 1280, 30));
+        QCOMPARE(desktop.geometry(dock), QRect(0, 994, 1280, 30));
         QCOMPARE(desktop.geometry(sibling), QRect(0, 966, 420, 28)); // banners are never moved
 
         // The strip is reserved: strut and work area.
@@ -121,8 +119,9 @@ private slots:
         // The window manager keeps a maximised window out of the strip.
         if (DesktopSession::windowManager() == "i3")
             QSKIP("i3 does not maximise windows");
-        const xcb_window_t maximised = openWindow(QRect(200, 200, 400, 300), "decorated");
-        desktop.maximize(maximised);
+        const xcb_window_t maximised = openWindow(QRect(200, 200, 400, 300), true);
+        QVERIFY(desktop.run("wmctrl", {"-i", "-r", QString::number(maximised), "-b",
+                                       "add,maximized_vert,maximized_horz"}));
         QTRY_COMPARE(desktop.frameGeometry(maximised), QRect(0, 56, 1280, 968));
     }
 };

@@ -1,7 +1,7 @@
-// Other programs' windows for the desktop tests and benchmarks.
-//   x11_test_client dock top|bottom <thickness>
+// Other programs' windows for the benchmarks.
+//   test_windows dock top|bottom <thickness>
 //       a dock along one edge of the root window that reserves its strip
-//   x11_test_client window <x> <y> <width> <height> [count] [plain|decorated]
+//   test_windows window <x> <y> <width> <height> [count] [plain|decorated]
 //       normal windows at a user-given position and size, without resize
 //       increments; "plain" (the default) asks for no decorations, so that
 //       frame and client geometry are the same
