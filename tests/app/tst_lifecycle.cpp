@@ -1,12 +1,9 @@
-// One banner process from start-up to shut-down: on recording fakes, and the
-// real binary ended by a signal.
+// One banner process from its command line through start-up to shut-down, on
+// recording fakes.
 #include "app/CommandLine.h"
 #include "banner/BannerPanel.h"
 #include "fakes/FakePlatform.h"
-#include "platform/SettingsFiles.h"
 #include "support/TestEnvironment.h"
-
-#include <csignal>
 
 class LifecycleTest : public QObject {
     Q_OBJECT
@@ -80,50 +77,6 @@ private slots:
         AppDelegate delegate(QStringLiteral("x"), fake.services());
         delegate.applicationWillTerminate();
         QCOMPARE(fake.preferences.writes, 0);
-    }
-
-    void panelFollowsScreens() {
-        fake.screens.setLayout("eDP=1920x1080+0+0,HDMI=1280x1024+1920+0");
-        BannerSettings stored;
-        stored.instanceId = "x";
-        stored.screenIndex = 1;
-        stored.position = BannerPosition::bottomRight;
-        stored.save(fake.preferences);
-        CountingDelegate delegate("x", fake.services());
-        delegate.applicationDidFinishLaunching();
-        QCOMPARE(delegate.panel()->geometry(), QRect(2780, 996, 420, 28));
-        fake.screens.setLayout("eDP=1920x1080+0+0"); // HDMI unplugged
-        QCOMPARE(delegate.panel()->geometry(), QRect(1500, 1052, 420, 28));
-        QCOMPARE(delegate.passes, 1); // reserveSpace is on: re-placing nudges
-        fake.screens.setLayout("");   // no screen at all: the last frame stays
-        QCOMPARE(delegate.panel()->geometry(), QRect(1500, 1052, 420, 28));
-        fake.screens.setLayout("1920x1080+0+0");
-    }
-
-    void signalsEndTheRealBinaryInOrder() {
-        // The first run also carries an entry of the old shared file over.
-        QDir().mkpath(SettingsFiles::defaultFolder());
-        QFile old(SettingsFiles::defaultFolder() + "/vorlane.conf");
-        QVERIFY(old.open(QIODevice::WriteOnly));
-        old.write(
-            "[General]\nVorlaneSettings_old=\"@ByteArray({\\\"text\\\":\\\"carried\\\"})\"\n");
-        old.close();
-        const QString store = SettingsFiles().filePath("VorlaneSettings_ticker");
-        for (int signalNumber : {SIGTERM, SIGINT, SIGHUP}) {
-            QFile::remove(store);
-            QProcess banner;
-            banner.setProcessChannelMode(QProcess::ForwardedChannels);
-            banner.start(qEnvironmentVariable("VORLANE_BINARY"), {"ticker"});
-            QVERIFY(banner.waitForStarted());
-            QTest::qWait(1500);
-            ::kill(pid_t(banner.processId()), signalNumber);
-            QVERIFY(banner.waitForFinished(10000));
-            QCOMPARE(banner.exitStatus(), QProcess::NormalExit);
-            QCOMPARE(banner.exitCode(), 0);
-            QVERIFY2(readFile(store).contains(R"("textAlign":"center")"),
-                     "the termination hook saved nothing");
-        }
-        QVERIFY(readFile(SettingsFiles().filePath("VorlaneSettings_old")).contains("carried"));
     }
 };
 

@@ -50,17 +50,6 @@ private slots:
         QCOMPARE(fake->dialogs.alerts, (QStringList{installed, installed, removed, removed}));
     }
 
-    void installedDataFolderServesToo() {
-        // Installed layout: bin/vorlane and share/vorlane/<entry>.
-        const QString prefix = isolateUserFolders() + "/prefix";
-        ship("[Desktop Entry]\n", prefix + "/share/vorlane");
-        QDir().mkpath(prefix + "/bin");
-        const AutostartEntry autostart(prefix + "/bin", autostartDir());
-        QCOMPARE(autostart.shippedPath(),
-                 std::optional(prefix + "/share/vorlane/com.tarnwick.vorlane.desktop"));
-        QCOMPARE(autostart.install(), std::nullopt);
-    }
-
     void shippedEntryIsValidAndStartsTheProgram() {
         const QString binary = qEnvironmentVariable("VORLANE_BINARY");
         const QString entry = QFileInfo(binary).path() + "/com.tarnwick.vorlane.desktop";

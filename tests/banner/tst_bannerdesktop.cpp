@@ -6,12 +6,9 @@
 class BannerDesktopTest : public QObject {
     Q_OBJECT
     DesktopSession desktop;
-    QList<QProcess*> banners;
 
     xcb_window_t startBanner(const QByteArray& settings) {
-        const auto banner = desktop.startBanner(settings);
-        banners.append(banner.process);
-        return banner.window;
+        return desktop.startBanner(settings).window;
     }
 
 private slots:
@@ -21,14 +18,7 @@ private slots:
         QVERIFY(desktop.addMonitor("RIGHT=640x480+1280+0"));
     }
 
-    void cleanup() {
-        for (QProcess* banner : std::as_const(banners)) {
-            banner->terminate();
-            QVERIFY(banner->waitForFinished(5000));
-            QCOMPARE(banner->exitCode(), 0);
-        }
-        banners.clear();
-    }
+    void cleanup() { QVERIFY(desktop.endBannersAndWindows()); }
 
     void dockOnEveryDesktopThroughAWindowManagerRestart() {
         const xcb_window_t w = startBanner("{}");

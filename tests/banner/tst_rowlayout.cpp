@@ -6,39 +6,29 @@
 #include "metrics/SystemMetrics.h"
 #include "support/TestEnvironment.h"
 
-Q_DECLARE_METATYPE(TextAlign)
-
 class RowLayoutTest : public QObject {
     Q_OBJECT
 private slots:
-    void alignments_data() {
-        QTest::addColumn<TextAlign>("align");
-        QTest::addColumn<bool>("withImage");
-        QTest::addColumn<double>("textX");
-        // Banner 1000x30; text 100 wide; readouts 150 wide, always at
-        // 1000 - 8 - 150 = 842.
-        QTest::newRow("left") << TextAlign::left << false << 8.0;
-        // One space of 1000 - (100 + 150 + 8) - 2*8 = 726 after the text.
-        QTest::newRow("right") << TextAlign::right << false << 726.0 + 8;
-        // Two spaces of (1000 - 258 - 3*8) / 2 = 359 each.
-        QTest::newRow("center") << TextAlign::center << false << 359.0 + 8;
-        // Image 26 high (30 - 4) from a 52x52 picture: 26 wide, after a 4 inset.
-        QTest::newRow("left with image") << TextAlign::left << true << 4 + 26 + 8 + 8.0;
-        QTest::newRow("center with image")
-            << TextAlign::center << true << 30 + 8 + (1000 - 258 - 30 - 4 * 8) / 2.0 + 8;
-    }
-
     void alignments() {
-        QFETCH(TextAlign, align);
-        QFETCH(bool, withImage);
-        QFETCH(double, textX);
-        RowInput in{QSizeF(1000, 30), std::nullopt, align, 100, 16, 150, 14};
-        if (withImage)
-            in.imageSize = QSizeF(52, 52);
-        const RowLayout row = layoutRow(in);
-        QCOMPARE(row.text, QRectF(textX, 7, 100, 16)); // centred vertically
-        QCOMPARE(row.metrics, QRectF(842, 8, 150, 14));
-        QCOMPARE(row.image, withImage ? std::optional(QRectF(4, 2, 26, 26)) : std::nullopt);
+        // Banner 1000x30; text 100 wide; readouts 150 wide, always at
+        // 1000 - 8 - 150 = 842. Right: one space of 1000 - (100 + 150 + 8) -
+        // 2*8 = 726 after the text; centre: two of (1000 - 258 - 3*8) / 2 =
+        // 359. The image, 26 high (30 - 4) from a 52x52 picture: 26 wide,
+        // after a 4 inset.
+        for (auto [align, withImage, textX] :
+             {std::tuple{TextAlign::left, false, 8.0},
+              {TextAlign::right, false, 726.0 + 8},
+              {TextAlign::center, false, 359.0 + 8},
+              {TextAlign::left, true, 4 + 26 + 8 + 8.0},
+              {TextAlign::center, true, 30 + 8 + (1000 - 258 - 30 - 4 * 8) / 2.0 + 8}}) {
+            RowInput in{QSizeF(1000, 30), std::nullopt, align, 100, 16, 150, 14};
+            if (withImage)
+                in.imageSize = QSizeF(52, 52);
+            const RowLayout row = layoutRow(in);
+            QCOMPARE(row.text, QRectF(textX, 7, 100, 16)); // centred vertically
+            QCOMPARE(row.metrics, QRectF(842, 8, 150, 14));
+            QCOMPARE(row.image, withImage ? std::optional(QRectF(4, 2, 26, 26)) : std::nullopt);
+        }
     }
 
     void crowdedRows() {

@@ -88,11 +88,11 @@ public:
     }
     std::optional<MemoryStats> readMemory() override {
         record(QStringLiteral("memory"));
-        return next(memory, 0);
+        return next(memory, memoryQueries++);
     }
     QList<std::optional<CpuTicks>> cpu;
     QList<std::optional<MemoryStats>> memory;
-    int cpuQueries = 0;
+    int cpuQueries = 0, memoryQueries = 0;
     Journal record;
 
 private:
@@ -144,14 +144,12 @@ public:
         started.append(arguments);
         return failStarts ? std::optional<QString>("No such file or directory") : std::nullopt;
     }
-    std::optional<QList<BannerProcess>> bannerProcesses() const override { return table; }
-    void terminate(qint64 pid) override { terminated.append(pid); }
+    std::optional<QList<BannerProcess>> bannerProcesses() const override { return {{}}; }
+    void terminate(qint64) override {}
 
     QString executable = QStringLiteral("/opt/vorlane/vorlane");
-    std::optional<QList<BannerProcess>> table = QList<BannerProcess>{};
     bool failStarts = false;
     QList<QStringList> started;
-    QList<qint64> terminated;
 };
 
 // Answers from a script and records what it was asked.

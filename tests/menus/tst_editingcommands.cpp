@@ -101,8 +101,6 @@ private slots:
         delegate->perform({MenuAction::editText, 0, {}}); // cancelled
         QCOMPARE(fake->preferences.writes, 0);
         const TextPrompt& prompt = d.prompts.first();
-        QCOMPARE(prompt.message, QStringLiteral("Edit Banner Text"));
-        QCOMPARE(prompt.informative, QStringLiteral("Enter the text to display:"));
         QCOMPARE(prompt.text, QStringLiteral("PRODUCTION"));
         QCOMPARE(QSize(prompt.fieldWidth, prompt.fieldHeight), QSize(300, 24));
         QCOMPARE(d.hostArea, QRect(1920, 0, 1280, 1024)); // the banner's screen

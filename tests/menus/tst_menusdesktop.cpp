@@ -17,12 +17,7 @@ QString down(int n) {
 class MenusDesktopTest : public QObject {
     Q_OBJECT
     DesktopSession desktop{QSize(1280, 720)};
-    QList<DesktopSession::Banner> banners;
 
-    DesktopSession::Banner& startBanner(const QByteArray& settings = "{}") {
-        banners.append(desktop.startBanner(settings));
-        return banners.last();
-    }
     static BannerSettings stored(const DesktopSession::Banner& banner) {
         SettingsFiles files;
         return BannerSettings::load(files, banner.id);
@@ -63,28 +58,23 @@ private slots:
         QVERIFY(desktop.start());
     }
 
-    void cleanup() {
-        for (const auto& banner : std::as_const(banners)) {
-            banner.process->terminate();
-            banner.process->waitForFinished(5000);
-        }
-        banners.clear();
-    }
+    void cleanup() { QVERIFY(desktop.endBannersAndWindows()); }
 
     void positionAndHeight() {
-        const auto& banner = startBanner();
+        const auto banner = desktop.startBanner();
         QTRY_COMPARE(desktop.geometry(banner.window), QRect(0, 0, 1280, 28));
         choose(banner, 8, 2); // Position > Bottom
         QTRY_COMPARE(desktop.geometry(banner.window), QRect(0, 692, 1280, 28));
         QCOMPARE(stored(banner).position, BannerPosition::bottom);
+        QTRY_COMPARE(desktop.property32(banner.window, "_NET_WM_STRUT_PARTIAL").at(3), 28u);
         choose(banner, 1, 6); // Banner Size > 48 pt
         QTRY_COMPARE(desktop.geometry(banner.window), QRect(0, 672, 1280, 48));
         QCOMPARE(stored(banner).fontSize, 24.0);
     }
 
     void editTextConfirmAndCancel() {
-        const auto& banner =
-            startBanner(R"({"text":"Vorlane","showCPU":false,"showMemory":false})");
+        const auto banner =
+            desktop.startBanner(R"({"text":"Vorlane","showCPU":false,"showMemory":false})");
         QTRY_VERIFY(desktop.isMapped(banner.window));
         QTest::qWait(300);
         const QImage before = desktop.screenshot().copy(0, 0, 1280, 28);
@@ -115,7 +105,7 @@ private slots:
     }
 
     void colourTypedIntoTheColourDialog() {
-        const auto& banner = startBanner(R"({"opacity":1,"text":""})");
+        const auto banner = desktop.startBanner(R"({"opacity":1,"text":""})");
         QTRY_VERIFY(desktop.isMapped(banner.window));
         choose(banner, 3, 8); // Background Color > Custom...
         QVERIFY(focusedWindowNamed("Vorlane Colors"));
@@ -129,7 +119,7 @@ private slots:
     void reserveSpaceOffAndOn() {
         QProcess* xterm = desktop.launch("xterm", {"-geometry", "80x24+300+5"});
         const xcb_window_t terminal = *desktop.windowOfProcess(xterm->processId());
-        const auto& banner = startBanner();
+        const auto banner = desktop.startBanner();
         QTRY_VERIFY(desktop.frameGeometry(terminal).top() >= 28);
         QTest::qWait(1200); // past the pass after start-up, which runs either way
         choose(banner, 10); // Reserve Screen Space: off
@@ -147,8 +137,8 @@ private slots:
 
     void quitThisAndQuitAll() {
         QFile::remove(SessionManager::defaultSessionFile());
-        const auto a = startBanner(), b = startBanner(R"({"position":"bottom"})"),
-                   c = startBanner(R"({"position":"bottomLeft"})");
+        const auto a = desktop.startBanner(), b = desktop.startBanner(R"({"position":"bottom"})"),
+                   c = desktop.startBanner(R"({"position":"bottomLeft"})");
         QTRY_COMPARE(SessionManager().load().size(), 4); // with "default"
         choose(a, 15);                                   // Quit This Banner
         QVERIFY(a.process->waitForFinished(5000));
@@ -170,8 +160,8 @@ private slots:
     }
 
     void trayIcons() {
-        const auto a = startBanner(), b = startBanner(R"({"position":"bottom"})"),
-                   c = startBanner();
+        const auto a = desktop.startBanner(), b = desktop.startBanner(R"({"position":"bottom"})"),
+                   c = desktop.startBanner();
         // The tray host starts after the banners, and starts again.
         for (int start = 0; start < 2; ++start) {
             QProcess* trayer = desktop.launch("trayer", {"--edge", "top", "--align", "right",

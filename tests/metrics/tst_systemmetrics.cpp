@@ -7,8 +7,6 @@
 
 #include <QSignalSpy>
 
-Q_DECLARE_METATYPE(CpuTicks)
-
 class SystemMetricsTest : public QObject {
     Q_OBJECT
 private slots:
@@ -30,64 +28,44 @@ private slots:
         QVERIFY(ProcFsStatsSource().readMemory() && ProcFsStatsSource().readCpuTicks());
     }
 
-    void usageArithmetic_data() {
-        QTest::addColumn<CpuTicks>("previous");
-        QTest::addColumn<CpuTicks>("current");
-        QTest::addColumn<double>("expected"); // -1: no value, re-prime
-        const CpuTicks base{1000, 1000, 1000, 1000};
-        QTest::newRow("no ticks at all") << base << base << 0.0;
-        QTest::newRow("all busy") << base << CpuTicks{1100, 1100, 1000, 1000} << 100.0;
-        QTest::newRow("nice is not busy") << base << CpuTicks{1000, 1000, 1000, 1100} << 0.0;
-        QTest::newRow("past 32 bits")
-            << CpuTicks{0xFFFFFFF0ull, 0, 0, 0} << CpuTicks{0x100000010ull, 0, 0x20ull, 0} << 50.0;
-        QTest::newRow("counter went down") << base << CpuTicks{1100, 1100, 999, 1000} << -1.0;
-    }
-
     void usageArithmetic() {
-        QFETCH(CpuTicks, previous);
-        QFETCH(CpuTicks, current);
-        QFETCH(double, expected);
-        QCOMPARE(cpuUsagePercent(previous, current).value_or(-1.0), expected);
+        const CpuTicks base{1000, 1000, 1000, 1000};
+        for (const auto& [previous, current, expected] : // -1: no value, prime again
+             std::initializer_list<std::tuple<CpuTicks, CpuTicks, double>>{
+                 {base, base, 0.0},
+                 {base, {1100, 1100, 1000, 1000}, 100.0},
+                 {base, {1000, 1000, 1000, 1100}, 0.0}, // nice is not busy
+                 {{0xFFFFFFF0ull, 0, 0, 0}, {0x100000010ull, 0, 0x20ull, 0}, 50.0},
+                 {base, {1100, 1100, 999, 1000}, -1.0}}) // a counter went down
+            QCOMPARE(cpuUsagePercent(previous, current).value_or(-1.0), expected);
     }
 
-    void firstSampleOnlyPrimes() {
-        ScriptedStatsSource source;
-        source.cpu = {CpuTicks{100, 100, 100, 100}, CpuTicks{130, 120, 240, 110}};
-        source.memory = {MemoryStats{13271040000ull, 17179869184ull}};
-        SystemMetrics metrics(source);
-        QSignalSpy published(&metrics, &SystemMetrics::changed);
-        metrics.start();
-        QCOMPARE(metrics.cpuUsage(), 0.0);
-        QCOMPARE(published.count(), 2); // memUsedGB, then memTotalGB
-        QVERIFY(qAbs(metrics.memUsedGB() - 12.36) < 0.01);
-        QCOMPARE(metrics.memTotalGB(), 16.0);
-        metrics.sample();
-        QCOMPARE(metrics.cpuUsage(), 25.0);
-        QCOMPARE(published.count(), 5);
-        metrics.stop();
-        QVERIFY(!metrics.isRunning());
-    }
-
-    void failedReadsAndFallingCountersChangeNothing() {
+    void samplingPrimesThenPublishes() {
         ScriptedStatsSource source;
         // A failed first read leaves the sampler unprimed; a counter that
         // goes down primes it again.
         source.cpu = {std::nullopt, CpuTicks{0, 0, 0, 0},   CpuTicks{50, 0, 50, 0},
                       std::nullopt, CpuTicks{10, 0, 10, 0}, CpuTicks{20, 0, 30, 0}};
-        source.memory = {std::nullopt};
+        source.memory = {std::nullopt, MemoryStats{13271040000ull, 17179869184ull}};
         SystemMetrics metrics(source);
         QSignalSpy published(&metrics, &SystemMetrics::changed);
-        metrics.sample();
-        metrics.sample();
+        metrics.start(); // nothing read
         QCOMPARE(published.count(), 0);
+        metrics.sample(); // primes the CPU counters only
+        QCOMPARE(metrics.cpuUsage(), 0.0);
+        QCOMPARE(published.count(), 2); // memUsedGB, then memTotalGB
+        QVERIFY(qAbs(metrics.memUsedGB() - 12.36) < 0.01);
+        QCOMPARE(metrics.memTotalGB(), 16.0);
         metrics.sample();
         QCOMPARE(metrics.cpuUsage(), 50.0);
+        QCOMPARE(published.count(), 5);
         metrics.sample();
         metrics.sample(); // went down: no value, new previous
         QCOMPARE(metrics.cpuUsage(), 50.0);
         metrics.sample();
         QCOMPARE(metrics.cpuUsage(), 100.0 / 3);
-        QCOMPARE(metrics.memTotalGB(), 0.0);
+        metrics.stop();
+        QVERIFY(!metrics.isRunning());
     }
 };
 

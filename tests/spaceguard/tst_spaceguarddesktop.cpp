@@ -6,39 +6,23 @@
 class SpaceGuardDesktopTest : public QObject {
     Q_OBJECT
     DesktopSession desktop{QSize(1280, 1024)};
-    QList<QProcess*> banners;          // ended after each test
-    std::vector<xcb_window_t> windows; // closed after each test
 
     xcb_window_t startBanner(const QByteArray& settings, const QProcessEnvironment& extra = {}) {
-        const auto banner = desktop.startBanner(settings, extra);
-        banners.append(banner.process);
-        return banner.window;
-    }
-    xcb_window_t openWindow(const QRect& r, bool decorated = false) {
-        return windows.emplace_back(desktop.openWindow(r, decorated));
+        return desktop.startBanner(settings, extra).window;
     }
     using Strut = std::vector<uint32_t>;
 
 private slots:
     void initTestCase() { QVERIFY(desktop.start()); }
 
-    void cleanup() {
-        for (QProcess* p : std::as_const(banners))
-            p->terminate();
-        for (QProcess* p : std::as_const(banners))
-            p->waitForFinished(5000);
-        for (xcb_window_t w : windows)
-            desktop.closeWindow(w);
-        banners.clear();
-        windows.clear();
-    }
+    void cleanup() { QVERIFY(desktop.endBannersAndWindows()); }
 
     void topBannerClearsItsStrip() {
-        const xcb_window_t overlapping = openWindow(QRect(100, 10, 600, 400));
-        const xcb_window_t narrow = openWindow(QRect(800, 10, 50, 300));
-        const xcb_window_t wouldKeep100 = openWindow(QRect(900, 10, 200, 118));
-        const xcb_window_t decorated = openWindow(QRect(300, 100, 400, 300), true);
-        const xcb_window_t dock = windows.emplace_back(desktop.openDock(false, 30));
+        const xcb_window_t overlapping = desktop.openWindow(QRect(100, 10, 600, 400));
+        const xcb_window_t narrow = desktop.openWindow(QRect(800, 10, 50, 300));
+        const xcb_window_t wouldKeep100 = desktop.openWindow(QRect(900, 10, 200, 118));
+        const xcb_window_t decorated = desktop.openWindow(QRect(300, 100, 400, 300), true);
+        const xcb_window_t dock = desktop.openDock(false, 30);
         const xcb_window_t sibling = startBanner(R"({"position":"bottomLeft"})");
         QTRY_COMPARE(desktop.geometry(sibling), QRect(0, 966, 420, 28));
         // The decorated window is moved up into the strip by its title bar.
@@ -73,7 +57,7 @@ private slots:
         // it below), and so is one dragged into it, within two guard ticks;
         // then everything stays put.
         const QRect settled = desktop.frameGeometry(overlapping);
-        const xcb_window_t late = openWindow(QRect(100, 5, 600, 400));
+        const xcb_window_t late = desktop.openWindow(QRect(100, 5, 600, 400));
         QTRY_VERIFY_WITH_TIMEOUT(desktop.frameGeometry(late).top() >= 28, 5000);
         // (xfwm4 keeps it out of the strip itself.)
         QVERIFY(desktop.xdotool({"windowmove", QString::number(late), "100", "0"}));
@@ -89,10 +73,10 @@ private slots:
     }
 
     void bottomAndCornerBanners() {
-        const xcb_window_t w = openWindow(QRect(100, 700, 600, 310));
-        const xcb_window_t below = openWindow(QRect(800, 996, 300, 88));
-        const xcb_window_t beside = openWindow(QRect(100, 10, 700, 300));
-        const xcb_window_t reaching = openWindow(QRect(700, 10, 300, 300));
+        const xcb_window_t w = desktop.openWindow(QRect(100, 700, 600, 310));
+        const xcb_window_t below = desktop.openWindow(QRect(800, 996, 300, 88));
+        const xcb_window_t beside = desktop.openWindow(QRect(100, 10, 700, 300));
+        const xcb_window_t reaching = desktop.openWindow(QRect(700, 10, 300, 300));
         const xcb_window_t bottom = startBanner(R"({"position":"bottom"})");
         const xcb_window_t corner = startBanner(R"({"position":"topRight"})");
         QTRY_COMPARE(desktop.geometry(corner), QRect(860, 0, 420, 28));
@@ -108,7 +92,7 @@ private slots:
 
     void maximisedWindowAndScaledScreen() {
         // Qt scales by 2: the banner is 28 logical, 56 device pixels high.
-        const xcb_window_t w = openWindow(QRect(100, 10, 600, 400));
+        const xcb_window_t w = desktop.openWindow(QRect(100, 10, 600, 400));
         QProcessEnvironment scaled;
         scaled.insert("QT_SCALE_FACTOR", "2");
         const xcb_window_t banner = startBanner("{}", scaled);
@@ -119,7 +103,7 @@ private slots:
         // The window manager keeps a maximised window out of the strip.
         if (DesktopSession::windowManager() == "i3")
             QSKIP("i3 does not maximise windows");
-        const xcb_window_t maximised = openWindow(QRect(200, 200, 400, 300), true);
+        const xcb_window_t maximised = desktop.openWindow(QRect(200, 200, 400, 300), true);
         QVERIFY(desktop.run("wmctrl", {"-i", "-r", QString::number(maximised), "-b",
                                        "add,maximized_vert,maximized_horz"}));
         QTRY_COMPARE(desktop.frameGeometry(maximised), QRect(0, 56, 1280, 968));

@@ -100,7 +100,7 @@ public:
         xcb_window_t window = 0;
         QString id;
     };
-    Banner startBanner(const QByteArray& settings, const QProcessEnvironment& extra = {}) {
+    Banner startBanner(const QByteArray& settings = "{}", const QProcessEnvironment& extra = {}) {
         Banner banner;
         banner.id = QString("banner-%1").arg(++m_bannersStarted);
         SettingsFiles().setData("VorlaneSettings_" + banner.id, settings);
@@ -112,7 +112,23 @@ public:
             same = w == banner.window ? same + 1 : 0;
             banner.window = w;
         }
+        m_banners.append(banner);
         return banner;
+    }
+    // Ends the banners started and closes the windows opened so far; true
+    // when every banner ended with exit code 0.
+    bool endBannersAndWindows() {
+        for (const Banner& banner : std::as_const(m_banners))
+            banner.process->terminate();
+        bool clean = true;
+        for (const Banner& banner : std::exchange(m_banners, {}))
+            clean = (banner.process->state() == QProcess::NotRunning ||
+                     banner.process->waitForFinished(5000)) &&
+                    banner.process->exitStatus() == QProcess::NormalExit &&
+                    banner.process->exitCode() == 0 && clean;
+        for (xcb_window_t w : std::exchange(m_windows, {}))
+            closeWindow(w);
+        return clean;
     }
 
     // Other programs' windows, made on the test's connection, returned once
@@ -275,6 +291,7 @@ private:
         return w;
     }
     xcb_window_t manage(xcb_window_t w) {
+        m_windows.push_back(w);
         xcb_map_window(m_connection, w);
         xcb_flush(m_connection);
         for (int i = 0; i < 200; ++i) {
@@ -357,4 +374,6 @@ private:
     xcb_connection_t* m_connection = nullptr;
     xcb_window_t m_root = 0;
     int m_bannersStarted = 0;
+    QList<Banner> m_banners;
+    std::vector<xcb_window_t> m_windows;
 };
