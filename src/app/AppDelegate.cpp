@@ -42,7 +42,7 @@ AppDelegate::~AppDelegate() = default;
 
 void AppDelegate::applicationDidFinishLaunching() {
     // 1. This instance's stored settings, or the defaults.
-    m_settings = BannerSettings::load(m_platform.preferences, m_instanceId);
+    m_settings = BannerSettings::load(m_platform.preferences, m_instanceId, &m_unreadableSettings);
     // 2, 3. The sampler, started before anything shows its values.
     m_metrics = std::make_unique<SystemMetrics>(m_platform.stats);
     m_metrics->start();
@@ -50,6 +50,8 @@ void AppDelegate::applicationDidFinishLaunching() {
     createPanel();
     // 5. The tray icon.
     createStatusItem();
+    if (!m_unreadableSettings.isEmpty())
+        tellOnce(m_unreadableSettings);
     // 6. This banner belongs to the session from now on.
     registerInSession();
     // 7. Screen changes, and changes of the space other docks reserve.
@@ -181,6 +183,9 @@ void AppDelegate::saveSettings() {
 
 void AppDelegate::registerInSession() {
     const auto change = SessionManager().addInstance(m_instanceId);
+    if (!change.keptAside.isEmpty())
+        tellOnce(QStringLiteral("The saved session could not be read; it is kept as %1")
+                     .arg(change.keptAside));
     // Another banner holds the document: again in a moment, not waited for.
     if (change.outcome == SessionManager::Change::busy && ++m_registrationTries < 30) {
         QTimer::singleShot(registrationRetryMs, this, &AppDelegate::registerInSession);

@@ -167,5 +167,6 @@ private:
     bool m_appEventPending = false; // another event came while the delay ran
     int m_registrationTries = 0;
     bool m_failureShown = false;
+    QString m_unreadableSettings; // said once the tray icon exists
     SpaceGuard m_spaceGuard;
 };

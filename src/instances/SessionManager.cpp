@@ -79,17 +79,18 @@ std::optional<QString> SessionManager::save(const QStringList& instances) const 
     return writeFileAtomically(m_file, serialize(instances));
 }
 
-void SessionManager::keepAsideIfDamaged() const {
+std::optional<QString> SessionManager::keepAsideIfDamaged() const {
     // A document that is there but does not read (a hand edit gone wrong)
     // is copied aside before the fallback list replaces it.
     QFile file(m_file);
     if (!file.open(QIODevice::ReadOnly) || file.size() == 0 || parse(file.readAll()))
-        return;
+        return std::nullopt;
     const QString copy = m_file + QStringLiteral(".unreadable-") +
                          QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    if (QFile::copy(m_file, copy))
-        qWarning("vorlane: the session document could not be read; it is kept as %s",
-                 qPrintable(copy));
+    if (!QFile::copy(m_file, copy))
+        return std::nullopt;
+    qWarning("vorlane: the session document could not be read; it is kept as %s", qPrintable(copy));
+    return copy;
 }
 
 template <typename Edit> SessionManager::Change SessionManager::change(Edit&& edit) const {
@@ -101,18 +102,18 @@ template <typename Edit> SessionManager::Change SessionManager::change(Edit&& ed
     lock.setStaleLockTime(1000);
     if (!lock.tryLock(lockWaitMs)) {
         if (lock.error() == QLockFile::LockFailedError)
-            return {Change::busy, {}};
+            return {Change::busy, {}, {}};
         // No lock can be made here (a folder that cannot be written): the
         // document cannot be replaced either, and the save below says why.
     }
-    keepAsideIfDamaged();
+    const QString keptAside = keepAsideIfDamaged().value_or(QString());
     QStringList list = load();
     edit(list);
     if (const auto error = save(list)) {
         qWarning("vorlane: the session document was not changed: %s", qPrintable(*error));
-        return {Change::failed, *error};
+        return {Change::failed, *error, keptAside};
     }
-    return {};
+    return {Change::done, {}, keptAside};
 }
 
 SessionManager::Change SessionManager::addInstance(const QString& id) const {

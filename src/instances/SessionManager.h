@@ -34,7 +34,8 @@ public:
     // again later", and nothing was changed.
     struct Change {
         enum Outcome { done, busy, failed } outcome = done;
-        QString reason; // for failed
+        QString reason;    // for failed
+        QString keptAside; // where a document that did not read was copied
     };
     // Appends the identifier unless it is listed; removes every occurrence.
     // Both rewrite the document in its normal form.
@@ -49,7 +50,7 @@ public:
 
 private:
     template <typename Edit> Change change(Edit&& edit) const;
-    void keepAsideIfDamaged() const;
+    std::optional<QString> keepAsideIfDamaged() const;
 
     QString m_file;
 };

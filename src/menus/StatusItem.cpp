@@ -3,10 +3,10 @@
 #include "AppIcon.h"
 
 #include <QCursor>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QPainter>
 #include <QSvgRenderer>
-
 
 QIcon trayIcon() {
     QSvgRenderer renderer{QByteArray(appIconSvg)};
@@ -26,7 +26,9 @@ QIcon trayIcon() {
 StatusItem::StatusItem(const MenuDispatch& dispatch, QObject* parent)
     : QObject(parent)
     , m_menu(renderMenu(statusMenuModel(), dispatch)) {
-    m_icon.setIcon(trayIcon());
+    // The program's icon is the tray icon: drawn once, at start-up.
+    m_icon.setIcon(QGuiApplication::windowIcon().isNull() ? trayIcon()
+                                                          : QGuiApplication::windowIcon());
     m_icon.setContextMenu(m_menu.get());
     connect(&m_icon, &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason r) {

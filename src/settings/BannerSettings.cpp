@@ -11,7 +11,8 @@ QString BannerSettings::settingsKey() const {
     return settingsKey(instanceId);
 }
 
-BannerSettings BannerSettings::load(PreferencesStore& store, const QString& instanceId) {
+BannerSettings BannerSettings::load(PreferencesStore& store, const QString& instanceId,
+                                    QString* unreadable) {
     BannerSettings settings;
     const QString key = settingsKey(instanceId);
     if (const auto bytes = store.data(key)) {
@@ -20,9 +21,13 @@ BannerSettings BannerSettings::load(PreferencesStore& store, const QString& inst
         } else {
             // What a person wrote is kept before the defaults replace it.
             const auto copy = store.keepAside(key);
-            qWarning("vorlane: the settings of \"%s\" could not be read; defaults are used%s",
-                     qPrintable(instanceId),
-                     copy ? qPrintable(QStringLiteral(", the entry is kept as ") + *copy) : "");
+            const QString what =
+                QStringLiteral("The settings of this banner could not be read; the defaults are "
+                               "used") +
+                (copy ? QStringLiteral(", and what was there is kept as ") + *copy : QString());
+            qWarning("vorlane: \"%s\": %s", qPrintable(instanceId), qPrintable(what));
+            if (unreadable)
+                *unreadable = what;
         }
     }
     settings.instanceId = instanceId;

@@ -50,9 +50,10 @@ struct BannerSettings {
 
     // The stored settings of an instance, or the defaults when the entry
     // cannot be read; such an entry is first copied aside, and that is said
-    // on standard error.
+    // on standard error and in `unreadable`.
     static BannerSettings load(PreferencesStore& store,
-                               const QString& instanceId = QStringLiteral("default"));
+                               const QString& instanceId = QStringLiteral("default"),
+                               QString* unreadable = nullptr);
     // Writes the whole document through. A failure is said on standard
     // error and returned; the stored entry then stays as it was.
     std::optional<QString> save(PreferencesStore& store) const;

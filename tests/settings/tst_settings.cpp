@@ -122,11 +122,13 @@ private slots:
             QDir(folder()).removeRecursively();
             writeEntry("bad", bad);
             SettingsFiles store;
-            const BannerSettings s = BannerSettings::load(store, "bad");
+            QString said;
+            const BannerSettings s = BannerSettings::load(store, "bad", &said);
             QCOMPARE(s.toJsonBytes(), BannerSettings{}.toJsonBytes());
             const QStringList copies = QDir(folder()).entryList({"*.unreadable-*"});
             QCOMPARE(copies.size(), 1);
             QCOMPARE(readFile(folder() + "/" + copies[0]), bad);
+            QVERIFY(said.endsWith("kept as " + folder() + "/" + copies[0]));
         }
     }
 
