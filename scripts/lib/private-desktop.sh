@@ -1,6 +1,7 @@
 # Sourced by the scripts that need a desktop of their own: starts Xvfb on a
-# free display number (Xvfb picks it) with openbox, exports DISPLAY, and ends
-# both (and whatever was added to desktop_pids) when the script exits, the
+# free display number (Xvfb picks it), a session bus as every desktop session
+# has one, and openbox; exports DISPLAY and DBUS_SESSION_BUS_ADDRESS, and ends
+# them (and whatever was added to desktop_pids) when the script exits, the
 # last started first.
 #   start_private_desktop WIDTHxHEIGHT
 desktop_pids=()
@@ -20,6 +21,12 @@ start_private_desktop() {
     desktop_pids+=($!)
     read -r -t 10 -u "$displayfd" number
     export DISPLAY=":$number"
+    local busfd
+    exec {busfd}<> <(:)
+    dbus-daemon --session --nofork --print-address="$busfd" >/dev/null 2>&1 &
+    desktop_pids+=($!)
+    read -r -t 10 -u "$busfd" DBUS_SESSION_BUS_ADDRESS
+    export DBUS_SESSION_BUS_ADDRESS
     openbox >/dev/null 2>&1 &
     desktop_pids+=($!)
     sleep 1

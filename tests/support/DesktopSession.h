@@ -127,7 +127,8 @@ public:
                     banner.process->exitStatus() == QProcess::NormalExit &&
                     banner.process->exitCode() == 0 && clean;
         for (xcb_window_t w : std::exchange(m_windows, {}))
-            closeWindow(w);
+            xcb_destroy_window(m_connection, w);
+        xcb_flush(m_connection);
         return clean;
     }
 
@@ -155,6 +156,7 @@ public:
         return manage(w);
     }
     void closeWindow(xcb_window_t window) {
+        std::erase(m_windows, window);
         xcb_destroy_window(m_connection, window);
         xcb_flush(m_connection);
     }
