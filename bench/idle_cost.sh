@@ -8,7 +8,9 @@
 #   syscalls system calls per 2-s tick, all threads (strace, 20 s)
 #   X bytes  bytes written to the X server per 2-s tick (writev, 20 s)
 #   PSS      proportional memory at the end of the idle window, and how much
-#            it grew over the window (run with 3600 s for an hour)
+#            the process's private memory (which, unlike PSS, does not change
+#            when other processes come and go) grew over the window (run with
+#            3600 s for an hour)
 #   bench/idle_cost.sh [path/to/vorlane] [N] [idle-seconds]
 # Installs polybar and strace when missing (apt, with sudo when not root).
 set -euo pipefail
@@ -40,18 +42,20 @@ sleep 20 # started, first samples drawn
 
 switches() { awk '/^voluntary_ctxt_switches/ {s += $2} END {print s}' /proc/"$1"/task/*/status; }
 pss() { awk '/^Pss:/ {print $2}' "/proc/$1/smaps_rollup"; }
-declare -A cpu0 ctx0 pss0
+private() { awk '/^Private_(Clean|Dirty):/ {s += $2} END {print s}' "/proc/$1/smaps_rollup"; }
+declare -A cpu0 ctx0 private0
 for pid in "${vorlane[@]}" "${polybars[@]}"; do
     cpu0[$pid]=$(cpu_ns "$pid")
     ctx0[$pid]=$(switches "$pid")
-    pss0[$pid]=$(pss "$pid")
+    private0[$pid]=$(private "$pid")
 done
 sleep "$idle"
-declare -A cpu ctx pss1
+declare -A cpu ctx pss1 private1
 for pid in "${vorlane[@]}" "${polybars[@]}"; do
     cpu[$pid]=$((($(cpu_ns "$pid") - cpu0[$pid])))
     ctx[$pid]=$((($(switches "$pid") - ctx0[$pid])))
     pss1[$pid]=$(pss "$pid")
+    private1[$pid]=$(private "$pid")
 done
 
 # Every system call of every thread for a while; writev carries the X
@@ -69,7 +73,7 @@ report() { # name pids...
     for pid; do
         c=$((c + cpu[$pid]))
         m=$((m + pss1[$pid]))
-        g=$((g + pss1[$pid] - pss0[$pid]))
+        g=$((g + private1[$pid] - private0[$pid]))
         w=$((w + ctx[$pid]))
         s=$((s + $(grep -vc -e 'resumed>' -e '+++' -e '---' "$work/trace.$pid")))
         b=$((b + $(awk -F'= ' '/writev\(/ && $NF ~ /^[0-9]+$/ {t += $NF} END {print t + 0}' \
@@ -83,7 +87,7 @@ report() { # name pids...
     }'
 }
 echo "Per process, $count of each, idle $idle s (strace $traced s), $(date -u +%F), $(nproc) cores"
-echo "| program  | CPU                | wakeups per tick | syscalls per tick | X bytes per tick | PSS, growth |"
+echo "| program  | CPU                | wakeups per tick | syscalls per tick | X bytes per tick | PSS, private growth |"
 echo "|----------|--------------------|-------|-------|---------|---------|"
 report vorlane "${vorlane[@]}"
 report polybar "${polybars[@]}"
