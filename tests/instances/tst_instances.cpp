@@ -166,15 +166,9 @@ private slots:
     }
 
     void twentyRealBannersTogether() {
-        // The first start also carries the old shared file's entries over.
-        QDir().mkpath(SettingsFiles::defaultFolder());
-        QFile old(SettingsFiles::defaultFolder() + "/vorlane.conf");
-        QVERIFY(old.open(QIODevice::WriteOnly));
-        old.write(
-            "[General]\nVorlaneSettings_old=\"@ByteArray({\\\"text\\\":\\\"carried\\\"})\"\n");
-        old.close();
-        // Twenty processes of the real program start together and each adds
-        // itself to the shared document: none may lose another's entry.
+        // Twenty processes of the real program start together in a folder
+        // that is not there yet, and each adds itself to the shared document:
+        // none may lose another's entry.
         ProcFsProcesses processes(qEnvironmentVariable("VORLANE_BINARY"));
         AppDelegate launcher("launcher", {fake->preferences, fake->stats, fake->screens,
                                           fake->windows, processes, fake->dialogs});
@@ -200,14 +194,20 @@ private slots:
         for (int i = 0; i < 20; ++i)
             QVERIFY(QFile::exists(
                 SettingsFiles().filePath(QString("VorlaneSettings_banner %1").arg(i))));
-        QVERIFY(readFile(SettingsFiles().filePath("VorlaneSettings_old")).contains("carried"));
     }
 
     void killedAtRandomMomentsLeavesEveryFileReadable() {
         // Killed while it starts, registers or saves as it ends (after a
         // SIGTERM): nothing torn, nothing kept aside, no lock that holds up
-        // the next start.
+        // the next start. The first start also carries the entries of the
+        // old shared file over.
         const QString dir = SettingsFiles::defaultFolder();
+        QDir().mkpath(dir);
+        QFile old(dir + "/vorlane.conf");
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write(
+            "[General]\nVorlaneSettings_old=\"@ByteArray({\\\"text\\\":\\\"carried\\\"})\"\n");
+        old.close();
         for (int round = 0; round < 40; ++round) {
             QProcess banner;
             banner.start(qEnvironmentVariable("VORLANE_BINARY"), {"k"});
@@ -228,6 +228,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(SessionManager().load().contains("after"), 2000);
         banner.terminate();
         QVERIFY(banner.waitForFinished());
+        QVERIFY(readFile(SettingsFiles().filePath("VorlaneSettings_old")).contains("carried"));
     }
 
     void runningBanners() {
