@@ -8,7 +8,6 @@
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QRegularExpression>
 
 #include <cstdio>
 
@@ -36,9 +35,9 @@ QFont monospaced(int pixelSize, QFont::Weight weight) {
 
 // One line: text after a line break is cut like text that does not fit.
 QString firstLine(const QString& text) {
-    static const QRegularExpression lineBreaks(QStringLiteral("[\\r\\n]"));
-    const qsizetype lineBreak = text.indexOf(lineBreaks);
-    return lineBreak < 0 ? text : text.left(lineBreak) + QChar(0x2026);
+    const auto lineBreak =
+        std::find_if(text.cbegin(), text.cend(), [](QChar c) { return c == u'\r' || c == u'\n'; });
+    return lineBreak == text.cend() ? text : text.first(lineBreak - text.cbegin()) + QChar(0x2026);
 }
 
 struct Readout {

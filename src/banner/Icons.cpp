@@ -1,50 +1,37 @@
 #include "banner/Icons.h"
 
 #include <QPainter>
+#include <QPainterPath>
 #include <QPixmapCache>
-#include <QSvgRenderer>
 
 namespace {
 
-// Drawn in black on a 24x24 grid; the colour comes from the tint.
-constexpr char processorSvg[] = R"(<svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 24 24">
-<g fill="none" stroke="#000" stroke-width="1.8">
-<rect x="6" y="6" width="12" height="12" rx="1.5"/>
-<rect x="9.5" y="9.5" width="5" height="5"/>
-<path d="M9 2v4M12 2v4M15 2v4M9 18v4M12 18v4M15 18v4M2 9h4M2 12h4M2 15h4M18 9h4M18 12h4M18 15h4"/>
-</g></svg>)";
-
-constexpr char memoryChipSvg[] = R"(<svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 24 24">
-<g fill="none" stroke="#000" stroke-width="1.8">
-<rect x="2" y="6" width="20" height="10" rx="1.5"/>
-<path d="M5 16v3M8 16v3M11 16v3M14 16v3M17 16v3M20 16v3"/>
-<rect x="5" y="9" width="3" height="4" fill="#000"/>
-<rect x="10.5" y="9" width="3" height="4" fill="#000"/>
-<rect x="16" y="9" width="3" height="4" fill="#000"/>
-</g></svg>)";
-
-constexpr char bannerSvg[] = R"(<svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 24 24">
-<rect x="2.5" y="3.5" width="19" height="17" rx="2.5" fill="none" stroke="#000" stroke-width="1.8"/>
-<rect x="5" y="6" width="14" height="5" rx="1" fill="#000"/>
-</svg>)";
-
-const char* svgFor(Icon icon) {
-    switch (icon) {
-    case Icon::processor:
-        return processorSvg;
-    case Icon::memoryChip:
-        return memoryChipSvg;
-    case Icon::banner:
-        return bannerSvg;
+// Each icon is drawn with a 1.8-wide black pen on a 24x24 grid; the colour
+// comes from the tint afterwards.
+void drawProcessor(QPainter& p) {
+    p.drawRoundedRect(QRectF(6, 6, 12, 12), 1.5, 1.5);
+    p.drawRect(QRectF(9.5, 9.5, 5, 5));
+    for (const qreal at : {9, 12, 15}) { // the pins on all four sides
+        p.drawLine(QLineF(at, 2, at, 6));
+        p.drawLine(QLineF(at, 18, at, 22));
+        p.drawLine(QLineF(2, at, 6, at));
+        p.drawLine(QLineF(18, at, 22, at));
     }
-    return bannerSvg;
+}
+
+void drawMemoryChip(QPainter& p) {
+    p.drawRoundedRect(QRectF(2, 6, 20, 10), 1.5, 1.5);
+    for (const qreal x : {5, 8, 11, 14, 17, 20}) // the contacts below
+        p.drawLine(QLineF(x, 16, x, 19));
+    p.setBrush(Qt::black);
+    for (const qreal x : {5.0, 10.5, 16.0}) // the memory cells
+        p.drawRect(QRectF(x, 9, 3, 4));
 }
 
 } // namespace
 
 QPixmap iconPixmap(Icon icon, int size, const QColor& tint, qreal devicePixelRatio) {
-    // Drawn once per icon, size, colour and scale: reading the SVG again at
-    // every paint was most of what an idle banner did.
+    // Drawn once per icon, size, colour and scale, not at every paint.
     const QString key = QStringLiteral("vorlane-icon-%1-%2-%3-%4")
                             .arg(int(icon))
                             .arg(size)
@@ -56,13 +43,40 @@ QPixmap iconPixmap(Icon icon, int size, const QColor& tint, qreal devicePixelRat
     const int devicePixels = std::max(1, qRound(size * devicePixelRatio));
     QPixmap pixmap(devicePixels, devicePixels);
     pixmap.fill(Qt::transparent);
-    QSvgRenderer renderer(QByteArray(svgFor(icon)));
     QPainter painter(&pixmap);
-    renderer.render(&painter);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(devicePixels / 24.0, devicePixels / 24.0);
+    painter.setPen(QPen(Qt::black, 1.8, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    if (icon == Icon::processor)
+        drawProcessor(painter);
+    else
+        drawMemoryChip(painter);
+    painter.resetTransform();
     painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
     painter.fillRect(pixmap.rect(), tint);
     painter.end();
     pixmap.setDevicePixelRatio(devicePixelRatio);
     QPixmapCache::insert(key, pixmap);
+    return pixmap;
+}
+
+QPixmap programIconPixmap(int size) {
+    // The shapes of data/com.tarnwick.vorlane.svg, on its 16x16 grid: a
+    // light rounded window whose top band is filled.
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 16.0, size / 16.0);
+    const QColor dark(0x1e, 0x1e, 0x1e);
+    p.setPen(QPen(dark, 1));
+    p.setBrush(QColor(0xf4, 0xf4, 0xf4));
+    p.drawRoundedRect(QRectF(1.5, 2.5, 13, 11), 2, 2);
+    QPainterPath band(QPointF(2, 6.5)); // rounded at the top only
+    band.arcTo(QRectF(2, 3, 3, 3), 180, -90);
+    band.arcTo(QRectF(11, 3, 3, 3), 90, -90);
+    band.lineTo(14, 6.5);
+    band.closeSubpath();
+    p.fillPath(band, dark);
     return pixmap;
 }

@@ -1,25 +1,16 @@
 #include "menus/StatusItem.h"
 
-#include "AppIcon.h"
+#include "banner/Icons.h"
 
 #include <QCursor>
 #include <QGuiApplication>
 #include <QMenu>
-#include <QPainter>
-#include <QSvgRenderer>
 
 QIcon trayIcon() {
-    QSvgRenderer renderer{QByteArray(appIconSvg)};
     QIcon icon;
     // Drawn for each size a tray asks for, so edges fall on whole pixels.
-    for (int size : {16, 22, 24, 32, 48, 64, 96}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        renderer.render(&painter);
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
+    for (int size : {16, 22, 24, 32, 48, 64, 96})
+        icon.addPixmap(programIconPixmap(size));
     return icon;
 }
 

@@ -1,10 +1,14 @@
 // Where the row puts the image, the text and the readouts, and what they say.
 #include "banner/BannerContentView.h"
+#include "banner/Icons.h"
 #include "banner/ImageCache.h"
 #include "banner/RowLayout.h"
 #include "fakes/FakePlatform.h"
 #include "metrics/SystemMetrics.h"
 #include "support/TestEnvironment.h"
+
+#include <QPainter>
+#include <QSvgRenderer>
 
 class RowLayoutTest : public QObject {
     Q_OBJECT
@@ -79,6 +83,21 @@ private slots:
         gif.close();
         QCOMPARE(ImageCache().image(gif.fileName()).pixelColor(0, 0), QColor(Qt::red));
         QVERIFY(ImageCache().image(dir + "/missing.png").isNull());
+    }
+
+    void programIconLooksLikeTheInstalledOne() {
+        QImage installed(48, 48, QImage::Format_ARGB32_Premultiplied);
+        installed.fill(Qt::transparent);
+        QPainter painter(&installed);
+        QSvgRenderer(testDataPath("../../data/com.tarnwick.vorlane.svg")).render(&painter);
+        painter.end();
+        const QImage drawn = programIconPixmap(48).toImage().convertToFormat(installed.format());
+        int differing = 0; // antialiased edges may differ a little
+        for (int y = 0; y < 48; ++y)
+            for (int x = 0; x < 48; ++x)
+                differing += qAbs(qGray(drawn.pixel(x, y)) - qGray(installed.pixel(x, y))) > 40 ||
+                             qAbs(qAlpha(drawn.pixel(x, y)) - qAlpha(installed.pixel(x, y))) > 40;
+        QVERIFY2(differing < 20, qPrintable(QString::number(differing)));
     }
 
     void readoutsRepaintOnlyWhenTheirTextChanges() {
