@@ -1,5 +1,5 @@
-// One banner process from its command line through start-up to shut-down, on
-// recording fakes.
+// One banner process from its command line through start-up to shut-down,
+// and its auto-start entry, on recording fakes.
 #include "app/CommandLine.h"
 #include "banner/BannerPanel.h"
 #include "fakes/FakePlatform.h"
@@ -49,18 +49,11 @@ private slots:
         delegate.applicationDidFinishLaunching();
         QCOMPARE(fake.journal.mid(0, 4), (QStringList{"read VorlaneSettings_prod", "cpu", "memory",
                                                       "prepare banner window (visible: 0)"}));
-        QVERIFY(delegate.panel()->isVisible());
-        QVERIFY(delegate.statusItem());
-        QCOMPARE(delegate.panel()->geometry(), QRect(0, 0, 1920, 28));
+        QVERIFY(delegate.panel()->isVisible() && delegate.statusItem());
         QCOMPARE(delegate.settings().text, QStringLiteral("PRODUCTION"));
         QVERIFY(delegate.metrics().isRunning());
         QCOMPARE(fake.preferences.writes, 1); // start-up itself writes nothing
 
-        QCOMPARE(delegate.spaceGuardTimer().interval(), 2000);
-        QCOMPARE(delegate.startupNudgeTimer().interval(), 1000);
-        QVERIFY(delegate.startupNudgeTimer().isSingleShot() &&
-                !delegate.spaceGuardTimer().isSingleShot());
-        QCOMPARE(delegate.autosaveTimer().interval(), 30000);
         fire(delegate.autosaveTimer());
         QCOMPARE(fake.preferences.writes, 2);
 
@@ -77,6 +70,52 @@ private slots:
         AppDelegate delegate(QStringLiteral("x"), fake.services());
         delegate.applicationWillTerminate();
         QCOMPARE(fake.preferences.writes, 0);
+    }
+
+    void autostartInstallReplaceAndRemove() {
+        const QString program = isolateUserFolders() + "/program";
+        const QString autostart = qEnvironmentVariable("XDG_CONFIG_HOME") + "/autostart";
+        const auto ship = [&](const QByteArray& content) {
+            QDir().mkpath(program);
+            QFile f(program + "/com.tarnwick.vorlane.desktop");
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write(content);
+        };
+        fake.processes.executable = program + "/vorlane";
+        AppDelegate delegate("x", fake.services());
+        delegate.installLaunchAgent(); // nothing shipped
+        QCOMPARE(fake.dialogs.alerts.takeFirst(),
+                 "Installation Failed | The auto-start entry was not found. Looked for " + program +
+                     "/com.tarnwick.vorlane.desktop and " +
+                     QDir::cleanPath(program + "/../share/vorlane") +
+                     "/com.tarnwick.vorlane.desktop.");
+        ship("[Desktop Entry]\nName=new\n");
+        QVERIFY(!delegate.isLaunchAgentInstalled());
+        delegate.installLaunchAgent(); // the folder is made
+        QVERIFY(delegate.isLaunchAgentInstalled());
+        ship("[Desktop Entry]\nName=newer\n");
+        delegate.installLaunchAgent();
+        QCOMPARE(readFile(autostart + "/com.tarnwick.vorlane.desktop"),
+                 QByteArray("[Desktop Entry]\nName=newer\n"));
+        delegate.uninstallLaunchAgent();
+        QVERIFY(!delegate.isLaunchAgentInstalled());
+        delegate.uninstallLaunchAgent(); // nothing installed: still said
+        const QString installed =
+            "Auto-Start Installed | Vorlane will start automatically at login.";
+        const QString removed = "Auto-Start Removed | Vorlane will no longer start at login.";
+        QCOMPARE(fake.dialogs.alerts, (QStringList{installed, installed, removed, removed}));
+    }
+
+    void shippedAutostartEntryIsValidAndStartsTheProgram() {
+        const QString binary = qEnvironmentVariable("VORLANE_BINARY");
+        const QString entry = QFileInfo(binary).path() + "/com.tarnwick.vorlane.desktop";
+        QProcess validate;
+        validate.start("desktop-file-validate", {entry});
+        QVERIFY(validate.waitForFinished(10000));
+        QCOMPARE(validate.exitCode(), 0);
+        QCOMPARE(validate.readAll(), QByteArray()); // not even a hint
+        QVERIFY(readFile(entry).contains("\nExec=\"" +
+                                         QFileInfo(binary).absoluteFilePath().toUtf8() + "\"\n"));
     }
 };
 

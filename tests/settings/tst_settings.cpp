@@ -196,8 +196,6 @@ private slots:
         }
         QCOMPARE(hexString(QColor()), QStringLiteral("#888888"));
         BannerSettings s;
-        s.opacity = 0.3;
-        QCOMPARE(s.bgColor().alphaF(), 1.0f); // the view applies the opacity
         s.textColorHex = QStringLiteral("garbage");
         QCOMPARE(hexString(s.textColor()), QStringLiteral("#7F7F7F"));
     }
