@@ -4,11 +4,11 @@
 // window manager (VORLANE_TEST_WM: openbox, the default, xfwm4 or i3), and
 // an xcb connection through which the test looks at the server.
 #include "platform/SettingsFiles.h"
+#include "support/ScreenLayout.h"
 
 #include <QImage>
 #include <QProcess>
 #include <QRect>
-#include <QRegularExpression>
 #include <QtTest>
 
 #include <xcb/xcb.h>
@@ -165,17 +165,17 @@ public:
     // too: 96 dpi). Xvfb cannot re-set the monitor of its output: only the
     // first monitor gets it.
     bool addMonitor(const QString& entry, bool withOutput = false) {
-        static const QRegularExpression pattern(R"(^(.+)=(\d+)x(\d+)\+(\d+)\+(\d+)$)");
-        const auto m = pattern.match(entry);
-        const int w = m.captured(2).toInt(), h = m.captured(3).toInt();
+        const ScreenInfo monitor = screenLayout(entry).value(0);
+        const QRect r = monitor.geometry;
         const QString geometry = QString("%1/%2x%3/%4+%5+%6")
-                                     .arg(w)
-                                     .arg(w * 254 / 960)
-                                     .arg(h)
-                                     .arg(h * 254 / 960)
-                                     .arg(m.captured(4), m.captured(5));
-        return m.hasMatch() && run("xrandr", {"--setmonitor", m.captured(1), geometry,
-                                              withOutput ? "screen" : "none"});
+                                     .arg(r.width())
+                                     .arg(r.width() * 254 / 960)
+                                     .arg(r.height())
+                                     .arg(r.height() * 254 / 960)
+                                     .arg(r.x())
+                                     .arg(r.y());
+        return bool(run("xrandr",
+                        {"--setmonitor", monitor.name, geometry, withOutput ? "screen" : "none"}));
     }
     bool removeMonitor(const QString& name) { return bool(run("xrandr", {"--delmonitor", name})); }
 
