@@ -155,7 +155,9 @@ private slots:
         delegate->applicationDidFinishLaunching();
         delegate->perform({MenuAction::addImage, 0, {}}); // cancelled
         d.imageFile = QStringLiteral("/pictures/logo one.tiff");
+        const QPointer<BannerHostingView> view = delegate->panel()->hostingView();
         delegate->perform({MenuAction::addImage, 0, {}});
+        QVERIFY(delegate->panel()->hostingView() != view); // redrawn
         QCOMPARE(fake->preferences.writes, 1);
         QCOMPARE(delegate->settings().imagePath, d.imageFile);
     }

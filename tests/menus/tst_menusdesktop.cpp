@@ -168,6 +168,14 @@ private slots:
                                                          "--distance", "40", "--height", "24"});
             for (const auto& banner : {a, b, c})
                 QTRY_COMPARE(desktop.embeddedWindows(banner.process->processId()).size(), 1u);
+            // The icon is drawn: a dark band above a light body.
+            const QRect r = desktop.geometry(desktop.embeddedWindows(a.process->processId())[0]);
+            const auto drawn = [&] {
+                const QImage icon = desktop.screenshot().copy(r);
+                return icon.pixelColor(r.width() / 2, r.height() / 3).lightness() < 80 &&
+                       icon.pixelColor(r.width() / 2, r.height() * 2 / 3).lightness() > 180;
+            };
+            QTRY_VERIFY(drawn());
             if (start == 0) {
                 trayer->terminate();
                 QVERIFY(trayer->waitForFinished(3000));
