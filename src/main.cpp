@@ -1,7 +1,7 @@
 #include "app/AppDelegate.h"
 #include "app/CommandLine.h"
 #include "app/TerminationSignals.h"
-#include "menus/StatusItem.h"
+#include "banner/Icons.h"
 #include "platform/DesktopPlatform.h"
 
 #include <QApplication>
@@ -22,7 +22,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("vorlane"));
     QApplication::setOrganizationName(QStringLiteral("vorlane"));
     QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setWindowIcon(trayIcon());
+    QApplication::setWindowIcon(programIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("com.tarnwick.vorlane"));
 
     DesktopPlatform platform;

@@ -80,3 +80,11 @@ QPixmap programIconPixmap(int size) {
     p.fillPath(band, dark);
     return pixmap;
 }
+
+QIcon programIcon() {
+    QIcon icon;
+    // Drawn for each size a tray or taskbar asks for, so edges fall on whole pixels.
+    for (int size : {16, 22, 24, 32, 48, 64, 96})
+        icon.addPixmap(programIconPixmap(size));
+    return icon;
+}

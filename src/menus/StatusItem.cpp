@@ -6,19 +6,11 @@
 #include <QGuiApplication>
 #include <QMenu>
 
-QIcon trayIcon() {
-    QIcon icon;
-    // Drawn for each size a tray asks for, so edges fall on whole pixels.
-    for (int size : {16, 22, 24, 32, 48, 64, 96})
-        icon.addPixmap(programIconPixmap(size));
-    return icon;
-}
-
 StatusItem::StatusItem(const MenuDispatch& dispatch, QObject* parent)
     : QObject(parent)
     , m_menu(renderMenu(statusMenuModel(), dispatch)) {
     // The program's icon is the tray icon: drawn once, at start-up.
-    m_icon.setIcon(QGuiApplication::windowIcon().isNull() ? trayIcon()
+    m_icon.setIcon(QGuiApplication::windowIcon().isNull() ? programIcon()
                                                           : QGuiApplication::windowIcon());
     m_icon.setContextMenu(m_menu.get());
     connect(&m_icon, &QSystemTrayIcon::activated, this,

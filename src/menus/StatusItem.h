@@ -27,7 +27,3 @@ private:
     std::unique_ptr<QMenu> m_menu;
     QSystemTrayIcon m_icon;
 };
-
-// The tray symbol: a rounded rectangle with its top third filled, light with a
-// dark outline so that it shows on dark and light panels alike.
-QIcon trayIcon();
