@@ -9,7 +9,7 @@ packages=(
     # TIFF (and other image types) in the banner.
     qt6-image-formats-plugins
     # A real desktop for the tests and for a run without a display.
-    xvfb openbox xfwm4 i3-wm dbus-daemon trayer x11-utils x11-xserver-utils xdotool wmctrl xterm fonts-dejavu-core
+    xvfb openbox xfwm4 i3-wm dbus-daemon trayer x11-utils x11-xserver-utils xdotool xterm fonts-dejavu-core
     desktop-file-utils imagemagick
 )
 

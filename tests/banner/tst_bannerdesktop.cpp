@@ -29,11 +29,6 @@ private slots:
                      state.contains("_NET_WM_STATE_SKIP_PAGER"),
                  qPrintable(state.join(' ')));
         QCOMPARE(desktop.property32(w, "_NET_WM_DESKTOP"), std::vector{0xFFFFFFFFu});
-        QVERIFY(desktop.xdotool({"set_desktop", "1"}));
-        QTRY_COMPARE(desktop.property32(desktop.root(), "_NET_CURRENT_DESKTOP"),
-                     std::vector<uint32_t>{1});
-        QVERIFY(desktop.isMapped(w) && desktop.isMapped(corner));
-        QVERIFY(desktop.xdotool({"set_desktop", "0"}));
 
         QVERIFY(desktop.restartWindowManager());
         QTest::qWait(1000);

@@ -248,6 +248,9 @@ private slots:
                  (MenuChoice{MenuAction::quickLaunchOnDisplay, 0, "built-in-retina-display"}));
         QCOMPARE(model("{}", "", true).find("Remove Auto-Start")->choice.action,
                  MenuAction::uninstallLaunchAgent);
+        // The tray menu's rows and choices: the tray's desktop test.
+        const auto tray = renderMenu(statusMenuModel(), [](const MenuChoice&) {});
+        QCOMPARE(tray->actions().last()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
     }
 
     void numbersInTitlesAndHeights() {
@@ -258,11 +261,6 @@ private slots:
         for (auto [height, font] :
              {std::pair{24, 12}, {25, 13}, {96, 48}, {120, 60}, {130, 64}, {16, 10}})
             QCOMPARE(fontSizeForHeight(height), double(font));
-    }
-
-    void trayMenuShowsItsShortcut() { // its rows and choices: the tray's desktop test
-        const auto menu = renderMenu(statusMenuModel(), [](const MenuChoice&) {});
-        QCOMPARE(menu->actions().last()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
     }
 };
 

@@ -22,18 +22,22 @@ class MenusDesktopTest : public QObject {
         SettingsFiles files;
         return BannerSettings::load(files, banner.id);
     }
-    // Right click on the banner, then the menu rows: the row of the top menu
+    // A click at `at`, then the menu rows: the row of the top menu
     // (separators do not count) and, for a submenu, the row in it.
-    void choose(const DesktopSession::Banner& banner, int row, int subRow = 0) {
-        // Near its left end: i3 lets floating windows cover the middle.
-        const QRect r = desktop.geometry(banner.window);
-        QVERIFY(desktop.xdotool({"mousemove", QString::number(r.left() + 150),
-                                 QString::number(r.center().y()), "click", "3"}));
+    void choose(QPoint at, int row, int subRow = 0, const QString& button = "3") {
+        QVERIFY(desktop.xdotool(
+            {"mousemove", QString::number(at.x()), QString::number(at.y()), "click", button}));
         QTest::qWait(400);
         QString keys = down(row);
         if (subRow)
             keys += " Right " + down(subRow - 1);
         QVERIFY(desktop.xdotool(QString("key --delay 40 " + keys + " Return").split(' ')));
+    }
+    // A right click on the banner, near its left end: i3 lets floating
+    // windows cover the middle.
+    void choose(const DesktopSession::Banner& banner, int row, int subRow = 0) {
+        const QRect r = desktop.geometry(banner.window);
+        choose(QPoint(r.left() + 150, r.center().y()), row, subRow);
     }
     // The window that has the keyboard focus, once it is one named `title`.
     xcb_window_t focusedWindowNamed(const QString& title) {
@@ -181,19 +185,15 @@ private slots:
                 QVERIFY(trayer->waitForFinished(3000));
             }
         }
-        const auto useTray = [&](const DesktopSession::Banner& banner, const QString& keys) {
-            const QRect icon =
-                desktop.geometry(desktop.embeddedWindows(banner.process->processId())[0]);
-            QVERIFY(desktop.xdotool({"mousemove", QString::number(icon.center().x()),
-                                     QString::number(icon.center().y()), "click", "1"}));
-            QTest::qWait(400);
-            QVERIFY(desktop.xdotool(QString("key --delay 40 " + keys + " Return").split(' ')));
+        const auto useTray = [&](const DesktopSession::Banner& banner, int row) { // a left click
+            const auto icon = desktop.embeddedWindows(banner.process->processId());
+            choose(desktop.geometry(icon.at(0)).center(), row, 0, "1");
         };
         const QRect place = desktop.geometry(b.window);
-        useTray(b, "Down"); // Show/Hide Banner
+        useTray(b, 1); // Show/Hide Banner
         QTRY_VERIFY(!desktop.isMapped(b.window));
         QVERIFY(desktop.isMapped(a.window) && desktop.isMapped(c.window));
-        useTray(b, "Down");
+        useTray(b, 1);
         QTRY_VERIFY(desktop.isMapped(b.window));
         QTRY_COMPARE(desktop.geometry(b.window), place);
         QCOMPARE(desktop.property32(b.window, "_NET_WM_DESKTOP"),
@@ -202,7 +202,7 @@ private slots:
                  QStringList{"_NET_WM_WINDOW_TYPE_DOCK"});
         QCOMPARE(desktop.property32(b.window, "_NET_WM_STRUT_PARTIAL").at(3), 28u);
 
-        useTray(c, "Down Down"); // Quit Vorlane
+        useTray(c, 2); // Quit Vorlane
         QVERIFY(c.process->waitForFinished(5000));
         QCOMPARE(c.process->exitCode(), 0);
         QVERIFY(a.process->state() == QProcess::Running && b.process->state() == QProcess::Running);

@@ -30,8 +30,7 @@ public:
             (*it)->terminate();
             if (!(*it)->waitForFinished(3000))
                 (*it)->kill();
-            (*it)->waitForFinished(1000);
-            delete *it;
+            delete *it; // waits for its end
         }
     }
 
@@ -167,13 +166,9 @@ public:
     bool addMonitor(const QString& entry, bool withOutput = false) {
         const ScreenInfo monitor = screenLayout(entry).value(0);
         const QRect r = monitor.geometry;
-        const QString geometry = QString("%1/%2x%3/%4+%5+%6")
-                                     .arg(r.width())
-                                     .arg(r.width() * 254 / 960)
-                                     .arg(r.height())
-                                     .arg(r.height() * 254 / 960)
-                                     .arg(r.x())
-                                     .arg(r.y());
+        const QString geometry =
+            QString::asprintf("%d/%dx%d/%d+%d+%d", r.width(), r.width() * 254 / 960, r.height(),
+                              r.height() * 254 / 960, r.x(), r.y());
         return bool(run("xrandr",
                         {"--setmonitor", monitor.name, geometry, withOutput ? "screen" : "none"}));
     }
@@ -196,10 +191,9 @@ public:
     // The window's rectangle in root coordinates, without and with the
     // window manager's frame.
     QRect geometry(xcb_window_t window) {
-        auto geometry = owned(
-            xcb_get_geometry_reply(m_connection, xcb_get_geometry(m_connection, window), nullptr));
-        auto origin = owned(xcb_translate_coordinates_reply(
-            m_connection, xcb_translate_coordinates(m_connection, window, m_root, 0, 0), nullptr));
+        const auto geometry = ask(xcb_get_geometry_reply, xcb_get_geometry(m_connection, window));
+        const auto origin = ask(xcb_translate_coordinates_reply,
+                                xcb_translate_coordinates(m_connection, window, m_root, 0, 0));
         return geometry && origin
                    ? QRect(origin->dst_x, origin->dst_y, geometry->width, geometry->height)
                    : QRect();
@@ -211,8 +205,7 @@ public:
         // Without extents (i3), the frame is the window's ancestor among the
         // root's children.
         for (xcb_window_t w = window;;) {
-            auto tree =
-                owned(xcb_query_tree_reply(m_connection, xcb_query_tree(m_connection, w), nullptr));
+            const auto tree = ask(xcb_query_tree_reply, xcb_query_tree(m_connection, w));
             if (!tree || tree->parent == XCB_WINDOW_NONE)
                 return {};
             if (tree->parent == m_root)
@@ -222,17 +215,15 @@ public:
     }
 
     bool isMapped(xcb_window_t window) {
-        auto reply = owned(xcb_get_window_attributes_reply(
-            m_connection, xcb_get_window_attributes(m_connection, window), nullptr));
+        const auto reply =
+            ask(xcb_get_window_attributes_reply, xcb_get_window_attributes(m_connection, window));
         return reply && reply->map_state == XCB_MAP_STATE_VIEWABLE;
     }
 
     std::vector<uint32_t> property32(xcb_window_t window, const char* name) {
-        auto reply =
-            owned(xcb_get_property_reply(m_connection,
-                                         xcb_get_property(m_connection, 0, window, atom(name),
-                                                          XCB_GET_PROPERTY_TYPE_ANY, 0, 4096),
-                                         nullptr));
+        const auto reply =
+            ask(xcb_get_property_reply, xcb_get_property(m_connection, 0, window, atom(name),
+                                                         XCB_GET_PROPERTY_TYPE_ANY, 0, 4096));
         if (!reply || reply->format != 32)
             return {};
         const auto* data = static_cast<const uint32_t*>(xcb_get_property_value(reply.get()));
@@ -241,8 +232,7 @@ public:
     QStringList atomProperty(xcb_window_t window, const char* name) {
         QStringList names;
         for (uint32_t a : property32(window, name)) {
-            auto r = owned(
-                xcb_get_atom_name_reply(m_connection, xcb_get_atom_name(m_connection, a), nullptr));
+            const auto r = ask(xcb_get_atom_name_reply, xcb_get_atom_name(m_connection, a));
             names.append(QString::fromLatin1(xcb_get_atom_name_name(r.get()),
                                              xcb_get_atom_name_name_length(r.get())));
         }
@@ -250,8 +240,7 @@ public:
     }
 
     xcb_window_t inputFocus() {
-        auto reply = owned(
-            xcb_get_input_focus_reply(m_connection, xcb_get_input_focus(m_connection), nullptr));
+        const auto reply = ask(xcb_get_input_focus_reply, xcb_get_input_focus(m_connection));
         return reply ? reply->focus : 0;
     }
     xcb_window_t root() const { return m_root; }
@@ -262,8 +251,11 @@ public:
     }
 
 private:
-    template <typename T> static std::unique_ptr<T, decltype(&std::free)> owned(T* reply) {
-        return {reply, &std::free};
+    // The reply to one request, freed with it; empty when the request failed.
+    template <typename Reply, typename Cookie>
+    std::unique_ptr<Reply, decltype(&std::free)>
+    ask(Reply* (*reply)(xcb_connection_t*, Cookie, xcb_generic_error_t**), Cookie cookie) {
+        return {reply(m_connection, cookie, nullptr), &std::free};
     }
 
     // A child process that ends with the test, also when the test crashes.
@@ -333,9 +325,8 @@ private:
         // (a window manager that ended leaves its announcement behind).
         for (int i = 0; i < 100; ++i) {
             const auto check = property32(m_root, "_NET_SUPPORTING_WM_CHECK");
-            if (!check.empty() &&
-                owned(xcb_get_window_attributes_reply(
-                    m_connection, xcb_get_window_attributes(m_connection, check[0]), nullptr)))
+            if (!check.empty() && ask(xcb_get_window_attributes_reply,
+                                      xcb_get_window_attributes(m_connection, check[0])))
                 return true;
             QTest::qWait(50);
         }
@@ -343,9 +334,8 @@ private:
     }
 
     xcb_atom_t atom(const char* name) {
-        auto reply = owned(xcb_intern_atom_reply(
-            m_connection, xcb_intern_atom(m_connection, 0, uint16_t(std::strlen(name)), name),
-            nullptr));
+        const auto reply = ask(xcb_intern_atom_reply,
+                               xcb_intern_atom(m_connection, 0, uint16_t(std::strlen(name)), name));
         return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
     }
 
@@ -353,8 +343,7 @@ private:
     std::vector<xcb_window_t> windowsOfProcess(qint64 pid, int minDepth, int maxDepth) {
         std::vector<xcb_window_t> found;
         const auto walk = [&](auto&& self, xcb_window_t parent, int depth) -> void {
-            auto tree = owned(
-                xcb_query_tree_reply(m_connection, xcb_query_tree(m_connection, parent), nullptr));
+            const auto tree = ask(xcb_query_tree_reply, xcb_query_tree(m_connection, parent));
             const xcb_window_t* children = tree ? xcb_query_tree_children(tree.get()) : nullptr;
             for (int i = 0; tree && i < xcb_query_tree_children_length(tree.get()); ++i) {
                 if (depth >= minDepth && isMapped(children[i]) &&
