@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QIcon>
 #include <QMenu>
 
 #include <algorithm>
@@ -15,7 +16,7 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    DesktopPlatform platform;
+    DesktopPlatform platform{QIcon()};
     AppDelegate delegate(QStringLiteral("bench"), platform.services());
     delegate.applicationDidFinishLaunching();
     std::vector<double> ms;

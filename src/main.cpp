@@ -22,10 +22,11 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("vorlane"));
     QApplication::setOrganizationName(QStringLiteral("vorlane"));
     QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setWindowIcon(programIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("com.tarnwick.vorlane"));
 
-    DesktopPlatform platform;
+    // Only the dialogs carry the program's icon: an icon for the whole
+    // application would be drawn in every size for the banner window too.
+    DesktopPlatform platform(programIcon());
     AppDelegate delegate(*instanceId, platform.services());
     TerminationSignals terminationSignals;
     QObject::connect(&terminationSignals, &TerminationSignals::terminationRequested, &app,

@@ -1,5 +1,7 @@
 #include "banner/Icons.h"
 
+#include <QHash>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmapCache>
@@ -81,10 +83,39 @@ QPixmap programIconPixmap(int size) {
     return pixmap;
 }
 
+namespace {
+
+// Draws the program's icon when a size of it is first asked for: a banner
+// whose tray shows it at 22 pixels draws that one size, and a banner window
+// carries no icon at all (docks show none).
+class ProgramIconEngine final : public QIconEngine {
+public:
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        QPixmap drawn = pixmap(rect.size() * ratio, mode, state);
+        drawn.setDevicePixelRatio(ratio);
+        painter->drawPixmap(rect, drawn);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
+        const int side = std::max(1, std::min(size.width(), size.height()));
+        auto it = m_drawn.find(side);
+        if (it == m_drawn.end())
+            it = m_drawn.insert(side, programIconPixmap(side));
+        return *it;
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        // The sizes trays and taskbars ask for, where edges fall on whole pixels.
+        return {{16, 16}, {22, 22}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {96, 96}};
+    }
+    QIconEngine* clone() const override { return new ProgramIconEngine(*this); }
+
+private:
+    QHash<int, QPixmap> m_drawn;
+};
+
+} // namespace
+
 QIcon programIcon() {
-    QIcon icon;
-    // Drawn for each size a tray or taskbar asks for, so edges fall on whole pixels.
-    for (int size : {16, 22, 24, 32, 48, 64, 96})
-        icon.addPixmap(programIconPixmap(size));
-    return icon;
+    return QIcon(new ProgramIconEngine);
 }

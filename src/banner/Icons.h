@@ -13,4 +13,4 @@ QPixmap iconPixmap(Icon icon, int size, const QColor& tint, qreal devicePixelRat
 // rectangle with its top third filled, light with a dark outline so that it
 // shows on dark and light panels alike.
 QPixmap programIconPixmap(int size);
-QIcon programIcon(); // in the sizes trays and taskbars ask for
+QIcon programIcon(); // drawn in each size when it is first asked for

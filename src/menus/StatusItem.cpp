@@ -3,15 +3,12 @@
 #include "banner/Icons.h"
 
 #include <QCursor>
-#include <QGuiApplication>
 #include <QMenu>
 
 StatusItem::StatusItem(const MenuDispatch& dispatch, QObject* parent)
     : QObject(parent)
     , m_menu(renderMenu(statusMenuModel(), dispatch)) {
-    // The program's icon is the tray icon: drawn once, at start-up.
-    m_icon.setIcon(QGuiApplication::windowIcon().isNull() ? programIcon()
-                                                          : QGuiApplication::windowIcon());
+    m_icon.setIcon(programIcon());
     m_icon.setContextMenu(m_menu.get());
     connect(&m_icon, &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason r) {

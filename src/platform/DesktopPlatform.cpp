@@ -3,7 +3,8 @@
 #include "platform/NullWindowSystem.h"
 #include "platform/x11/X11WindowSystem.h"
 
-DesktopPlatform::DesktopPlatform() {
+DesktopPlatform::DesktopPlatform(const QIcon& dialogIcon)
+    : m_dialogs(dialogIcon) {
     // The first store kept every instance in one INI file; its entries move
     // to files of their own the first time.
     m_preferences.carryOverFrom(SettingsFiles::defaultFolder() + QStringLiteral("/vorlane.conf"));

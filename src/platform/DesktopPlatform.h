@@ -15,7 +15,7 @@
 // (the offscreen platform). Make it after the QApplication.
 class DesktopPlatform {
 public:
-    DesktopPlatform();
+    explicit DesktopPlatform(const QIcon& dialogIcon);
     ~DesktopPlatform();
 
     Platform services();

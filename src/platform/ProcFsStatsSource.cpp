@@ -21,7 +21,7 @@ std::optional<QByteArray> readFromStart(QFile& file) {
 // The unsigned numbers that follow `key` on its line, at most `count` of
 // them; nothing when the key is missing or a field is not a number.
 std::optional<QVarLengthArray<std::uint64_t, 8>> numbersAfter(const QByteArray& text,
-                                                               QByteArrayView key, int count) {
+                                                              QByteArrayView key, int count) {
     qsizetype at = text.startsWith(key) ? 0 : text.indexOf('\n' + key.toByteArray());
     if (at < 0)
         return std::nullopt;

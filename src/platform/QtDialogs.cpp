@@ -16,6 +16,7 @@ QtDialogs::~QtDialogs() {
 }
 
 void QtDialogs::present(QWidget& dialog) const {
+    dialog.setWindowIcon(m_windowIcon);
     dialog.adjustSize();
     if (m_hostArea.isValid())
         dialog.move(m_hostArea.center() - dialog.rect().center());

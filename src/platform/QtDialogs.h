@@ -2,6 +2,7 @@
 
 #include "platform/Dialogs.h"
 
+#include <QIcon>
 #include <QPointer>
 
 class QColorDialog;
@@ -9,6 +10,8 @@ class QWidget;
 
 class QtDialogs final : public Dialogs {
 public:
+    explicit QtDialogs(const QIcon& windowIcon)
+        : m_windowIcon(windowIcon) {}
     ~QtDialogs() override;
 
     void setHostArea(const QRect& area) override { m_hostArea = area; }
@@ -18,10 +21,12 @@ public:
     void showColorPicker(const QColor& initial, std::function<void(const QColor&)> picked) override;
 
 private:
-    // Centres the dialog on the host area, then raises and activates it: the
-    // banner never holds the focus, so the dialog has to ask for it.
+    // Gives the dialog the program's icon, centres it on the host area, then
+    // raises and activates it: the banner never holds the focus, so the
+    // dialog has to ask for it.
     void present(QWidget& dialog) const;
 
+    QIcon m_windowIcon;
     QRect m_hostArea;
     QPointer<QColorDialog> m_colorDialog;
     std::function<void(const QColor&)> m_colorPicked;

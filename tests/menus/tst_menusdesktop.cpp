@@ -85,6 +85,10 @@ private slots:
         choose(banner, 2);
         const xcb_window_t dialog = focusedWindowNamed("Vorlane");
         QVERIFY2(dialog, "the dialog did not get the keyboard focus");
+        // The dialog carries the program's icon in its sizes from 16 up
+        // (openbox gives a window without one its own 48-pixel icon).
+        const auto icon = desktop.property32(dialog, "_NET_WM_ICON");
+        QVERIFY(icon.size() > 2 && icon[0] == 16 && icon[1] == 16);
         // Our own dialog stays where it is put, even inside the strip (where
         // the window manager lets it go).
         QVERIFY(desktop.xdotool({"windowmove", QString::number(dialog), "300", "0"}));
