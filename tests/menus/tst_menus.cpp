@@ -121,6 +121,12 @@ private slots:
             QCOMPARE(delegate->passes - passes, r.followUp == "re-place" ? 1 : 0);
             QCOMPARE(delegate->panel()->geometry(), delegate->placement()->frame);
         }
+        init();
+        delegate->perform({A::metricsAllOff, 0, {}});
+        const QPointer<BannerHostingView> off = delegate->panel()->hostingView();
+        delegate->perform({A::metricsAllOn, 0, {}}); // both back, redrawn
+        QVERIFY(delegate->panel()->hostingView() != off);
+        QCOMPARE(stored(), patched(startSettings, "{}"));
     }
 
     void dialogs() {
