@@ -16,7 +16,10 @@
 
 namespace {
 
-constexpr int maxFileNameBytes = 255;
+// Saving writes a temporary file first, named after the file with this
+// after it; both names must fit the 255 bytes a file name may have.
+constexpr char temporarySuffix[] = ".XXXXXX";
+constexpr int maxFileNameBytes = 255 - int(sizeof(temporarySuffix) - 1);
 const QString suffix = QStringLiteral(".json");
 // Escaping always writes '%' as "%25", so a name with a bare "%-" is a hash.
 const QString hashedMark = QStringLiteral("%-");
@@ -151,7 +154,7 @@ void SettingsFiles::carryOverFrom(const QString& oldIniFile) {
 }
 
 std::optional<QString> writeFileAtomically(const QString& path, const QByteArray& bytes) {
-    QByteArray temporary = QFile::encodeName(path) + ".XXXXXX";
+    QByteArray temporary = QFile::encodeName(path) + temporarySuffix;
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0)
         return systemError(path, errno);
