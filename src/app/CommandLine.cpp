@@ -2,12 +2,6 @@
 
 #include <QStringDecoder>
 
-QString instanceIdFromArguments(const QStringList& arguments) {
-    if (arguments.size() < 2)
-        return QStringLiteral("default");
-    return arguments.at(1);
-}
-
 std::optional<QString> instanceIdFromArgv(int argc, const char* const* argv) {
     if (argc < 2)
         return QStringLiteral("default");

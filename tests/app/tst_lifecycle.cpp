@@ -21,6 +21,8 @@ private slots:
         const char* argv[] = {"vorlane", "side info", "more"};
         QCOMPARE(instanceIdFromArgv(3, argv), QStringLiteral("side info"));
         QCOMPARE(instanceIdFromArgv(1, argv), QStringLiteral("default"));
+        const char* empty[] = {"vorlane", ""}; // the empty identifier
+        QCOMPARE(instanceIdFromArgv(2, empty), QString());
         const char* nfd[] = {"vorlane", "cafe\xcc\x81"}; // e + combining acute: one form
         QCOMPARE(instanceIdFromArgv(2, nfd), QStringLiteral("caf\u00e9"));
         for (const char* bad : {"\xff", "\xfe", "a\xc3"}) {
