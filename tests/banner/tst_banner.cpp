@@ -78,9 +78,9 @@ private slots:
                          strutOn(Edge::top, 24, 0, 1919), strutOn(Edge::top, 30, 0, 99)}),
                  "1846x1050+64+30");
         QCOMPARE(frames("1920x1080+0+0", {strutOn(Edge::top, 5000, 0, 1919)}), "1x1+0+0");
-        // HiDPI: device pixels become logical ones.
+        // HiDPI: device pixels become logical ones (a panel on the right half).
         QCOMPARE(::visibleFrame(screenLayout("1280x720+0+0@2")[0], QSize(2560, 1440),
-                                {strutOn(Edge::top, 60, 0, 2559)}),
+                                {strutOn(Edge::top, 60, 1500, 2559)}),
                  QRect(0, 30, 1280, 690));
     }
 
