@@ -99,8 +99,7 @@ void BannerPanel::setHostingView(BannerHostingView* view) {
         m_hostingView->deleteLater();
     }
     m_hostingView = view;
-    view->setParent(this);
-    layout()->addWidget(view);
+    layout()->addWidget(view); // which makes it our child
     view->show();
 }
 
