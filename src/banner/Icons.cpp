@@ -85,9 +85,8 @@ QPixmap programIconPixmap(int size) {
 
 namespace {
 
-// Draws the program's icon when a size of it is first asked for: a banner
-// whose tray shows it at 22 pixels draws that one size, and a banner window
-// carries no icon at all (docks show none).
+// Draws the program's icon in a size when that size is first asked for, and
+// keeps it: a tray that shows it at 22 pixels costs one drawing, not seven.
 class ProgramIconEngine final : public QIconEngine {
 public:
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
