@@ -1,4 +1,4 @@
-// Other programs' windows for the benchmarks.
+// Other programs' windows for the benchmarks and the desktop tests.
 //   test_windows dock top|bottom <thickness>
 //       a dock along one edge of the root window that reserves its strip
 //   test_windows window <x> <y> <width> <height> [count] [plain|decorated]

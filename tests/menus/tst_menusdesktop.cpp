@@ -1,18 +1,11 @@
 // The menus of the real banner on Xvfb and each window manager, driven as a
-// person would:
-// a right click on the banner, arrow keys and Return in the menu, typing into
-// dialogs; the tray icons in a real tray host (trayer).
+// person would: a right click on the banner, arrow keys and Return in the
+// menu, typing into dialogs; the tray icons in a real tray host (trayer).
 #include "instances/SessionManager.h"
 #include "platform/SettingsFiles.h"
 #include "settings/BannerSettings.h"
 #include "support/DesktopSession.h"
 #include "support/TestEnvironment.h"
-
-namespace {
-QString down(int n) {
-    return QStringList(n, "Down").join(' ');
-}
-} // namespace
 
 class MenusDesktopTest : public QObject {
     Q_OBJECT
@@ -28,9 +21,9 @@ class MenusDesktopTest : public QObject {
         QVERIFY(desktop.xdotool(
             {"mousemove", QString::number(at.x()), QString::number(at.y()), "click", button}));
         QTest::qWait(400);
-        QString keys = down(row);
+        QString keys = QStringList(row, "Down").join(' ');
         if (subRow)
-            keys += " Right " + down(subRow - 1);
+            keys += " Right " + QStringList(subRow - 1, "Down").join(' ');
         QVERIFY(desktop.xdotool(QString("key --delay 40 " + keys + " Return").split(' ')));
     }
     // A right click on the banner, near its left end: i3 lets floating
@@ -41,14 +34,11 @@ class MenusDesktopTest : public QObject {
     }
     // The window that has the keyboard focus, once it is one named `title`.
     xcb_window_t focusedWindowNamed(const QString& title) {
-        for (int i = 0; i < 100; ++i) {
-            if (desktop.run("xdotool", {"getwindowfocus", "getwindowname"})
-                    .value_or("")
-                    .trimmed() == title.toUtf8())
-                return desktop.inputFocus();
-            QTest::qWait(50);
-        }
-        return 0;
+        const bool focused = QTest::qWaitFor([&] {
+            const auto name = desktop.run("xdotool", {"getwindowfocus", "getwindowname"});
+            return name.value_or("").trimmed() == title.toUtf8();
+        });
+        return focused ? desktop.inputFocus() : 0;
     }
 
 private slots:
@@ -199,11 +189,14 @@ private slots:
         QVERIFY(desktop.isMapped(a.window) && desktop.isMapped(c.window));
         useTray(b, 1);
         QTRY_VERIFY(desktop.isMapped(b.window));
+        // Shown again, it is the same dock: above all, on every desktop, out
+        // of task bars and pagers, with its strut.
         QTRY_COMPARE(desktop.geometry(b.window), place);
-        QCOMPARE(desktop.property32(b.window, "_NET_WM_DESKTOP"),
-                 std::vector<uint32_t>{0xFFFFFFFF});
-        QCOMPARE(desktop.atomProperty(b.window, "_NET_WM_WINDOW_TYPE"),
-                 QStringList{"_NET_WM_WINDOW_TYPE_DOCK"});
+        const QString props = desktop.run("xprop", {"-id", QString::number(b.window)}).value_or("");
+        for (const char* expected :
+             {"_NET_WM_STATE_ABOVE", "_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER",
+              "_NET_WM_WINDOW_TYPE_DOCK", "_NET_WM_DESKTOP(CARDINAL) = 4294967295"})
+            QVERIFY2(props.contains(expected), qPrintable(props));
         QCOMPARE(desktop.property32(b.window, "_NET_WM_STRUT_PARTIAL").at(3), 28u);
 
         useTray(c, 2); // Quit Vorlane

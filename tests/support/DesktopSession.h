@@ -5,6 +5,7 @@
 // an xcb connection through which the test looks at the server.
 #include "platform/SettingsFiles.h"
 #include "support/ScreenLayout.h"
+#include "support/TestEnvironment.h"
 
 #include <QImage>
 #include <QProcess>
@@ -52,17 +53,11 @@ public:
 
     static QString windowManager() { return qEnvironmentVariable("VORLANE_TEST_WM", "openbox"); }
 
-    bool restartWindowManager() {
-        m_windowManager->terminate();
-        return m_windowManager->waitForFinished(5000) && startWindowManager();
-    }
-
     // The test's environment (its private HOME) with this display, Qt on xcb.
     QProcessEnvironment environment() const {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("DISPLAY", m_display);
-        if (!m_busAddress.isEmpty())
-            env.insert("DBUS_SESSION_BUS_ADDRESS", m_busAddress);
+        env.insert("DBUS_SESSION_BUS_ADDRESS", m_busAddress);
         env.insert("QT_QPA_PLATFORM", "xcb");
         env.remove("WAYLAND_DISPLAY");
         return env;
@@ -80,12 +75,8 @@ public:
     bool xdotool(const QStringList& arguments) { return bool(run("xdotool", arguments)); }
 
     // Starts a program that lives until the session ends (or it is ended).
-    QProcess* launch(const QString& program, const QStringList& arguments = {},
-                     const QProcessEnvironment& extra = {}) {
+    QProcess* launch(const QString& program, const QStringList& arguments = {}) {
         QProcess* p = child();
-        QProcessEnvironment env = environment();
-        env.insert(extra);
-        p->setProcessEnvironment(env);
         p->setStandardOutputFile(QProcess::nullDevice());
         p->start(program, arguments);
         p->waitForStarted(5000);
@@ -99,11 +90,11 @@ public:
         xcb_window_t window = 0;
         QString id;
     };
-    Banner startBanner(const QByteArray& settings = "{}", const QProcessEnvironment& extra = {}) {
+    Banner startBanner(const QByteArray& settings = "{}") {
         Banner banner;
         banner.id = QString("banner-%1").arg(++m_bannersStarted);
         SettingsFiles().setData("VorlaneSettings_" + banner.id, settings);
-        banner.process = launch(qEnvironmentVariable("VORLANE_BINARY"), {banner.id}, extra);
+        banner.process = launch(qEnvironmentVariable("VORLANE_BINARY"), {banner.id});
         // Where the window manager stretches a box, the banner takes a new,
         // unmanaged window a moment later: the window that stays is the banner's.
         for (int same = 0; same < 6; QTest::qWait(100)) {
@@ -125,39 +116,27 @@ public:
                      banner.process->waitForFinished(5000)) &&
                     banner.process->exitStatus() == QProcess::NormalExit &&
                     banner.process->exitCode() == 0 && clean;
-        for (xcb_window_t w : std::exchange(m_windows, {}))
-            xcb_destroy_window(m_connection, w);
-        xcb_flush(m_connection);
+        for (xcb_window_t w : m_windows.keys())
+            closeWindow(w);
         return clean;
     }
 
-    // Other programs' windows, made on the test's connection, returned once
-    // managed (mapped, frame extents known; i3 sets none). A normal window at
-    // a user-given position and size, without resize increments; "plain"
-    // asks for no decorations, so that frame and client agree.
+    // Other programs' windows (bench/test_windows), returned once managed
+    // (mapped, frame extents known; i3 sets none) or after 5 s. A normal
+    // window at a user-given position and size, without resize increments;
+    // "plain" asks for no decorations, so that frame and client agree.
     xcb_window_t openWindow(const QRect& r, bool decorated = false) {
-        const xcb_window_t w = createWindow(r, "_NET_WM_WINDOW_TYPE_NORMAL");
-        const uint32_t motif[5] = {2, 0, 0, 0, 0}; // decorations: none
-        if (!decorated)
-            xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, w, atom("_MOTIF_WM_HINTS"),
-                                atom("_MOTIF_WM_HINTS"), 32, 5, motif);
-        return manage(w);
+        return openWindowOf({"window", QString::number(r.x()), QString::number(r.y()),
+                             QString::number(r.width()), QString::number(r.height()), "1",
+                             decorated ? "decorated" : "plain"});
     }
     // A dock along the top or bottom edge of the root that reserves its strip.
     xcb_window_t openDock(bool top, int thickness) {
-        const int width = m_rootSize.width(), y = top ? 0 : m_rootSize.height() - thickness;
-        const xcb_window_t w = createWindow({0, y, width, thickness}, "_NET_WM_WINDOW_TYPE_DOCK");
-        uint32_t strut[12] = {};
-        strut[top ? 2 : 3] = uint32_t(thickness);
-        strut[top ? 9 : 11] = uint32_t(width - 1);
-        xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, w, atom("_NET_WM_STRUT_PARTIAL"),
-                            XCB_ATOM_CARDINAL, 32, 12, strut);
-        return manage(w);
+        return openWindowOf({"dock", top ? "top" : "bottom", QString::number(thickness)});
     }
     void closeWindow(xcb_window_t window) {
-        std::erase(m_windows, window);
-        xcb_destroy_window(m_connection, window);
-        xcb_flush(m_connection);
+        if (QProcess* maker = m_windows.take(window))
+            maker->kill();
     }
 
     // A monitor as data, "RIGHT=640x480+1280+0" (xrandr wants millimetres
@@ -177,12 +156,11 @@ public:
     // The managed top-level window of a process (not from _NET_CLIENT_LIST:
     // i3 leaves docks out of it); waits up to 10 s.
     std::optional<xcb_window_t> windowOfProcess(qint64 pid) {
-        for (int i = 0; i < 200; ++i) {
-            if (const auto windows = windowsOfProcess(pid, 0, 1); !windows.empty())
-                return windows.front();
-            QTest::qWait(50);
-        }
-        return std::nullopt;
+        std::vector<xcb_window_t> found;
+        return QTest::qWaitFor([&] { return !(found = windowsOfProcess(pid, 0, 1)).empty(); },
+                               10000)
+                   ? std::optional(found.front())
+                   : std::nullopt;
     }
     // The windows of a process that another program has embedded (tray
     // icons): deeper than a window manager's frame.
@@ -229,16 +207,6 @@ public:
         const auto* data = static_cast<const uint32_t*>(xcb_get_property_value(reply.get()));
         return {data, data + xcb_get_property_value_length(reply.get()) / 4};
     }
-    QStringList atomProperty(xcb_window_t window, const char* name) {
-        QStringList names;
-        for (uint32_t a : property32(window, name)) {
-            const auto r = ask(xcb_get_atom_name_reply, xcb_get_atom_name(m_connection, a));
-            names.append(QString::fromLatin1(xcb_get_atom_name_name(r.get()),
-                                             xcb_get_atom_name_name_length(r.get())));
-        }
-        return names;
-    }
-
     xcb_window_t inputFocus() {
         const auto reply = ask(xcb_get_input_focus_reply, xcb_get_input_focus(m_connection));
         return reply ? reply->focus : 0;
@@ -258,79 +226,50 @@ private:
         return {reply(m_connection, cookie, nullptr), &std::free};
     }
 
-    // A child process that ends with the test, also when the test crashes.
+    // A child process on this display that ends with the test, also when the
+    // test crashes.
     QProcess* child() {
         auto* p = new QProcess;
+        p->setProcessEnvironment(environment());
         p->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
         p->setProcessChannelMode(QProcess::ForwardedErrorChannel);
         m_processes.append(p);
         return p;
     }
 
-    xcb_window_t createWindow(const QRect& r, const char* type) {
-        xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(m_connection)).data;
-        const xcb_window_t w = xcb_generate_id(m_connection);
-        xcb_create_window(m_connection, XCB_COPY_FROM_PARENT, w, m_root, int16_t(r.x()),
-                          int16_t(r.y()), uint16_t(r.width()), uint16_t(r.height()), 0,
-                          XCB_WINDOW_CLASS_INPUT_OUTPUT, screen->root_visual, XCB_CW_BACK_PIXEL,
-                          &screen->white_pixel);
-        // WM_NORMAL_HINTS: USPosition | USSize, then where and how large.
-        const uint32_t hints[18] = {1 | 2, uint32_t(r.x()), uint32_t(r.y()), uint32_t(r.width()),
-                                    uint32_t(r.height())};
-        xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, w, XCB_ATOM_WM_NORMAL_HINTS,
-                            XCB_ATOM_WM_SIZE_HINTS, 32, 18, hints);
-        const xcb_atom_t typeAtom = atom(type);
-        xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, w, atom("_NET_WM_WINDOW_TYPE"),
-                            XCB_ATOM_ATOM, 32, 1, &typeAtom);
-        return w;
-    }
-    xcb_window_t manage(xcb_window_t w) {
-        m_windows.push_back(w);
-        xcb_map_window(m_connection, w);
-        xcb_flush(m_connection);
-        for (int i = 0; i < 200; ++i) {
-            if (isMapped(w) &&
-                (windowManager() == "i3" || !property32(w, "_NET_FRAME_EXTENTS").empty()))
-                break;
-            QTest::qWait(25);
-        }
+    xcb_window_t openWindowOf(const QStringList& arguments) {
+        QProcess* maker = child();
+        maker->start(qEnvironmentVariable("VORLANE_TEST_WINDOWS"), arguments);
+        maker->waitForReadyRead(5000);
+        const auto w = xcb_window_t(maker->readLine().trimmed().toUInt());
+        m_windows.insert(w, maker);
+        static_cast<void>(QTest::qWaitFor([&] {
+            return isMapped(w) &&
+                   (windowManager() == "i3" || !property32(w, "_NET_FRAME_EXTENTS").empty());
+        }));
         return w;
     }
 
+    // A session bus of its own, as a desktop session has one (xfwm4 keeps
+    // its settings there), then the window manager, ready once it announces
+    // its EWMH support with a window that exists.
     bool startWindowManager() {
+        QProcess* bus = child();
+        bus->start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
+        if (!bus->waitForReadyRead(5000))
+            return false;
+        m_busAddress = QString::fromLatin1(bus->readLine().trimmed());
         const QString wm = windowManager();
-        if (wm == "xfwm4") { // it keeps its settings on a session bus: a private one
-            QProcess* bus = child();
-            bus->start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
-            if (!bus->waitForReadyRead(5000))
-                return false;
-            m_busAddress = QString::fromLatin1(bus->readLine().trimmed());
-            m_windowManager = launch("xfwm4", {"--compositor=off"});
-        } else if (wm == "i3") {
-            // Ordinary windows float at the size they ask for, as under the
-            // other two, and there is no bar.
-            const QString config = QDir::home().filePath("i3.conf");
-            QFile file(config);
-            if (!file.open(QIODevice::WriteOnly))
-                return false;
-            file.write("# i3 config file (v4)\nfont pango:DejaVu Sans 8\n"
-                       "floating_minimum_size -1 x -1\n"
-                       "for_window [class=\".*\"] floating enable\n");
-            file.close();
-            m_windowManager = launch("i3", {"-c", config});
-        } else {
-            m_windowManager = launch(wm);
-        }
-        // Ready once it announces its EWMH support with a window that exists
-        // (a window manager that ended leaves its announcement behind).
-        for (int i = 0; i < 100; ++i) {
-            const auto check = property32(m_root, "_NET_SUPPORTING_WM_CHECK");
-            if (!check.empty() && ask(xcb_get_window_attributes_reply,
-                                      xcb_get_window_attributes(m_connection, check[0])))
-                return true;
-            QTest::qWait(50);
-        }
-        return false;
+        launch(wm, wm == "xfwm4" ? QStringList{"--compositor=off"}
+                   : wm == "i3"  ? QStringList{"-c", testDataPath("i3.conf")}
+                                 : QStringList{});
+        return QTest::qWaitFor(
+            [&] {
+                const auto check = property32(m_root, "_NET_SUPPORTING_WM_CHECK");
+                return !check.empty() && ask(xcb_get_window_attributes_reply,
+                                             xcb_get_window_attributes(m_connection, check[0]));
+            },
+            5000);
     }
 
     xcb_atom_t atom(const char* name) {
@@ -360,11 +299,10 @@ private:
     QSize m_rootSize;
     QString m_display;
     QString m_busAddress;
-    QProcess* m_windowManager = nullptr;
     QList<QProcess*> m_processes; // ended in reverse order
     xcb_connection_t* m_connection = nullptr;
     xcb_window_t m_root = 0;
     int m_bannersStarted = 0;
     QList<Banner> m_banners;
-    std::vector<xcb_window_t> m_windows;
+    QHash<xcb_window_t, QProcess*> m_windows; // and the program that made it
 };
