@@ -1,5 +1,6 @@
-// One banner process from its command line through start-up to shut-down,
-// and its auto-start entry, on recording fakes.
+// One banner process from its command line through start-up, its timed
+// actions and strip-keeping passes to shut-down, and its auto-start entry,
+// on recording fakes.
 #include "app/CommandLine.h"
 #include "banner/BannerPanel.h"
 #include "fakes/FakePlatform.h"
@@ -7,14 +8,12 @@
 
 class LifecycleTest : public QObject {
     Q_OBJECT
-    FakePlatform fake;
+    std::unique_ptr<FakePlatform> fake;
 
 private slots:
     void init() {
-        fake.journal.clear();
-        fake.preferences.entries.clear();
-        fake.preferences.writes = 0;
-        fake.stats.memory = {MemoryStats{1, 2}};
+        fake = std::make_unique<FakePlatform>();
+        fake->stats.memory = {MemoryStats{1, 2}};
     }
 
     void identifierFromCommandLine() {
@@ -38,58 +37,88 @@ private slots:
     }
 
     void startUpOrderAndTimedActions() {
-        BannerSettings stored;
-        stored.text = QStringLiteral("PRODUCTION");
-        stored.instanceId = QStringLiteral("prod");
-        stored.save(fake.preferences);
-        fake.journal.clear();
-
-        CountingDelegate delegate(QStringLiteral("prod"), fake.services());
+        AppDelegate early(QStringLiteral("prod"), fake->services());
+        early.applicationWillTerminate(); // before start-up: harmless, nothing saved
+        fake->preferences.entries["VorlaneSettings_prod"] = R"({"text":"PRODUCTION"})";
+        CountingDelegate delegate(QStringLiteral("prod"), fake->services());
         delegate.applicationDidFinishLaunching();
-        QCOMPARE(fake.journal.mid(0, 4), (QStringList{"read VorlaneSettings_prod", "cpu", "memory",
-                                                      "prepare banner window (visible: 0)"}));
+        QCOMPARE(journal.mid(0, 4), (QStringList{"read VorlaneSettings_prod", "cpu", "memory",
+                                                 "prepare banner window (visible: 0)"}));
         QVERIFY(delegate.panel()->isVisible() && delegate.statusItem());
         QCOMPARE(delegate.settings().text, QStringLiteral("PRODUCTION"));
         QVERIFY(delegate.metrics().isRunning());
-        QCOMPARE(fake.preferences.writes, 1); // start-up itself writes nothing
+        QCOMPARE(fake->preferences.writes, 0); // start-up itself writes nothing
 
         fire(delegate.autosaveTimer());
-        QCOMPARE(fake.preferences.writes, 2);
+        QCOMPARE(fake->preferences.writes, 1);
 
         delegate.settings().fontSize = 40;
-        fake.journal.clear();
+        journal.clear();
         delegate.applicationWillTerminate();
-        QCOMPARE(fake.journal, QStringList{"write VorlaneSettings_prod"});
+        QCOMPARE(journal, QStringList{"write VorlaneSettings_prod"});
         QVERIFY(!delegate.metrics().isRunning() && !delegate.spaceGuardTimer().isActive() &&
                 !delegate.autosaveTimer().isActive() && !delegate.startupNudgeTimer().isActive());
-        QCOMPARE(BannerSettings::load(fake.preferences, "prod").fontSize, 40.0);
+        QCOMPARE(BannerSettings::load(fake->preferences, "prod").fontSize, 40.0);
     }
 
-    void shutDownBeforeStartUpIsHarmless() {
-        AppDelegate delegate(QStringLiteral("x"), fake.services());
-        delegate.applicationWillTerminate();
-        QCOMPARE(fake.preferences.writes, 0);
+    void passesFollowReserveSpace() { // guard ticks and the strut: the desktop tests
+        fake->preferences.setData("VorlaneSettings_x", R"({"reserveSpace":false})");
+        AppDelegate delegate("x", fake->services());
+        delegate.applicationDidFinishLaunching();
+        const_cast<QTimer&>(delegate.spaceGuardTimer()).stop();
+        emit fake->windows.applicationEvent(); // off: nothing
+        QVERIFY(!delegate.appEventNudgeTimer().isActive());
+        fire(delegate.startupNudgeTimer()); // but the pass after start-up runs
+        const_cast<QTimer&>(delegate.startupNudgeTimer()).stop();
+        QCOMPARE(fake->windows.passes, 1);
+        delegate.toggleReserveSpace(); // on: a pass at once
+        // A window activated or new: a pass 0.3 s later; those that come
+        // meanwhile, one more.
+        for (int i = 0; i < 3; ++i)
+            emit fake->windows.applicationEvent();
+        QTRY_COMPARE(fake->windows.passes, 4);
+        fake->screens.setLayout(""); // no screen: no pass
+        delegate.nudgeOverlappingWindows();
+        QCOMPARE(fake->windows.passes, 4);
     }
 
+    void stubbornWindowIsAskedOncePerTickForThreeTicks() {
+        fake->windows.stubborn = true;
+        fake->windows.windows = {{7, QRect(100, 10, 800, 600), {}},
+                                 {8, QRect(900, 0, 300, 300), {}}};
+        AppDelegate delegate("x", fake->services());
+        delegate.applicationDidFinishLaunching();
+        delegate.nudgeOverlappingWindows();
+        delegate.nudgeOverlappingWindows();
+        QCOMPARE(fake->windows.sent.size(), 2); // each window once
+        fire(delegate.spaceGuardTimer());
+        QCOMPARE(fake->windows.sent.size(), 4); // a new tick asks again
+        fire(delegate.spaceGuardTimer());
+        fire(delegate.spaceGuardTimer());
+        QCOMPARE(fake->windows.sent.size(), 6); // three ticks, then left alone
+        // Out of the strip for a tick, then back: asked again.
+        fake->windows.windows[0].frame.moveTop(100);
+        fire(delegate.spaceGuardTimer());
+        fake->windows.windows[0].frame.moveTop(10);
+        fire(delegate.spaceGuardTimer());
+        QCOMPARE(fake->windows.sent.size(), 7);
+        QCOMPARE(fake->windows.sent.last().window.id, 7u);
+    }
     void autostartInstallReplaceAndRemove() {
         const QString binary = qEnvironmentVariable("VORLANE_BINARY");
         const QString program = isolateUserFolders() + "/program";
         const QString installed =
             qEnvironmentVariable("XDG_CONFIG_HOME") + "/autostart/com.tarnwick.vorlane.desktop";
         const auto ship = [&](const QByteArray& content) {
-            QDir().mkpath(program);
-            QFile f(program + "/com.tarnwick.vorlane.desktop");
-            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-            f.write(content);
+            QVERIFY(writeFile(program + "/com.tarnwick.vorlane.desktop", content));
         };
-        fake.processes.executable = program + "/vorlane";
-        AppDelegate delegate("x", fake.services());
+        fake->processes.executable = program + "/vorlane";
+        AppDelegate delegate("x", fake->services());
         delegate.installLaunchAgent(); // nothing shipped
-        QCOMPARE(fake.dialogs.alerts.takeFirst(),
+        QCOMPARE(fake->dialogs.alerts.takeFirst(),
                  "Installation Failed | The auto-start entry was not found. Looked for " + program +
-                     "/com.tarnwick.vorlane.desktop and " +
-                     QDir::cleanPath(program + "/../share/vorlane") +
-                     "/com.tarnwick.vorlane.desktop.");
+                     "/com.tarnwick.vorlane.desktop and " + isolateUserFolders() +
+                     "/share/vorlane/com.tarnwick.vorlane.desktop.");
         ship(readFile(QFileInfo(binary).path() + "/com.tarnwick.vorlane.desktop")); // the build's
         QVERIFY(!delegate.isLaunchAgentInstalled());
         delegate.installLaunchAgent(); // the folder is made
@@ -110,7 +139,7 @@ private slots:
         delegate.uninstallLaunchAgent(); // nothing installed: still said
         const QString done = "Auto-Start Installed | Vorlane will start automatically at login.";
         const QString removed = "Auto-Start Removed | Vorlane will no longer start at login.";
-        QCOMPARE(fake.dialogs.alerts, (QStringList{done, done, removed, removed}));
+        QCOMPARE(fake->dialogs.alerts, (QStringList{done, done, removed, removed}));
     }
 };
 

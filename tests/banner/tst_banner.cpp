@@ -1,6 +1,8 @@
 // The banner: where it goes (the frame table, the target-screen rules, the
-// visible frame that other docks leave, its own strut), and where its row
-// puts the image, the text and the readouts, and what they say.
+// visible frame that other docks leave, its own strut), which windows it
+// moves out of its strip, and where its row puts the image, the text and the
+// readouts, and what they say; the sampler behind the readouts (its /proc
+// source on recorded samples, its arithmetic, priming and failure rules).
 #include "banner/BannerContentView.h"
 #include "banner/ImageCache.h"
 #include "banner/Placement.h"
@@ -8,10 +10,21 @@
 #include "banner/StrutGeometry.h"
 #include "fakes/FakePlatform.h"
 #include "metrics/SystemMetrics.h"
+#include "platform/ProcFsStatsSource.h"
+#include "spaceguard/NudgeRule.h"
 #include "support/TestEnvironment.h"
+
+#include <QSignalSpy>
 
 using Edge = Strut::Edge;
 using P = BannerPosition;
+
+// A strut along one root edge: depth, and first and last pixel along it.
+static Strut strutOn(Edge edge, uint32_t depth, uint32_t start, uint32_t end) {
+    Strut s;
+    s.setEdge(edge, depth, start, end);
+    return s;
+}
 
 class BannerTest : public QObject {
     Q_OBJECT
@@ -21,37 +34,31 @@ private slots:
         // a dock on the left: the top family ignores it, the bottom one not.
         const QRectF full(0, 0, 1440, 900), visible(0, 24, 1440, 806), leftDock(80, 0, 1360, 900);
         const QRectF second(1440, 0, 1920, 1080);
-        struct Row {
-            P position;
-            QRectF full, visible, expected;
-        };
-        for (const Row& r : {Row{P::top, full, visible, {0, 24, 1440, 30}},
-                             Row{P::bottom, full, visible, {0, 800, 1440, 30}},
-                             Row{P::bottomRight, full, visible, {1020, 800, 420, 30}},
-                             Row{P::top, full, leftDock, {0, 0, 1440, 30}},
-                             Row{P::bottomLeft, full, leftDock, {80, 870, 420, 30}},
-                             Row{P::topRight, second, second, {2940, 0, 420, 30}}})
-            QCOMPARE(frameFor(r.position, r.full, r.visible, 30), r.expected);
+        for (const auto& [position, screen, area, expected] :
+             std::initializer_list<std::tuple<P, QRectF, QRectF, QRectF>>{
+                 {P::top, full, visible, {0, 24, 1440, 30}},
+                 {P::bottom, full, visible, {0, 800, 1440, 30}},
+                 {P::bottomRight, full, visible, {1020, 800, 420, 30}},
+                 {P::top, full, leftDock, {0, 0, 1440, 30}},
+                 {P::bottomLeft, full, leftDock, {80, 870, 420, 30}},
+                 {P::topRight, second, second, {2940, 0, 420, 30}}})
+            QCOMPARE(frameFor(position, screen, area, 30), expected);
     }
 
     void targetScreen() {
         const auto two = screenLayout("eDP-1=1920x1080+0+0,HDMI-1=1280x1024+1920+0");
         const auto sameNames = screenLayout("A=800x600+0+0,DELL=800x600+800+0,DELL=800x600+1600+0");
-        struct Row {
-            QList<ScreenInfo> screens;
-            QString name;
-            qint64 index;
-            int expected; // -1: no screen at all
-        };
-        for (const Row& r : {Row{two, "eDP-1", 1, 0},      // the name wins over the index
-                             Row{two, "DP-3", 1, 1},       // a stale name: the index
-                             Row{two, "", 2, 0},           // an index past the end: the first
-                             Row{sameNames, "DELL", 2, 1}, // the same name twice: the earlier
-                             Row{{}, "HDMI-1", 0, -1}}) {
+        for (const auto& [screens, name, index, expected] : // -1: no screen at all
+             std::initializer_list<std::tuple<QList<ScreenInfo>, QString, qint64, int>>{
+                 {two, "eDP-1", 1, 0},      // the name wins over the index
+                 {two, "DP-3", 1, 1},       // a stale name: the index
+                 {two, "", 2, 0},           // an index past the end: the first
+                 {sameNames, "DELL", 2, 1}, // the same name twice: the earlier
+                 {{}, "HDMI-1", 0, -1}}) {
             BannerSettings s;
-            s.screenName = r.name;
-            s.screenIndex = r.index;
-            QCOMPARE(targetScreenIndex(s, r.screens).value_or(-1), r.expected);
+            s.screenName = name;
+            s.screenIndex = index;
+            QCOMPARE(targetScreenIndex(s, screens).value_or(-1), expected);
         }
     }
 
@@ -89,27 +96,21 @@ private slots:
         const auto top = [](uint32_t depth, uint32_t from, uint32_t to) {
             return std::optional(strutOn(Edge::top, depth, from, to));
         };
-        struct Row {
-            QRect banner;
-            bool top;
-            QSize root;
-            QList<QRect> others; // monitors
-            std::optional<Strut> expected;
-        };
-        for (const Row& r :
-             {Row{{0, 40, 1920, 28}, true, root, {}, top(68, 0, 1919)}, // below a dock
-              Row{{1500, 0, 420, 28}, true, root, {}, top(28, 1500, 1919)},
-              Row{{-100, 0, 420, 28}, true, root, {}, top(28, 0, 319)},
-              // The bottom of a shorter monitor beside a taller one.
-              Row{{1280, 452, 640, 28},
+        for (const auto& [banner, topFamily, rootSize, monitors, expected] : std::initializer_list<
+                 std::tuple<QRect, bool, QSize, QList<QRect>, std::optional<Strut>>>{
+                 {{0, 40, 1920, 28}, true, root, {}, top(68, 0, 1919)}, // below a dock
+                 {{1500, 0, 420, 28}, true, root, {}, top(28, 1500, 1919)},
+                 {{-100, 0, 420, 28}, true, root, {}, top(28, 0, 319)},
+                 // The bottom of a shorter monitor beside a taller one.
+                 {{1280, 452, 640, 28},
                   false,
                   root,
                   {{0, 0, 1280, 1024}},
                   strutOn(Edge::bottom, 628, 1280, 1919)},
-              // Another monitor between the banner and the root's edge: none.
-              Row{{0, 1080, 1920, 28}, true, tall, {{0, 0, 1920, 1080}}, {}},
-              Row{{0, 1052, 1920, 28}, false, tall, {{0, 1080, 1920, 1080}}, {}}})
-            QCOMPARE(::bannerStrut(r.banner, r.top, r.root, r.others), r.expected);
+                 // Another monitor between the banner and the root's edge: none.
+                 {{0, 1080, 1920, 28}, true, tall, {{0, 0, 1920, 1080}}, {}},
+                 {{0, 1052, 1920, 28}, false, tall, {{0, 1080, 1920, 1080}}, {}}})
+            QCOMPARE(::bannerStrut(banner, topFamily, rootSize, monitors), expected);
 
         // The X11 wire forms.
         const std::array<std::uint32_t, 12> wire{0, 0, 0, 28, 0, 0, 0, 0, 0, 0, 5, 1919};
@@ -117,6 +118,35 @@ private slots:
         QCOMPARE(Strut::fromPartial(wire), strutOn(Edge::bottom, 28, 5, 1919));
         const std::array<std::uint32_t, 4> plain{0, 0, 24, 0};
         QCOMPARE(Strut::fromPlain(plain, root), strutOn(Edge::top, 24, 0, 1919));
+    }
+
+    void nudgeRule() {
+        // Whether and how a window is moved out of a strip 30 high, on a
+        // 1440x900 screen with a 24-point menu bar and a 70-point dock.
+        const auto move = [](int x, int y, int w, int h) {
+            return std::optional(WindowChange{QPoint(x, y), QSize(w, h)});
+        };
+        const QRect top(0, 24, 1440, 30), bottom(0, 800, 1440, 30), corner(1020, 24, 420, 30);
+        const std::optional<WindowChange> none;
+        for (const auto& [strip, window, expected] :
+             std::initializer_list<std::tuple<QRect, QRect, std::optional<WindowChange>>>{
+                 {top, {100, 24, 800, 600}, move(100, 54, 800, 570)},
+                 {bottom, {0, 24, 1440, 806}, WindowChange{std::nullopt, {1440, 776}}},
+                 {corner, {0, 24, 1000, 600}, none}, // beside the box
+                 {corner, {0, 24, 1100, 600}, move(0, 54, 1100, 570)},
+                 {corner, {620, 24, 400, 600}, none}, // right edge on the strip's left edge
+                 {top, {100, 54, 800, 600}, none},    // top edge on the strip's bottom edge
+                 {top, {100, 53, 800, 600}, move(100, 54, 800, 599)},
+                 {top, {100, 0, 800, 54}, none},   // inside the strip
+                 {top, {100, 30, 800, 124}, none}, // would keep exactly 100
+                 {top, {100, 30, 800, 125}, move(100, 54, 800, 101)},
+                 {bottom, {0, 800, 1440, 20}, none}, // top edge on the strip's top edge
+                 {bottom, {0, 700, 800, 300}, none}, // would keep exactly 100
+                 {top, {100, 24, 50, 600}, none},    // 50 wide is never touched
+                 {bottom, {0, 780, 600, 50}, none},  // nor 50 high
+                 {top, {100, 24, 51, 600}, move(100, 54, 51, 570)},
+                 {top, {-200, 0, 2000, 900}, move(-200, 54, 2000, 846)}}) // keeps its width
+            QCOMPARE(nudgeFor(strip, strip != bottom, window), expected);
     }
 
     void windowRectangleIsAlwaysDrawable() {
@@ -187,6 +217,59 @@ private slots:
         QCOMPARE(bannerTextFont(13).weight(), QFont::Medium);
     }
 
+    void procFiles() {
+        const auto a = ProcFsStatsSource(testDataPath("proc/stat-a")).readCpuTicks();
+        const auto b = ProcFsStatsSource(testDataPath("proc/stat-b")).readCpuTicks();
+        // user, system+irq+softirq+steal, idle+iowait, nice
+        QCOMPARE(a, (CpuTicks{10000, 3550, 81000, 500}));
+        QCOMPARE(cpuUsagePercent(*a, *b), 25.0); // dU 30, dS 20, dI 140, dN 10
+        QVERIFY(ProcFsStatsSource(testDataPath("proc/stat-short")).readCpuTicks()); // 4 columns
+        QVERIFY(!ProcFsStatsSource(testDataPath("proc/stat-damaged")).readCpuTicks());
+        QVERIFY(!ProcFsStatsSource::parseStat("cpu 100 5 30\ncpu0 100 5 30 800\n")); // 3 columns
+        QVERIFY(!ProcFsStatsSource(testDataPath("proc/none")).readCpuTicks());
+
+        const auto m = ProcFsStatsSource({}, testDataPath("proc/meminfo")).readMemory();
+        QCOMPARE(m->totalBytes, 16384000ull * 1024);
+        QCOMPARE(m->usedBytes, (16384000ull - 6000000ull) * 1024);
+        QVERIFY(!ProcFsStatsSource({}, testDataPath("proc/meminfo-no-available")).readMemory());
+        QVERIFY(ProcFsStatsSource().readMemory() && ProcFsStatsSource().readCpuTicks());
+    }
+
+    void usageArithmetic() {
+        const CpuTicks base{1000, 1000, 1000, 1000};
+        for (const auto& [previous, current, expected] : // -1: no value, prime again
+             std::initializer_list<std::tuple<CpuTicks, CpuTicks, double>>{
+                 {base, base, 0.0},
+                 {base, {1100, 1100, 1000, 1000}, 100.0},
+                 {base, {1000, 1000, 1000, 1100}, 0.0}, // nice is not busy
+                 {{0xFFFFFFF0ull, 0, 0, 0}, {0x100000010ull, 0, 0x20ull, 0}, 50.0},
+                 {base, {1100, 1100, 999, 1000}, -1.0}}) // a counter went down
+            QCOMPARE(cpuUsagePercent(previous, current).value_or(-1.0), expected);
+    }
+
+    void samplingPrimesThenPublishes() {
+        // A failed read changes nothing, priming included; a counter that
+        // goes down gives no value and primes again.
+        ScriptedStatsSource source;
+        source.cpu = {std::nullopt, CpuTicks{0, 0, 0, 0},   CpuTicks{50, 0, 50, 0},
+                      std::nullopt, CpuTicks{10, 0, 10, 0}, CpuTicks{20, 0, 40, 0}};
+        source.memory = {std::nullopt, MemoryStats{13271040000ull, 17179869184ull}};
+        SystemMetrics metrics(source);
+        QSignalSpy published(&metrics, &SystemMetrics::changed);
+        metrics.start(); // its first reads fail
+        QList<double> usage;
+        QList<qsizetype> publishedSoFar{published.count()}; // memory: used, then total
+        for (int i = 0; i < 5; ++i) {
+            metrics.sample();
+            usage << metrics.cpuUsage();
+            publishedSoFar << published.count();
+        }
+        QCOMPARE(usage, (QList<double>{0, 50, 50, 50, 25}));
+        QCOMPARE(publishedSoFar, (QList<qsizetype>{0, 2, 5, 7, 9, 12}));
+        QVERIFY(qAbs(metrics.memUsedGB() - 12.36) < 0.01);
+        QCOMPARE(metrics.memTotalGB(), 16.0);
+    }
+
     void everyOfferedImageTypeShows() {
         QImage red(4, 4, QImage::Format_RGB32);
         red.fill(Qt::red);
@@ -195,47 +278,9 @@ private slots:
             QVERIFY2(red.save(dir + "/logo." + type, type), type);
             QVERIFY2(!ImageCache().image(dir + "/logo." + type).isNull(), type);
         }
-        QFile gif(dir + "/logo.gif"); // Qt writes no GIF: one red pixel, byte by byte
-        QVERIFY(gif.open(QIODevice::WriteOnly));
-        gif.write(QByteArray::fromHex("47494638396101000100f00000ff000000000021f904000000"
-                                      "00002c00000000010001000002024401003b"));
-        gif.close();
-        QCOMPARE(ImageCache().image(gif.fileName()).pixelColor(0, 0), QColor(Qt::red));
+        // Qt writes no GIF: a recorded one, one red pixel.
+        QCOMPARE(ImageCache().image(testDataPath("red.gif")).pixelColor(0, 0), QColor(Qt::red));
         QVERIFY(ImageCache().image(dir + "/missing.png").isNull());
-    }
-
-    void readoutsRepaintOnlyWhenTheirTextChanges() {
-        ScriptedStatsSource stats; // 0%, then 50%, 50% and 33%
-        stats.cpu = {CpuTicks{0, 0, 0, 0}, CpuTicks{10, 0, 10, 0}, CpuTicks{20, 0, 20, 0},
-                     CpuTicks{30, 0, 40, 0}};
-        stats.memory = {MemoryStats{1ull << 30, 1ull << 34}};
-        SystemMetrics metrics(stats);
-        metrics.start();
-        BannerSettings settings;
-        BannerContentView view(settings, metrics);
-        view.resize(800, 28);
-        view.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&view));
-        struct Painted : QObject {
-            QList<QRect> rects;
-            bool eventFilter(QObject*, QEvent* e) override {
-                if (e->type() == QEvent::Paint)
-                    rects << static_cast<QPaintEvent*>(e)->rect();
-                return false;
-            }
-        } painted;
-        view.installEventFilter(&painted);
-        const auto paintsAfterSample = [&] {
-            painted.rects.clear();
-            metrics.sample();
-            QTest::qWait(50);
-            return painted.rects;
-        };
-        QCOMPARE(paintsAfterSample(), QList<QRect>{view.rect()}); // "50%": wider, laid out anew
-        QCOMPARE(paintsAfterSample(), QList<QRect>{});            // "50%" again: nothing
-        const QList<QRect> readoutsOnly = paintsAfterSample();    // "33%": the readouts alone
-        QCOMPARE(readoutsOnly.size(), 1);
-        QVERIFY(readoutsOnly[0].width() < 300 && readoutsOnly[0].right() >= 780);
     }
 };
 

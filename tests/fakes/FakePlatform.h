@@ -17,20 +17,8 @@
 #include <QTimer>
 #include <QWidget>
 
-// A strut along one root edge: depth, and first and last pixel along it.
-inline Strut strutOn(Strut::Edge edge, uint32_t depth, uint32_t start, uint32_t end) {
-    Strut s;
-    s.setEdge(edge, depth, start, end);
-    return s;
-}
-
-struct Journal {
-    QStringList* lines = nullptr;
-    void operator()(const QString& line) const {
-        if (lines)
-            lines->append(line);
-    }
-};
+// What the fakes were asked, in order (each new FakePlatform starts it anew).
+inline QStringList journal;
 
 class FakeScreens final : public Screens {
 public:
@@ -45,19 +33,18 @@ public:
 class RecordingPreferencesStore final : public PreferencesStore {
 public:
     std::optional<QByteArray> data(const QString& key) const override {
-        record(QStringLiteral("read ") + key);
+        journal << QStringLiteral("read ") + key;
         const auto it = entries.constFind(key);
         return it == entries.cend() ? std::nullopt : std::optional<QByteArray>(*it);
     }
     std::optional<QString> setData(const QString& key, const QByteArray& value) override {
-        record(QStringLiteral("write ") + key);
+        journal << QStringLiteral("write ") + key;
         entries.insert(key, value);
         ++writes;
         return std::nullopt;
     }
     QMap<QString, QByteArray> entries;
     int writes = 0;
-    Journal record;
 };
 
 // Hands out the readings it was given, one per query (nothing: a failed
@@ -65,21 +52,19 @@ public:
 class ScriptedStatsSource final : public SystemStatsSource {
 public:
     std::optional<CpuTicks> readCpuTicks() override {
-        record(QStringLiteral("cpu"));
-        return next(cpu, cpuQueries++);
+        journal << QStringLiteral("cpu");
+        return next(cpu);
     }
     std::optional<MemoryStats> readMemory() override {
-        record(QStringLiteral("memory"));
-        return next(memory, memoryQueries++);
+        journal << QStringLiteral("memory");
+        return next(memory);
     }
     QList<std::optional<CpuTicks>> cpu;
     QList<std::optional<MemoryStats>> memory;
-    int cpuQueries = 0, memoryQueries = 0;
-    Journal record;
 
 private:
-    template <typename T> static std::optional<T> next(const QList<std::optional<T>>& list, int i) {
-        return list.isEmpty() ? std::nullopt : list.value(std::min<qsizetype>(i, list.size() - 1));
+    template <typename T> static std::optional<T> next(QList<std::optional<T>>& list) {
+        return list.size() > 1 ? list.takeFirst() : list.value(0);
     }
 };
 
@@ -88,13 +73,11 @@ private:
 class RecordingWindowSystem final : public WindowSystem {
 public:
     void prepareBannerWindow(QWidget& window) override {
-        record(QStringLiteral("prepare banner window (visible: %1)").arg(window.isVisible()));
+        journal << QStringLiteral("prepare banner window (visible: %1)").arg(window.isVisible());
     }
-    QSize rootSize() override { return root; }
-    QList<Strut> foreignStruts() override { return struts; }
-    void setBannerStrut(QWidget&, const std::optional<Strut>& strut) override {
-        bannerStrut = strut;
-    }
+    QSize rootSize() override { return {1920, 1080}; }
+    QList<Strut> foreignStruts() override { return {}; }
+    void setBannerStrut(QWidget&, const std::optional<Strut>&) override {}
     QList<ClientWindow> nudgeableWindows() override {
         ++passes;
         return windows;
@@ -108,14 +91,10 @@ public:
             }
         }
     }
-    QSize root{1920, 1080};
-    QList<Strut> struts;
     QList<ClientWindow> windows;
     bool stubborn = false;
-    std::optional<Strut> bannerStrut;
     int passes = 0;
     QList<WindowRequest> sent;
-    Journal record;
 };
 
 class RecordingProcesses final : public Processes {
@@ -159,7 +138,6 @@ public:
 };
 
 struct FakePlatform {
-    QStringList journal;
     RecordingPreferencesStore preferences;
     ScriptedStatsSource stats;
     FakeScreens screens;
@@ -167,9 +145,7 @@ struct FakePlatform {
     RecordingProcesses processes;
     RecordingDialogs dialogs;
 
-    FakePlatform() {
-        preferences.record.lines = stats.record.lines = windows.record.lines = &journal;
-    }
+    FakePlatform() { journal.clear(); }
     Platform services() { return {preferences, stats, screens, windows, processes, dialogs}; }
 };
 

@@ -81,44 +81,41 @@ private slots:
 
     void commands() {
         using A = MenuAction;
-        struct Row {
-            MenuChoice choice;
-            QByteArray change; // keys that change; empty: nothing at all
-            QString followUp;  // "redraw" or "re-place"
-        };
-        for (const Row& r :
-             {Row{{A::setBannerHeight, 96, {}}, R"({"bannerHeight":96,"fontSize":48})", "re-place"},
-              Row{{A::setFontSize, 7, {}}, R"({"fontSize":7})", "redraw"}, // unchecked
-              Row{{A::setOpacity, 50, {}}, R"({"opacity":0.5})", "redraw"},
-              Row{{A::setScreen, 0, {}}, R"({"screenIndex":0,"screenName":"eDP"})", "re-place"},
-              // A screen gone since the menu was built: the index only.
-              Row{{A::setScreen, 2, {}}, R"({"screenIndex":2})", "re-place"},
-              Row{{A::setBgColor, 0, "#abc"}, "{\"bgColorHex\":\"#abc\"}", "redraw"},
-              Row{{A::setTextColor, 0, "YELLOW"}, R"({"textColorHex":"YELLOW"})", "redraw"},
-              Row{{A::setBgColor, 0, {}}, "", ""}, // no payload
-              Row{{A::setPosition, 0, "bottomLeft"}, R"({"position":"bottomLeft"})", "re-place"},
-              Row{{A::setPosition, 0, "Top"}, "", ""}, // a display name, not a stored form
-              Row{{A::setPosition, 0, {}}, "", ""},
-              Row{{A::setTextAlign, 0, "right"}, R"({"textAlign":"right"})", "redraw"},
-              Row{{A::setTextAlign, 0, "middle"}, "", ""},
-              Row{{A::toggleCPU, 0, {}}, R"({"showCPU":false})", "redraw"},
-              Row{{A::toggleMemory, 0, {}}, R"({"showMemory":false})", "redraw"},
-              Row{{A::metricsAllOff, 0, {}}, R"({"showCPU":false,"showMemory":false})", "redraw"},
-              Row{{A::removeImage, 0, {}}, R"({"imagePath":null})", "redraw"},
-              // Reset keeps the screen's name.
-              Row{{A::resetDefaults, 0, {}},
+        // The keys that change (empty: nothing at all), then "redraw" or "re-place".
+        for (const auto& [choice, change, followUp] :
+             std::initializer_list<std::tuple<MenuChoice, QByteArray, QString>>{
+                 {{A::setBannerHeight, 96, {}}, R"({"bannerHeight":96,"fontSize":48})", "re-place"},
+                 {{A::setFontSize, 7, {}}, R"({"fontSize":7})", "redraw"}, // unchecked
+                 {{A::setOpacity, 50, {}}, R"({"opacity":0.5})", "redraw"},
+                 {{A::setScreen, 0, {}}, R"({"screenIndex":0,"screenName":"eDP"})", "re-place"},
+                 // A screen gone since the menu was built: the index only.
+                 {{A::setScreen, 2, {}}, R"({"screenIndex":2})", "re-place"},
+                 {{A::setBgColor, 0, "#abc"}, "{\"bgColorHex\":\"#abc\"}", "redraw"},
+                 {{A::setTextColor, 0, "YELLOW"}, R"({"textColorHex":"YELLOW"})", "redraw"},
+                 {{A::setBgColor, 0, {}}, "", ""}, // no payload
+                 {{A::setPosition, 0, "bottomLeft"}, R"({"position":"bottomLeft"})", "re-place"},
+                 {{A::setPosition, 0, "Top"}, "", ""}, // a display name, not a stored form
+                 {{A::setPosition, 0, {}}, "", ""},
+                 {{A::setTextAlign, 0, "right"}, R"({"textAlign":"right"})", "redraw"},
+                 {{A::setTextAlign, 0, "middle"}, "", ""},
+                 {{A::toggleCPU, 0, {}}, R"({"showCPU":false})", "redraw"},
+                 {{A::toggleMemory, 0, {}}, R"({"showMemory":false})", "redraw"},
+                 {{A::metricsAllOff, 0, {}}, R"({"showCPU":false,"showMemory":false})", "redraw"},
+                 {{A::removeImage, 0, {}}, R"({"imagePath":null})", "redraw"},
+                 // Reset keeps the screen's name.
+                 {{A::resetDefaults, 0, {}},
                   "{\"text\":\"Vorlane\",\"imagePath\":null,\"screenIndex\":0,"
                   "\"textAlign\":\"center\",\"bgColorHex\":\"#1a1a2e\"}",
                   "re-place"}}) {
             init();
             QPointer<BannerHostingView> view = delegate->panel()->hostingView();
             const int passes = delegate->passes;
-            delegate->perform(r.choice);
-            QCOMPARE(stored(), patched(startSettings, r.change)); // saved at once
-            QCOMPARE(fake->preferences.writes, r.change.isEmpty() ? 0 : 1);
-            QCOMPARE(delegate->panel()->hostingView() != view, !r.followUp.isEmpty());
+            delegate->perform(choice);
+            QCOMPARE(stored(), patched(startSettings, change)); // saved at once
+            QCOMPARE(fake->preferences.writes, change.isEmpty() ? 0 : 1);
+            QCOMPARE(delegate->panel()->hostingView() != view, !followUp.isEmpty());
             // Re-placing ends with a pass, as reserveSpace is on.
-            QCOMPARE(delegate->passes - passes, r.followUp == "re-place" ? 1 : 0);
+            QCOMPARE(delegate->passes - passes, followUp == "re-place" ? 1 : 0);
             QCOMPARE(delegate->panel()->geometry(), delegate->placement()->frame);
         }
         init();
@@ -141,6 +138,15 @@ private slots:
         delegate->perform({MenuAction::editText, 0, {}});
         QCOMPARE(delegate->settings().text, QString()); // empty is accepted
 
+        const int writes = fake->preferences.writes;
+        delegate->perform({MenuAction::addImage, 0, {}}); // cancelled
+        d.imageFile = QStringLiteral("/pictures/logo one.tiff");
+        const QPointer<BannerHostingView> view = delegate->panel()->hostingView();
+        delegate->perform({MenuAction::addImage, 0, {}});
+        QVERIFY(delegate->panel()->hostingView() != view); // redrawn
+        QCOMPARE(fake->preferences.writes, writes + 1);
+        QCOMPARE(delegate->settings().imagePath, d.imageFile);
+
         // One colour dialog, retargeted: after "Custom..." for the text,
         // changes reach only the text colour, stored in upper case.
         delegate->perform({MenuAction::customBgColor, 0, {}});
@@ -155,17 +161,6 @@ private slots:
         const auto picked = d.picked;
         delegate.reset();
         picked(Qt::red); // the delegate is gone: nothing happens
-
-        fake->preferences.writes = 0;
-        delegate = std::make_unique<CountingDelegate>("x", fake->services());
-        delegate->applicationDidFinishLaunching();
-        delegate->perform({MenuAction::addImage, 0, {}}); // cancelled
-        d.imageFile = QStringLiteral("/pictures/logo one.tiff");
-        const QPointer<BannerHostingView> view = delegate->panel()->hostingView();
-        delegate->perform({MenuAction::addImage, 0, {}});
-        QVERIFY(delegate->panel()->hostingView() != view); // redrawn
-        QCOMPARE(fake->preferences.writes, 1);
-        QCOMPARE(delegate->settings().imagePath, d.imageFile);
     }
 
     void openMenuActsOnTheSettingsOfTheMoment() {

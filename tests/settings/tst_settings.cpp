@@ -14,10 +14,7 @@ QString folder() {
     return qEnvironmentVariable("XDG_CONFIG_HOME") + "/vorlane";
 }
 void writeEntry(const QString& id, const QByteArray& bytes) {
-    QDir().mkpath(folder());
-    QFile f(SettingsFiles().filePath("VorlaneSettings_" + id));
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
+    QVERIFY(writeFile(SettingsFiles().filePath("VorlaneSettings_" + id), bytes));
 }
 ino_t inode(const QString& path) {
     struct stat s {};
@@ -132,27 +129,23 @@ private slots:
 
     void carriedOverFromTheSharedFileOnce() {
         QDir().mkpath(folder());
-        QFile ini(folder() + "/vorlane.conf");
-        QVERIFY(ini.open(QIODevice::WriteOnly));
-        ini.write("[General]\nVorlaneSettings_a%2Fb=\"@ByteArray({\\\"text\\\":\\\"old\\\"})\"\n"
-                  "VorlaneSettings_kept=\"@ByteArray({\\\"text\\\":\\\"old\\\"})\"\n");
-        ini.close();
+        const QString ini = folder() + "/vorlane.conf";
+        QVERIFY(QFile::copy(testDataPath("vorlane.conf"), ini));
         writeEntry("kept", R"({"text":"newer"})");
-        const QByteArray before = readFile(ini.fileName());
+        const QByteArray before = readFile(ini);
         SettingsFiles store;
-        store.carryOverFrom(ini.fileName());
+        store.carryOverFrom(ini);
         QCOMPARE(BannerSettings::load(store, "a/b").text, QStringLiteral("old"));
         QCOMPARE(BannerSettings::load(store, "kept").text, QStringLiteral("newer"));
         QFile::remove(store.filePath("VorlaneSettings_a/b"));
-        store.carryOverFrom(ini.fileName()); // once only
+        store.carryOverFrom(ini); // once only
         QVERIFY(!QFile::exists(store.filePath("VorlaneSettings_a/b")));
-        QCOMPARE(readFile(ini.fileName()), before);
+        QCOMPARE(readFile(ini), before);
     }
 
     void failedWritesLeaveTheFileAsItWas() {
-        QCOMPARE(writeFileAtomically(folder() + "/none/x.json", "{}")
-                     ->startsWith(folder() + "/none/x.json"),
-                 true);
+        QVERIFY(writeFileAtomically(folder() + "/none/x.json", "{}")
+                    ->startsWith(folder() + "/none/x.json"));
         // A full disk: a small file system of its own, filled up.
         QDir().mkpath(folder());
         QProcess full;

@@ -33,6 +33,12 @@ inline QByteArray readFile(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<none>");
 }
+// Writes a whole file, its folder made first; false when it could not.
+inline bool writeFile(const QString& path, const QByteArray& content) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(content) == content.size();
+}
 
 // QTEST_MAIN with the user folders isolated before anything else runs.
 #define VORLANE_TEST_MAIN(TestObject)                                                              \
