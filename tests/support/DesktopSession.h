@@ -116,7 +116,7 @@ public:
                      banner.process->waitForFinished(5000)) &&
                     banner.process->exitStatus() == QProcess::NormalExit &&
                     banner.process->exitCode() == 0 && clean;
-        for (xcb_window_t w : m_windows.keys())
+        for (xcb_window_t w : std::exchange(m_windows, {}))
             closeWindow(w);
         return clean;
     }
@@ -134,9 +134,12 @@ public:
     xcb_window_t openDock(bool top, int thickness) {
         return openWindowOf({"dock", top ? "top" : "bottom", QString::number(thickness)});
     }
+    // Closed from here: the program that made it lives on, so that no later
+    // window gets its id while the window manager may still know the old one.
     void closeWindow(xcb_window_t window) {
-        if (QProcess* maker = m_windows.take(window))
-            maker->kill();
+        std::erase(m_windows, window);
+        xcb_destroy_window(m_connection, window);
+        xcb_flush(m_connection);
     }
 
     // A monitor as data, "RIGHT=640x480+1280+0" (xrandr wants millimetres
@@ -242,7 +245,7 @@ private:
         maker->start(qEnvironmentVariable("VORLANE_TEST_WINDOWS"), arguments);
         maker->waitForReadyRead(5000);
         const auto w = xcb_window_t(maker->readLine().trimmed().toUInt());
-        m_windows.insert(w, maker);
+        m_windows.push_back(w);
         static_cast<void>(QTest::qWaitFor([&] {
             return isMapped(w) &&
                    (windowManager() == "i3" || !property32(w, "_NET_FRAME_EXTENTS").empty());
@@ -304,5 +307,5 @@ private:
     xcb_window_t m_root = 0;
     int m_bannersStarted = 0;
     QList<Banner> m_banners;
-    QHash<xcb_window_t, QProcess*> m_windows; // and the program that made it
+    std::vector<xcb_window_t> m_windows;
 };
