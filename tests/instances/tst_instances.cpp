@@ -33,8 +33,7 @@ private slots:
     void init() {
         QDir(qEnvironmentVariable("XDG_CONFIG_HOME")).removeRecursively();
         fake = std::make_unique<FakePlatform>();
-        fake->screens.setLayout(
-            "Built-in Retina Display=1440x900+0+0,DELL U2720Q=2560x1440+1440+0");
+        fake->screens.setLayout("eDP-1=1440x900+0+0,DELL U2720Q=2560x1440+1440+0");
         delegate = std::make_unique<AppDelegate>("x", fake->services());
     }
 

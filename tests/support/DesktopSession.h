@@ -134,8 +134,7 @@ public:
     xcb_window_t openDock(bool top, int thickness) {
         return openWindowOf({"dock", top ? "top" : "bottom", QString::number(thickness)});
     }
-    // Closed from here: the program that made it lives on, so that no later
-    // window gets its id while the window manager may still know the old one.
+    // Destroyed from here: its maker lives on, so no later window gets its id.
     void closeWindow(xcb_window_t window) {
         std::erase(m_windows, window);
         xcb_destroy_window(m_connection, window);
@@ -160,10 +159,9 @@ public:
     // i3 leaves docks out of it); waits up to 10 s.
     std::optional<xcb_window_t> windowOfProcess(qint64 pid) {
         std::vector<xcb_window_t> found;
-        return QTest::qWaitFor([&] { return !(found = windowsOfProcess(pid, 0, 1)).empty(); },
-                               10000)
-                   ? std::optional(found.front())
-                   : std::nullopt;
+        if (QTest::qWaitFor([&] { return !(found = windowsOfProcess(pid, 0, 1)).empty(); }, 10000))
+            return found.front();
+        return std::nullopt;
     }
     // The windows of a process that another program has embedded (tray
     // icons): deeper than a window manager's frame.
