@@ -106,8 +106,7 @@ void BannerPanel::setHostingView(BannerHostingView* view) {
 void BannerPanel::showBanner() {
     if (isVisible())
         return;
-    m_windowSystem.prepareBannerWindow(*this);
-    show();
+    m_windowSystem.showBannerWindow(*this);
 }
 
 void BannerPanel::hideBanner() {

@@ -2,11 +2,13 @@
 
 #include "platform/WindowSystem.h"
 
+#include <QWidget>
+
 // Where Qt does not run on X11 (the offscreen platform, for one) there is no
 // window system to talk to: nothing is reserved and nothing is changed.
 class NullWindowSystem final : public WindowSystem {
 public:
-    void prepareBannerWindow(QWidget&) override {}
+    void showBannerWindow(QWidget& window) override { window.show(); }
     QSize rootSize() override { return {}; }
     QList<Strut> foreignStruts() override { return {}; }
     void setBannerStrut(QWidget&, const std::optional<Strut>&) override {}

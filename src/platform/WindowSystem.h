@@ -45,9 +45,11 @@ class WindowSystem : public QObject {
 public:
     using QObject::QObject;
 
-    // Before every show: a dock that is above other windows, on every
-    // desktop, in no taskbar or pager, and recognisable as a banner.
-    virtual void prepareBannerWindow(QWidget& window) = 0;
+    // Shows the banner window as a dock that is above other windows, on
+    // every desktop, in no taskbar or pager, and recognisable as a banner.
+    // The map is sent at once, not when the event loop next runs, so that
+    // the window manager maps the banner while the program goes on starting.
+    virtual void showBannerWindow(QWidget& window) = 0;
 
     // The size of the root window in device pixels (empty when unknown).
     virtual QSize rootSize() = 0;

@@ -43,7 +43,7 @@ private slots:
         CountingDelegate delegate(QStringLiteral("prod"), fake->services());
         delegate.applicationDidFinishLaunching();
         QCOMPARE(journal.mid(0, 4), (QStringList{"read VorlaneSettings_prod", "cpu", "memory",
-                                                 "prepare banner window (visible: 0)"}));
+                                                 "show banner window (visible before: 0)"}));
         QVERIFY(delegate.panel()->isVisible() && delegate.statusItem());
         QCOMPARE(delegate.settings().text, QStringLiteral("PRODUCTION"));
         QVERIFY(delegate.metrics().isRunning());

@@ -72,8 +72,10 @@ private:
 // stubborn.
 class RecordingWindowSystem final : public WindowSystem {
 public:
-    void prepareBannerWindow(QWidget& window) override {
-        journal << QStringLiteral("prepare banner window (visible: %1)").arg(window.isVisible());
+    void showBannerWindow(QWidget& window) override {
+        journal
+            << QStringLiteral("show banner window (visible before: %1)").arg(window.isVisible());
+        window.show();
     }
     QSize rootSize() override { return {1920, 1080}; }
     QList<Strut> foreignStruts() override { return {}; }

@@ -129,9 +129,9 @@ X11WindowSystem::X11WindowSystem(xcb_connection_t* connection)
     connect(&m_dockCheck, &QTimer::timeout, this, &X11WindowSystem::foreignStruts);
 }
 
-void X11WindowSystem::prepareBannerWindow(QWidget& window) {
-    // The window is unmapped here: window managers read these when it is
-    // mapped, and drop state and desktop again when it is unmapped.
+void X11WindowSystem::showBannerWindow(QWidget& window) {
+    // Set while the window is unmapped: window managers read these when it
+    // is mapped, and drop state and desktop again when it is unmapped.
     const auto id = static_cast<xcb_window_t>(window.winId());
     setProperty32(m_connection, id, m_atoms[X11Atoms::NetWmWindowType], XCB_ATOM_ATOM,
                   {m_atoms[X11Atoms::NetWmWindowTypeDock]});
@@ -148,6 +148,7 @@ void X11WindowSystem::prepareBannerWindow(QWidget& window) {
         m_connection, requestProperty(m_connection, id, m_atoms[X11Atoms::WmProtocols]));
     std::erase(protocols, m_atoms[X11Atoms::WmTakeFocus]);
     setProperty32(m_connection, id, m_atoms[X11Atoms::WmProtocols], XCB_ATOM_ATOM, protocols);
+    window.show();
     xcb_flush(m_connection);
 }
 

@@ -20,7 +20,7 @@ public:
     // Nothing when Qt does not run on xcb with a live connection.
     static std::unique_ptr<X11WindowSystem> create();
 
-    void prepareBannerWindow(QWidget& window) override;
+    void showBannerWindow(QWidget& window) override;
     QSize rootSize() override;
     QList<Strut> foreignStruts() override;
     void setBannerStrut(QWidget& window, const std::optional<Strut>& strut) override;
