@@ -1,22 +1,25 @@
 #!/usr/bin/env bash
 # Vorlane next to polybar and conky, each a 28-px top bar with a label, CPU
 # and memory every 2 s, on one private Xvfb + openbox, in one run:
-#   start-up   from the start of the process to its window mapped, median of
-#              7 starts, the three programs taking turns
+#   start-up   from the start of the process to its window viewable, median
+#              of 7 starts, the programs taking turns (bench/first_map, which
+#              waits on X events instead of polling)
 #   PSS        proportional memory 20 s after start: one alone, and each of
 #              three of the same program
-#   CPU        CPU time until the window is mapped (median of the 7 starts),
-#              and in 120 s idle, one of each running side by side
+#   CPU        CPU time until the window is viewable and until 1.5 s after
+#              that (the whole start-up, the first paint included; no peer
+#              updates in that time), median of the 7 starts; and in 120 s
+#              idle, one of each running side by side
 # and Vorlane's ratio to each peer. A bare Qt window of the same size and
 # kind (bench/bare_window) runs along as the floor Qt itself costs.
 #   bench/peers.sh [path/to/vorlane] [idle-seconds]
-# Installs polybar, conky and xdotool when missing (apt, with sudo when not root).
+# Installs polybar and conky when missing (apt, with sudo when not root).
 set -euo pipefail
 binary=$(realpath "${1:-"$(dirname "$0")/../build/src/vorlane"}")
 idle=${2:-120}
 
 source "$(dirname "$0")/lib/peers.sh"
-install_missing polybar:polybar conky:conky-std xdotool:xdotool
+install_missing polybar:polybar conky:conky-std
 
 work=$(mktemp -d)
 source "$(dirname "$0")/../scripts/lib/private-desktop.sh"
@@ -38,14 +41,19 @@ conky.config = {
 conky.text = [[Vorlane${alignr}${cpu}% ${mem}/${memmax}]]
 EOF
 
-instance=0
-start() { # program: starts one, prints its PID
+bench_bin=$(dirname "$binary")/../bench
+command_of() { # program: the command line that starts one, one word a line
     case $1 in
-    vorlane) "$binary" "bench $((instance++))" >/dev/null 2>&1 & ;;
-    polybar) polybar -q -c "$work/polybar.ini" bench >/dev/null 2>&1 & ;;
-    conky) conky -q -c "$work/conky.conf" >/dev/null 2>&1 & ;;
-    bare-qt) "$(dirname "$binary")/../bench/bare_window" >/dev/null 2>&1 & ;;
+    vorlane) printf '%s\n' "$binary" "bench $BASHPID" ;; # a subshell's own PID
+    polybar) printf '%s\n' polybar -q -c "$work/polybar.ini" bench ;;
+    conky) printf '%s\n' conky -q -c "$work/conky.conf" ;;
+    bare-qt) printf '%s\n' "$bench_bin/bare_window" ;;
     esac
+}
+start() { # program: starts one, prints its PID
+    local command
+    mapfile -t command < <(command_of "$1")
+    "${command[@]}" >/dev/null 2>&1 &
     echo $!
 }
 stop() {
@@ -53,28 +61,21 @@ stop() {
     for pid; do wait "$pid" 2>/dev/null || true; done
     sleep 0.5
 }
-# Conky sets no _NET_WM_PID: its window is found by class (one runs at a time).
-mapped() { # pid program
-    if [[ $2 == conky ]]; then
-        xdotool search --onlyvisible --class conky
-    else
-        xdotool search --onlyvisible --pid "$1"
-    fi >/dev/null 2>&1
-}
 pss() { awk '/^Pss:/ {print $2}' "/proc/$1/smaps_rollup"; }
 median() { sort -n | awk '{a[NR] = $1} END {print a[int((NR + 1) / 2)]}'; }
 
 programs=(vorlane polybar conky bare-qt)
-declare -A startup startup_cpu pss_alone pss_three cpu
+declare -A startup startup_cpu startup_all pss_alone pss_three cpu
 
 # Start-up, the programs taking turns.
 for round in $(seq 7); do
     for p in "${programs[@]}"; do
-        t0=$(date +%s%N)
-        pid=$(start "$p")
-        for _ in $(seq 2000); do mapped "$pid" "$p" && break; done
-        startup[$p]+="$((($(date +%s%N) - t0) / 1000000)) "
-        startup_cpu[$p]+="$(($(cpu_ns "$pid") / 1000000)) "
+        mapfile -t command < <(command_of "$p")
+        read -r pid ms cpu_at_map < <("$bench_bin/first_map" "${command[@]}" 2>/dev/null)
+        startup[$p]+="$ms "
+        startup_cpu[$p]+="$((cpu_at_map / 1000000)) "
+        sleep 1.5
+        startup_all[$p]+="$(($(cpu_ns "$pid") / 1000000)) "
         stop "$pid"
     done
 done
@@ -102,21 +103,24 @@ for p in "${programs[@]}"; do cpu[$p]=$((($(cpu_ns "${running[$p]}") - before[$p
 stop "${running[@]}"
 
 echo "$(date -u +%F), $(nproc) cores, Xvfb 1920x1080 + openbox"
-echo "| program | start-up to mapped (median of 7) | start-up CPU | PSS alone | PSS each of three | CPU in $idle s idle |"
-echo "|---|---|---|---|---|---|"
+echo "| program | start-up to viewable (median of 7) | its CPU until viewable | its CPU in all | PSS alone | PSS each of three | CPU in $idle s idle |"
+echo "|---|---|---|---|---|---|---|"
 for p in "${programs[@]}"; do
-    startup[$p]=$(tr ' ' '\n' <<<"${startup[$p]}" | grep . | median)
-    startup_cpu[$p]=$(tr ' ' '\n' <<<"${startup_cpu[$p]}" | grep . | median)
-    awk -v p="$p" -v s="${startup[$p]}" -v u="${startup_cpu[$p]}" -v a="${pss_alone[$p]}" \
-        -v t="${pss_three[$p]}" -v c="${cpu[$p]}" 'BEGIN {
-        printf "| %s | %d ms | %d ms | %.1f MB | %.1f MB | %d ms |\n", p, s, u, a / 1024, t / 1024, c
+    for figure in startup startup_cpu startup_all; do
+        declare -n list=$figure
+        list[$p]=$(tr ' ' '\n' <<<"${list[$p]}" | grep . | median)
+    done
+    awk -v p="$p" -v s="${startup[$p]}" -v u="${startup_cpu[$p]}" -v w="${startup_all[$p]}" \
+        -v a="${pss_alone[$p]}" -v t="${pss_three[$p]}" -v c="${cpu[$p]}" 'BEGIN {
+        printf "| %s | %d ms | %d ms | %d ms | %.1f MB | %.1f MB | %d ms |\n", p, s, u, w, a / 1024, t / 1024, c
     }'
 done
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", b ? a / b : 0 }'; }
 for peer in polybar conky bare-qt; do
-    printf "| Vorlane / %s | %s | %s | %s | %s | %s |\n" "$peer" \
+    printf "| Vorlane / %s | %s | %s | %s | %s | %s | %s |\n" "$peer" \
         "$(ratio "${startup[vorlane]}" "${startup[$peer]}")" \
         "$(ratio "${startup_cpu[vorlane]}" "${startup_cpu[$peer]}")" \
+        "$(ratio "${startup_all[vorlane]}" "${startup_all[$peer]}")" \
         "$(ratio "${pss_alone[vorlane]}" "${pss_alone[$peer]}")" \
         "$(ratio "${pss_three[vorlane]}" "${pss_three[$peer]}")" \
         "$(ratio "${cpu[vorlane]}" "${cpu[$peer]}")"
