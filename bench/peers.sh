@@ -115,7 +115,7 @@ for p in "${programs[@]}"; do
         printf "| %s | %d ms | %d ms | %d ms | %.1f MB | %.1f MB | %d ms |\n", p, s, u, w, a / 1024, t / 1024, c
     }'
 done
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", b ? a / b : 0 }'; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b) printf "%.2f", a / b; else printf "-" }'; }
 for peer in polybar conky bare-qt; do
     printf "| Vorlane / %s | %s | %s | %s | %s | %s | %s |\n" "$peer" \
         "$(ratio "${startup[vorlane]}" "${startup[$peer]}")" \
