@@ -62,7 +62,7 @@ stop() {
     sleep 0.5
 }
 pss() { awk '/^Pss:/ {print $2}' "/proc/$1/smaps_rollup"; }
-median() { sort -n | awk '{a[NR] = $1} END {print a[int((NR + 1) / 2)]}'; }
+median_of() { tr ' ' '\n' <<<"$1" | grep . | sort -n | awk '{a[NR] = $1} END {print a[int((NR + 1) / 2)]}'; }
 
 programs=(vorlane polybar conky bare-qt)
 declare -A startup startup_cpu startup_all pss_alone pss_three cpu
@@ -106,10 +106,9 @@ echo "$(date -u +%F), $(nproc) cores, Xvfb 1920x1080 + openbox"
 echo "| program | start-up to viewable (median of 7) | its CPU until viewable | its CPU in all | PSS alone | PSS each of three | CPU in $idle s idle |"
 echo "|---|---|---|---|---|---|---|"
 for p in "${programs[@]}"; do
-    for figure in startup startup_cpu startup_all; do
-        declare -n list=$figure
-        list[$p]=$(tr ' ' '\n' <<<"${list[$p]}" | grep . | median)
-    done
+    startup[$p]=$(median_of "${startup[$p]}")
+    startup_cpu[$p]=$(median_of "${startup_cpu[$p]}")
+    startup_all[$p]=$(median_of "${startup_all[$p]}")
     awk -v p="$p" -v s="${startup[$p]}" -v u="${startup_cpu[$p]}" -v w="${startup_all[$p]}" \
         -v a="${pss_alone[$p]}" -v t="${pss_three[$p]}" -v c="${cpu[$p]}" 'BEGIN {
         printf "| %s | %d ms | %d ms | %d ms | %.1f MB | %.1f MB | %d ms |\n", p, s, u, w, a / 1024, t / 1024, c
