@@ -1,17 +1,33 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Vorlane needs to build, run and test, when
-# any of them is missing. Uses sudo when not run as root.
+# Installs the Debian packages Vorlane needs, when any of them is missing.
+# Uses sudo when not run as root.
+#   bootstrap.sh program   what building and running a banner need
+#   bootstrap.sh desktop   ...and a private virtual desktop to run it on
+#                          (Xvfb, openbox) when there is no display
+#   bootstrap.sh tests     ...and everything the tests use besides: the
+#                          other window managers, a tray, xdotool, ...
 set -euo pipefail
 
-packages=(
+program=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev qt6-svg-dev libgl-dev libxcb1-dev libxcb-xtest0-dev
+    qt6-base-dev libgl-dev libxcb1-dev
     # TIFF (and other image types) in the banner.
     qt6-image-formats-plugins
-    # A real desktop for the tests and for a run without a display.
-    xvfb openbox xfwm4 i3-wm dbus-daemon trayer x11-utils x11-xserver-utils xdotool xterm fonts-dejavu-core
-    desktop-file-utils imagemagick
 )
+desktop=(xvfb openbox dbus-daemon fonts-dejavu-core)
+tests=(
+    qt6-svg-dev libxcb-xtest0-dev
+    xfwm4 i3-wm trayer x11-utils x11-xserver-utils xdotool xterm
+    desktop-file-utils appstream
+)
+
+packages=("${program[@]}")
+case "${1:-tests}" in
+    program) ;;
+    desktop) packages+=("${desktop[@]}") ;;
+    tests) packages+=("${desktop[@]}" "${tests[@]}") ;;
+    *) echo "usage: $0 [program|desktop|tests]" >&2; exit 2 ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do

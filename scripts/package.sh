@@ -6,7 +6,7 @@
 #   remove it:   sudo apt remove vorlane
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/bootstrap.sh
+scripts/bootstrap.sh program
 missing=()
 for package in dpkg-dev lintian file; do
     status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)

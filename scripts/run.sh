@@ -2,11 +2,16 @@
 # Installs what is missing, builds, and starts a banner. An optional instance
 # identifier is passed through. Without a display (DISPLAY unset) the banner
 # runs for a few seconds on a private virtual display, a screenshot of it is
-# saved and its path printed.
+# saved and its path printed. Only what the program needs is installed (and,
+# without a display, Xvfb and openbox); the tests' tools are not.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/bootstrap.sh
-scripts/build.sh
+if [[ -n "${DISPLAY:-}" ]]; then
+    scripts/bootstrap.sh program
+else
+    scripts/bootstrap.sh desktop
+fi
+scripts/build.sh program
 binary="$PWD/build/src/vorlane"
 
 if [[ -n "${DISPLAY:-}" ]]; then
@@ -22,6 +27,6 @@ export XDG_CONFIG_HOME="$work/config"
 desktop_pids+=($!)
 sleep 4
 screenshot="$PWD/build/vorlane-screenshot.png"
-import -display "$DISPLAY" -window root "$screenshot"
+build/tools/grab_screen "$screenshot"
 echo "No display: Vorlane ran on a virtual display ($DISPLAY) for a few seconds."
 echo "Screenshot: $screenshot"

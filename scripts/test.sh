@@ -4,6 +4,6 @@
 # and desktop tests start their own Xvfb and window manager.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/bootstrap.sh
+scripts/bootstrap.sh tests
 scripts/build.sh
 ctest --test-dir build --output-on-failure -j 2

@@ -214,9 +214,19 @@ public:
     }
     xcb_window_t root() const { return m_root; }
 
+    // The root window's picture (the display's depth is 24: 32-bit pixels).
     QImage screenshot() {
-        const QString file = QDir::home().filePath("screen.png");
-        return run("import", {"-window", "root", file}) ? QImage(file) : QImage();
+        const auto geometry = ask(xcb_get_geometry_reply, xcb_get_geometry(m_connection, m_root));
+        if (!geometry)
+            return {};
+        const auto image = ask(xcb_get_image_reply,
+                               xcb_get_image(m_connection, XCB_IMAGE_FORMAT_Z_PIXMAP, m_root, 0, 0,
+                                             geometry->width, geometry->height, ~0u));
+        if (!image || xcb_get_image_data_length(image.get()) < geometry->width * geometry->height * 4)
+            return {};
+        return QImage(xcb_get_image_data(image.get()), geometry->width, geometry->height,
+                      QImage::Format_RGB32)
+            .copy();
     }
 
 private:
