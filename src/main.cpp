@@ -1,5 +1,6 @@
 #include "app/AppDelegate.h"
 #include "app/CommandLine.h"
+#include "app/QuietQtMessages.h"
 #include "app/TerminationSignals.h"
 #include "banner/Icons.h"
 #include "platform/DesktopPlatform.h"
@@ -17,6 +18,7 @@ int main(int argc, char** argv) {
         std::fputs("vorlane: the instance identifier is not valid UTF-8\n", stderr);
         return 2;
     }
+    keepHarmlessQtMessagesQuiet();
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
     QApplication::setApplicationName(QStringLiteral("vorlane"));
