@@ -3,13 +3,16 @@
 #   - apt installs it with its dependencies and nothing else;
 #   - `vorlane` starts a banner on a virtual display (Xvfb on this machine,
 #     its socket shared with the root);
-#   - both desktop entries pass desktop-file-validate, the manual page formats;
+#   - both desktop entries pass desktop-file-validate, the software-centre
+#     description passes appstreamcli's strictest check, the manual page formats;
 #   - removing the package leaves none of its files behind.
 # Needs root (debootstrap, chroot, mounts) and the network. The bare root is
 # kept in build/bookworm-root.tar, so only the first run downloads it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 [[ $(id -u) -eq 0 ]] || { echo "check-package.sh must run as root" >&2; exit 1; }
+# This machine checks with the tests' tools (Xvfb, xdotool, the validators).
+scripts/bootstrap.sh tests
 command -v debootstrap >/dev/null ||
     DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends debootstrap
 scripts/package.sh
@@ -59,8 +62,10 @@ banner=
 
 desktop-file-validate "$root/usr/share/applications/com.tarnwick.vorlane.desktop" \
     "$root/usr/share/vorlane/com.tarnwick.vorlane.desktop"
+appstreamcli validate --strict --pedantic --no-net \
+    "$root/usr/share/metainfo/com.tarnwick.vorlane.metainfo.xml" >/dev/null
 man -l "$root/usr/share/man/man1/vorlane.1.gz" | grep -q "SYNOPSIS"
-echo "valid: both desktop entries; the manual page formats"
+echo "valid: both desktop entries, the software-centre description; the manual page formats"
 
 files=$(in_root dpkg -L vorlane)
 in_root apt-get remove --purge -y -q vorlane >/dev/null
