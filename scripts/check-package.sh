@@ -23,8 +23,10 @@ root=$(mktemp -d)
 cleanup() {
     [[ -n "${banner:-}" ]] && kill "$banner" 2>/dev/null
     [[ -n "${xvfb:-}" ]] && kill "$xvfb" 2>/dev/null
-    umount "$root/tmp/.X11-unix" "$root/proc" 2>/dev/null || true
-    rm -rf "$root"
+    # Lazily: a process of the root that is still ending must not keep them.
+    umount -l "$root/tmp/.X11-unix" 2>/dev/null || true
+    umount -l "$root/proc" 2>/dev/null || true
+    rm -rf --one-file-system "$root"
 }
 trap cleanup EXIT
 if [[ -f build/bookworm-root.tar ]]; then
