@@ -33,7 +33,7 @@ public:
     virtual std::optional<QString> chooseImageFile() = 0;
     // The one colour dialog of the process, not modal: it shows `initial` and
     // reports every colour change to `picked`, until it is opened again for
-    // another target. Returns at once.
+    // another target; its Cancel reports `initial` again. Returns at once.
     virtual void showColorPicker(const QColor& initial,
                                  std::function<void(const QColor&)> picked) = 0;
 };

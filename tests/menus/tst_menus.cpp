@@ -6,10 +6,14 @@
 #include "fakes/FakePlatform.h"
 #include "menus/MenuModel.h"
 #include "menus/MenuRenderer.h"
+#include "platform/QtDialogs.h"
 #include "settings/HexColor.h"
 #include "support/TestEnvironment.h"
 
+#include <QColorDialog>
 #include <QJsonDocument>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QMenu>
 
 // GCC 12 takes the std::optional members of the table's rows for
@@ -177,6 +181,39 @@ private slots:
         delegate.reset(); // gone before the choice runs: nothing happens
         QTest::qWait(10);
         showCpu->trigger();
+    }
+
+    // Qt's own dialogs, as a person answers them.
+    void realDialogs() {
+        QtDialogs dialogs{QIcon()};
+        const auto answer = [&](const QString& typed, const QString& button) {
+            QTimer::singleShot(0, [=] {
+                QWidget* dialog = QApplication::activeModalWidget();
+                dialog->findChild<QLineEdit*>()->setText(typed);
+                for (QPushButton* b : dialog->findChildren<QPushButton*>())
+                    b->text() == button ? b->click() : void();
+            });
+            return dialogs.askText({"Edit Banner Text", "", "OK", "Cancel", "old", "", 300, 24});
+        };
+        QCOMPARE(answer("PRODUCTION", "OK"), QStringLiteral("PRODUCTION"));
+        QCOMPARE(answer("lost", "Cancel"), std::nullopt);
+
+        // Every colour shown applies at once; Cancel gives the first one back,
+        // also after a retarget (where showing the new target's colour is no pick).
+        QStringList background, text;
+        dialogs.showColorPicker(Qt::red, [&](const QColor& c) { background << c.name(); });
+        QColorDialog* picker = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            picker = picker ? picker : qobject_cast<QColorDialog*>(w);
+        QVERIFY(picker);
+        picker->setCurrentColor(Qt::blue);
+        picker->reject();
+        QCOMPARE(background, (QStringList{"#0000ff", "#ff0000"}));
+        dialogs.showColorPicker(Qt::green, [&](const QColor& c) { text << c.name(); });
+        picker->setCurrentColor(Qt::yellow);
+        picker->accept();
+        QCOMPARE(text, QStringList{"#ffff00"});
+        QCOMPARE(background.size(), 2);
     }
 
     void checkMarks() {
