@@ -2,7 +2,7 @@
 // settings, screens, running banners (from /proc) and auto-start state read,
 // the model made and rendered to a QMenu. Run through bench/menu_latency.sh,
 // beside the banners it starts.
-#include "app/AppDelegate.h"
+#include "app/BannerApp.h"
 #include "platform/DesktopPlatform.h"
 
 #include <QApplication>
@@ -17,13 +17,13 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     DesktopPlatform platform{QIcon()};
-    AppDelegate delegate(QStringLiteral("bench"), platform.services());
-    delegate.applicationDidFinishLaunching();
+    BannerApp banner(QStringLiteral("bench"), platform.services());
+    banner.start();
     std::vector<double> ms;
     for (int i = 0; i < 50; ++i) {
         QElapsedTimer timer;
         timer.start();
-        const auto menu = delegate.buildContextMenu();
+        const auto menu = banner.buildContextMenu();
         ms.push_back(double(timer.nsecsElapsed()) / 1e6);
     }
     std::sort(ms.begin(), ms.end());

@@ -1,4 +1,4 @@
-#include "app/AppDelegate.h"
+#include "app/BannerApp.h"
 #include "app/CommandLine.h"
 #include "app/QuietQtMessages.h"
 #include "app/TerminationSignals.h"
@@ -29,12 +29,11 @@ int main(int argc, char** argv) {
     // Only the dialogs carry the program's icon: an icon for the whole
     // application would be drawn in every size for the banner window too.
     DesktopPlatform platform(programIcon());
-    AppDelegate delegate(*instanceId, platform.services());
+    BannerApp banner(*instanceId, platform.services());
     TerminationSignals terminationSignals;
     QObject::connect(&terminationSignals, &TerminationSignals::terminationRequested, &app,
                      &QCoreApplication::quit);
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate,
-                     &AppDelegate::applicationWillTerminate);
-    QTimer::singleShot(0, &delegate, &AppDelegate::applicationDidFinishLaunching);
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &banner, &BannerApp::stop);
+    QTimer::singleShot(0, &banner, &BannerApp::start);
     return app.exec();
 }

@@ -14,8 +14,8 @@ void popUpContextMenu(const ContextMenuProvider& provider, const QPoint& globalP
         menu->exec(globalPos);
 }
 
-BannerHostingView::BannerHostingView(const BannerSettings& settings, const SystemMetrics& metrics,
-                                     QWidget* parent)
+BannerView::BannerView(const BannerSettings& settings, const SystemMetrics& metrics,
+                       QWidget* parent)
     : QWidget(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -23,7 +23,7 @@ BannerHostingView::BannerHostingView(const BannerSettings& settings, const Syste
     setAttribute(Qt::WA_TranslucentBackground);
 }
 
-void BannerHostingView::contextMenuEvent(QContextMenuEvent* event) {
+void BannerView::contextMenuEvent(QContextMenuEvent* event) {
     if (!contextMenuProvider) {
         event->ignore(); // on to the panel
         return;
@@ -92,13 +92,13 @@ void BannerPanel::setUnmanaged(bool unmanaged) {
     emit windowReplaced();
 }
 
-void BannerPanel::setHostingView(BannerHostingView* view) {
-    if (m_hostingView) {
-        layout()->removeWidget(m_hostingView);
-        m_hostingView->hide();
-        m_hostingView->deleteLater();
+void BannerPanel::setView(BannerView* view) {
+    if (m_view) {
+        layout()->removeWidget(m_view);
+        m_view->hide();
+        m_view->deleteLater();
     }
-    m_hostingView = view;
+    m_view = view;
     layout()->addWidget(view); // which makes it our child
     view->show();
 }

@@ -13,16 +13,16 @@ struct BannerSettings;
 class SystemMetrics;
 
 // Builds the context menu at every right click; an empty menu once the
-// program's delegate is gone.
+// banner's program is ending.
 using ContextMenuProvider = std::function<std::unique_ptr<QMenu>()>;
 
 // Hosts the banner view and opens the context menu on a right click. Without
 // a provider, the click goes on to the panel.
-class BannerHostingView : public QWidget {
+class BannerView : public QWidget {
     Q_OBJECT
 public:
-    BannerHostingView(const BannerSettings& settings, const SystemMetrics& metrics,
-                      QWidget* parent = nullptr);
+    BannerView(const BannerSettings& settings, const SystemMetrics& metrics,
+               QWidget* parent = nullptr);
 
     ContextMenuProvider contextMenuProvider;
 
@@ -40,8 +40,8 @@ public:
     ContextMenuProvider contextMenuProvider;
 
     // Replaces (and releases) the current hosting view.
-    void setHostingView(BannerHostingView* view);
-    BannerHostingView* hostingView() const { return m_hostingView; }
+    void setView(BannerView* view);
+    BannerView* view() const { return m_view; }
 
     // Shows the banner without activating the program; the window-manager
     // hints are written again before every show.
@@ -68,7 +68,7 @@ private:
     void setUnmanaged(bool unmanaged);
 
     WindowSystem& m_windowSystem;
-    QPointer<BannerHostingView> m_hostingView;
+    QPointer<BannerView> m_view;
     QRect m_requested;
     bool m_isBox = false;
     bool m_windowManagerStretchesDocks = false;

@@ -3,21 +3,22 @@
 #include <algorithm>
 #include <cmath>
 
-QRectF frameFor(BannerPosition position, const QRectF& full, const QRectF& visible, double height) {
+QRectF frameFor(BannerPosition position, const QRectF& full, const QRectF& available,
+                double height) {
     // QRectF::right() and bottom() are left + width and top + height.
     switch (position) {
     case BannerPosition::top:
-        return {full.left(), visible.top(), full.width(), height};
+        return {full.left(), available.top(), full.width(), height};
     case BannerPosition::bottom:
-        return {visible.left(), visible.bottom() - height, visible.width(), height};
+        return {available.left(), available.bottom() - height, available.width(), height};
     case BannerPosition::topLeft:
-        return {full.left(), visible.top(), cornerWidth, height};
+        return {full.left(), available.top(), cornerWidth, height};
     case BannerPosition::topRight:
-        return {full.right() - cornerWidth, visible.top(), cornerWidth, height};
+        return {full.right() - cornerWidth, available.top(), cornerWidth, height};
     case BannerPosition::bottomLeft:
-        return {visible.left(), visible.bottom() - height, cornerWidth, height};
+        return {available.left(), available.bottom() - height, cornerWidth, height};
     case BannerPosition::bottomRight:
-        return {visible.right() - cornerWidth, visible.bottom() - height, cornerWidth, height};
+        return {available.right() - cornerWidth, available.bottom() - height, cornerWidth, height};
     }
     return {};
 }
@@ -43,10 +44,10 @@ double drawableHeight(double bannerHeight, double screenHeight) {
     return std::clamp(bannerHeight, 1.0, std::max(1.0, screenHeight));
 }
 
-QRect bannerRect(const BannerSettings& settings, const ScreenInfo& screen, const QRect& visible) {
+QRect bannerRect(const BannerSettings& settings, const ScreenInfo& screen, const QRect& available) {
     const QRectF full(screen.geometry);
     const double height = drawableHeight(settings.bannerHeight, full.height());
-    const QRectF frame = frameFor(settings.position, full, QRectF(visible), height);
+    const QRectF frame = frameFor(settings.position, full, QRectF(available), height);
     return QRect(qRound(frame.x()), qRound(frame.y()), std::max(1, qRound(frame.width())),
                  std::max(1, qRound(frame.height())));
 }

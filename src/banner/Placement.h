@@ -14,13 +14,14 @@
 
 inline constexpr double cornerWidth = 420.0;
 
-// frame(on:height:): the banner rectangle for a screen's full frame F and
-// visible frame V. The top family hangs from V's top edge but takes its
-// horizontal extent from F; the bottom family stands on V's bottom edge and
-// takes its horizontal extent from V.
-QRectF frameFor(BannerPosition position, const QRectF& full, const QRectF& visible, double height);
+// The banner rectangle for a screen's whole area F and its available area A
+// (less what other docks reserve). The top family hangs from A's top edge
+// but takes its horizontal extent from F; the bottom family stands on A's
+// bottom edge and takes its horizontal extent from A.
+QRectF frameFor(BannerPosition position, const QRectF& full, const QRectF& available,
+                double height);
 
-// targetScreen: the first screen whose name equals screenName, else the
+// The first screen whose name equals screenName, else the
 // screen at screenIndex, else the first screen; nothing when there is none.
 std::optional<qsizetype> targetScreenIndex(const BannerSettings& settings,
                                            const QList<ScreenInfo>& screens);
@@ -31,4 +32,4 @@ std::optional<qsizetype> targetScreenIndex(const BannerSettings& settings,
 double drawableHeight(double bannerHeight, double screenHeight);
 
 // The banner's window rectangle in whole logical pixels.
-QRect bannerRect(const BannerSettings& settings, const ScreenInfo& screen, const QRect& visible);
+QRect bannerRect(const BannerSettings& settings, const ScreenInfo& screen, const QRect& available);

@@ -59,7 +59,7 @@ QMargins reservedInsets(const QRect& monitor, const QSize& root, const QList<Str
                     clampInset(right - newRight, width), clampInset(bottom - newBottom, height));
 }
 
-QRect visibleFrame(const ScreenInfo& screen, const QSize& root, const QList<Strut>& struts) {
+QRect availableArea(const ScreenInfo& screen, const QSize& root, const QList<Strut>& struts) {
     if (struts.isEmpty() || root.isEmpty())
         return screen.geometry;
     const QMargins device = reservedInsets(deviceRect(screen), root, struts);

@@ -23,9 +23,9 @@ QRect toDevice(const QRect& logical, const ScreenInfo& screen);
 // pixels. Only struts whose band covers part of the monitor count.
 QMargins reservedInsets(const QRect& monitor, const QSize& root, const QList<Strut>& struts);
 
-// visibleFrame: the screen less what other docks and panels reserve on it,
+// The screen's available area: the screen less what other docks and panels reserve on it,
 // in logical pixels.
-QRect visibleFrame(const ScreenInfo& screen, const QSize& root, const QList<Strut>& struts);
+QRect availableArea(const ScreenInfo& screen, const QSize& root, const QList<Strut>& struts);
 
 // The strut that keeps a banner's strip reserved, all in device pixels: for
 // the top family, from the root window's top edge down to the banner's

@@ -141,11 +141,10 @@ MenuItem bannersMenu(const ContextMenuInputs& in) {
         MenuItem installed = info(QStringLiteral("Auto-Start at Login (installed)"));
         installed.checked = true;
         items.push_back(installed);
-        items.push_back(
-            command(QStringLiteral("Remove Auto-Start"), MenuAction::uninstallLaunchAgent));
+        items.push_back(command(QStringLiteral("Remove Auto-Start"), MenuAction::removeAutostart));
     } else {
         items.push_back(
-            command(QStringLiteral("Install Auto-Start at Login"), MenuAction::installLaunchAgent));
+            command(QStringLiteral("Install Auto-Start at Login"), MenuAction::installAutostart));
     }
     return submenu(QStringLiteral("Banners"), std::move(items));
 }
@@ -213,7 +212,7 @@ MenuItem contextMenuModel(const ContextMenuInputs& in) {
     return submenu(QStringLiteral("Banner Settings"), std::move(items));
 }
 
-MenuItem statusMenuModel() {
+MenuItem trayMenuModel() {
     MenuItem quit = command(QStringLiteral("Quit Vorlane"), MenuAction::quitApp);
     quit.shortcut = QStringLiteral("Ctrl+Q");
     return submenu({}, {command(QStringLiteral("Show/Hide Banner"), MenuAction::toggleBanner),

@@ -13,7 +13,7 @@
 struct BannerSettings;
 
 // What choosing a menu item does. Each value names one command of the
-// delegate; `none` is an item that only informs or opens a submenu.
+// banner; `none` is an item that only informs or opens a submenu.
 enum class MenuAction {
     none,
     setBannerHeight,
@@ -38,8 +38,8 @@ enum class MenuAction {
     quickLaunchOnDisplay,
     restoreSession,
     saveCurrentSession,
-    installLaunchAgent,
-    uninstallLaunchAgent,
+    installAutostart,
+    removeAutostart,
     resetDefaults,
     quitApp,
     quitAllBanners,
@@ -92,7 +92,7 @@ inline constexpr std::array<int, 7> opacityPercents{30, 50, 60, 70, 80, 90, 100}
 // The banner's context menu, titled "Banner Settings".
 MenuItem contextMenuModel(const ContextMenuInputs& inputs);
 // The tray icon's menu: show or hide the banner, quit.
-MenuItem statusMenuModel();
+MenuItem trayMenuModel();
 
 // A number as a menu title writes it: truncated toward zero, no grouping.
 QString wholeNumber(double value);

@@ -2,8 +2,11 @@
 // actions and strip-keeping passes to shut-down, and its auto-start entry,
 // on recording fakes.
 #include "app/CommandLine.h"
-#include "banner/BannerPanel.h"
+#include "banner/BannerWindow.h"
 #include "fakes/FakePlatform.h"
+#include "instances/BannerFleet.h"
+#include "metrics/SystemMetrics.h"
+#include "spaceguard/StripGuard.h"
 #include "support/TestEnvironment.h"
 
 class LifecycleTest : public QObject {
@@ -37,73 +40,80 @@ private slots:
     }
 
     void startUpOrderAndTimedActions() {
-        AppDelegate early(QStringLiteral("prod"), fake->services());
-        early.applicationWillTerminate(); // before start-up: harmless, nothing saved
+        BannerApp early(QStringLiteral("prod"), fake->services());
+        early.stop(); // before start: harmless, nothing saved
         fake->preferences.entries["VorlaneSettings_prod"] = R"({"text":"PRODUCTION"})";
-        CountingDelegate delegate(QStringLiteral("prod"), fake->services());
-        delegate.applicationDidFinishLaunching();
+        BannerApp app(QStringLiteral("prod"), fake->services());
+        app.start();
         QCOMPARE(journal.mid(0, 4), (QStringList{"read VorlaneSettings_prod", "cpu", "memory",
                                                  "show banner window (visible before: 0)"}));
-        QVERIFY(delegate.panel()->isVisible() && delegate.statusItem());
-        QCOMPARE(delegate.settings().text, QStringLiteral("PRODUCTION"));
-        QVERIFY(delegate.metrics().isRunning());
+        QVERIFY(app.window().panel()->isVisible() && app.trayIcon());
+        QCOMPARE(app.settings().text, QStringLiteral("PRODUCTION"));
+        QVERIFY(app.metrics().isRunning() && app.guard().isRunning());
         QCOMPARE(fake->preferences.writes, 0); // start-up itself writes nothing
 
-        fire(delegate.autosaveTimer());
+        QTimer* autosave = app.findChild<QTimer*>("autosave");
+        QVERIFY(autosave && autosave->isActive());
+        fire(*autosave);
         QCOMPARE(fake->preferences.writes, 1);
 
-        delegate.settings().fontSize = 40;
+        app.settings().fontSize = 40;
         journal.clear();
-        delegate.applicationWillTerminate();
+        app.stop();
         QCOMPARE(journal, QStringList{"write VorlaneSettings_prod"});
-        QVERIFY(!delegate.metrics().isRunning() && !delegate.spaceGuardTimer().isActive() &&
-                !delegate.autosaveTimer().isActive() && !delegate.startupNudgeTimer().isActive());
+        QVERIFY(!app.metrics().isRunning() && !app.guard().isRunning() && !autosave->isActive());
         QCOMPARE(BannerSettings::load(fake->preferences, "prod").fontSize, 40.0);
     }
 
     void passesFollowReserveSpace() { // guard ticks and the strut: the desktop tests
         fake->preferences.setData("VorlaneSettings_x", R"({"reserveSpace":false})");
-        AppDelegate delegate("x", fake->services());
-        delegate.applicationDidFinishLaunching();
-        const_cast<QTimer&>(delegate.spaceGuardTimer()).stop();
+        BannerApp app("x", fake->services());
+        app.start();
+        app.guard().tick();
         emit fake->windows.applicationEvent(); // off: nothing
-        QVERIFY(!delegate.appEventNudgeTimer().isActive());
-        fire(delegate.startupNudgeTimer()); // but the pass after start-up runs
-        const_cast<QTimer&>(delegate.startupNudgeTimer()).stop();
-        QCOMPARE(fake->windows.passes, 1);
-        delegate.toggleReserveSpace(); // on: a pass at once
+        QTest::qWait(StripGuard::windowEventDelayMs + 50);
+        QCOMPARE(fake->windows.passes, 0);
+        // but the pass after start-up runs
+        QTRY_COMPARE_WITH_TIMEOUT(fake->windows.passes, 1, StripGuard::startupPassDelayMs + 500);
+        app.guard().stop(); // its own ticks stay out of the count from here on
+        QVERIFY(choose(app, "Reserve Screen Space")); // on: a pass at once
+        QCOMPARE(fake->windows.passes, 2);
         // A window activated or new: a pass 0.3 s later; those that come
         // meanwhile, one more.
         for (int i = 0; i < 3; ++i)
             emit fake->windows.applicationEvent();
         QTRY_COMPARE(fake->windows.passes, 4);
+        app.guard().tick();
+        QCOMPARE(fake->windows.passes, 5);
         fake->screens.setLayout(""); // no screen: no pass
-        delegate.nudgeOverlappingWindows();
-        QCOMPARE(fake->windows.passes, 4);
+        app.guard().runPass();
+        QCOMPARE(fake->windows.passes, 5);
     }
 
     void stubbornWindowIsAskedOncePerTickForThreeTicks() {
         fake->windows.stubborn = true;
         fake->windows.windows = {{7, QRect(100, 10, 800, 600), {}},
                                  {8, QRect(900, 0, 300, 300), {}}};
-        AppDelegate delegate("x", fake->services());
-        delegate.applicationDidFinishLaunching();
-        delegate.nudgeOverlappingWindows();
-        delegate.nudgeOverlappingWindows();
+        BannerApp app("x", fake->services());
+        app.start();
+        StripGuard& guard = app.guard();
+        guard.runPass();
+        guard.runPass();
         QCOMPARE(fake->windows.sent.size(), 2); // each window once
-        fire(delegate.spaceGuardTimer());
+        guard.tick();
         QCOMPARE(fake->windows.sent.size(), 4); // a new tick asks again
-        fire(delegate.spaceGuardTimer());
-        fire(delegate.spaceGuardTimer());
+        guard.tick();
+        guard.tick();
         QCOMPARE(fake->windows.sent.size(), 6); // three ticks, then left alone
         // Out of the strip for a tick, then back: asked again.
         fake->windows.windows[0].frame.moveTop(100);
-        fire(delegate.spaceGuardTimer());
+        guard.tick();
         fake->windows.windows[0].frame.moveTop(10);
-        fire(delegate.spaceGuardTimer());
+        guard.tick();
         QCOMPARE(fake->windows.sent.size(), 7);
         QCOMPARE(fake->windows.sent.last().window.id, 7u);
     }
+
     void autostartInstallReplaceAndRemove() {
         const QString binary = qEnvironmentVariable("VORLANE_BINARY");
         const QString program = isolateUserFolders() + "/program";
@@ -113,16 +123,18 @@ private slots:
             QVERIFY(writeFile(program + "/com.tarnwick.vorlane.desktop", content));
         };
         fake->processes.executable = program + "/vorlane";
-        AppDelegate delegate("x", fake->services());
-        delegate.installLaunchAgent(); // nothing shipped
+        BannerApp app("x", fake->services());
+        app.start();
+        BannerFleet& fleet = app.fleet();
+        QVERIFY(choose(app, "Banners > Install Auto-Start at Login")); // nothing shipped
         QCOMPARE(fake->dialogs.alerts.takeFirst(),
                  "Installation Failed | The auto-start entry was not found. Looked for " + program +
                      "/com.tarnwick.vorlane.desktop and " + isolateUserFolders() +
                      "/share/vorlane/com.tarnwick.vorlane.desktop.");
         ship(readFile(QFileInfo(binary).path() + "/com.tarnwick.vorlane.desktop")); // the build's
-        QVERIFY(!delegate.isLaunchAgentInstalled());
-        delegate.installLaunchAgent(); // the folder is made
-        QVERIFY(delegate.isLaunchAgentInstalled());
+        QVERIFY(!fleet.isAutostartInstalled());
+        QVERIFY(choose(app, "Banners > Install Auto-Start at Login")); // the folder is made
+        QVERIFY(fleet.isAutostartInstalled());
         // A valid entry, without even a hint, that starts this program.
         QProcess validate;
         validate.start("desktop-file-validate", {installed});
@@ -132,11 +144,11 @@ private slots:
         QVERIFY(readFile(installed).contains(
             "\nExec=\"" + QFileInfo(binary).absoluteFilePath().toUtf8() + "\"\n"));
         ship("[Desktop Entry]\nName=newer\n");
-        delegate.installLaunchAgent();
+        fleet.installAutostart();
         QCOMPARE(readFile(installed), QByteArray("[Desktop Entry]\nName=newer\n"));
-        delegate.uninstallLaunchAgent();
-        QVERIFY(!delegate.isLaunchAgentInstalled());
-        delegate.uninstallLaunchAgent(); // nothing installed: still said
+        QVERIFY(choose(app, "Banners > Remove Auto-Start"));
+        QVERIFY(!fleet.isAutostartInstalled());
+        fleet.removeAutostart(); // nothing installed: still said
         const QString done = "Auto-Start Installed | Vorlane will start automatically at login.";
         const QString removed = "Auto-Start Removed | Vorlane will no longer start at login.";
         QCOMPARE(fake->dialogs.alerts, (QStringList{done, done, removed, removed}));

@@ -1,5 +1,5 @@
 // The banner: where it goes (the frame table, the target-screen rules, the
-// visible frame that other docks leave, its own strut), which windows it
+// area that other docks leave available, its own strut), which windows it
 // moves out of its strip, and where its row puts the image, the text and the
 // readouts, and what they say; the sampler behind the readouts (its /proc
 // source on recorded samples, its arithmetic, priming and failure rules).
@@ -62,12 +62,12 @@ private slots:
         }
     }
 
-    void visibleFrame() {
-        // Each screen's visible frame, as a layout.
+    void availableArea() {
+        // Each screen's available area, as a layout.
         const auto frames = [](const QString& layout, const QList<Strut>& struts) {
             QStringList out;
             for (const ScreenInfo& screen : screenLayout(layout)) {
-                const QRect r = ::visibleFrame(screen, QSize(1920, 1080), struts);
+                const QRect r = ::availableArea(screen, QSize(1920, 1080), struts);
                 out << QString::asprintf("%dx%d+%d+%d", r.width(), r.height(), r.x(), r.y());
             }
             return out.join(',');
@@ -86,8 +86,8 @@ private slots:
                  "1846x1050+64+30");
         QCOMPARE(frames("1920x1080+0+0", {strutOn(Edge::top, 5000, 0, 1919)}), "1x1+0+0");
         // HiDPI: device pixels become logical ones (a panel on the right half).
-        QCOMPARE(::visibleFrame(screenLayout("1280x720+0+0@2")[0], QSize(2560, 1440),
-                                {strutOn(Edge::top, 60, 1500, 2559)}),
+        QCOMPARE(::availableArea(screenLayout("1280x720+0+0@2")[0], QSize(2560, 1440),
+                                 {strutOn(Edge::top, 60, 1500, 2559)}),
                  QRect(0, 30, 1280, 690));
     }
 

@@ -2,7 +2,7 @@
 
 // Recording fakes of every desktop service. They share one journal, so that
 // tests can check the order in which the program used them.
-#include "app/AppDelegate.h"
+#include "app/BannerApp.h"
 #include "platform/Dialogs.h"
 #include "platform/Platform.h"
 #include "platform/PreferencesStore.h"
@@ -12,7 +12,9 @@
 #include "platform/WindowSystem.h"
 #include "support/ScreenLayout.h"
 
+#include <QCoreApplication>
 #include <QMap>
+#include <QMenu>
 #include <QMetaObject>
 #include <QTimer>
 #include <QWidget>
@@ -39,12 +41,15 @@ public:
     }
     std::optional<QString> setData(const QString& key, const QByteArray& value) override {
         journal << QStringLiteral("write ") + key;
+        if (failWrites)
+            return QStringLiteral("No space left on device");
         entries.insert(key, value);
         ++writes;
         return std::nullopt;
     }
     QMap<QString, QByteArray> entries;
     int writes = 0;
+    bool failWrites = false;
 };
 
 // Hands out the readings it was given, one per query (nothing: a failed
@@ -77,9 +82,9 @@ public:
             << QStringLiteral("show banner window (visible before: %1)").arg(window.isVisible());
         window.show();
     }
-    QSize rootSize() override { return {1920, 1080}; }
+    QSize rootSize() override { return root; }
     QList<Strut> foreignStruts() override { return {}; }
-    void setBannerStrut(QWidget&, const std::optional<Strut>&) override {}
+    void setBannerStrut(QWidget&, const std::optional<Strut>& s) override { strut = s; }
     QList<ClientWindow> nudgeableWindows() override {
         ++passes;
         return windows;
@@ -93,7 +98,9 @@ public:
             }
         }
     }
+    QSize root{1920, 1080};
     QList<ClientWindow> windows;
+    std::optional<Strut> strut; // the last written
     bool stubborn = false;
     int passes = 0;
     QList<WindowRequest> sent;
@@ -151,15 +158,37 @@ struct FakePlatform {
     Platform services() { return {preferences, stats, screens, windows, processes, dialogs}; }
 };
 
-// A delegate that only counts the nudge passes it is asked for.
-class CountingDelegate : public AppDelegate {
-public:
-    using AppDelegate::AppDelegate;
-    void nudgeOverlappingWindows() override { ++passes; }
-    int passes = 0;
-};
+// A row of a menu found by its titles, "Banners > Quick Launch > Save
+// Current Session"; nothing when there is no such row.
+inline QAction* menuRow(const QMenu& menu, const QString& path) {
+    const QMenu* level = &menu;
+    QAction* row = nullptr;
+    for (const QString& title : path.split(QStringLiteral(" > "))) {
+        if (row && !(level = row->menu()))
+            return nullptr;
+        const QList<QAction*> actions = level->actions();
+        const auto it = std::find_if(actions.begin(), actions.end(),
+                                     [&](QAction* a) { return a->text() == title; });
+        if (it == actions.end())
+            return nullptr;
+        row = *it;
+    }
+    return row;
+}
+
+// Chooses a row of the banner's context menu as a click does, and lets the
+// command run; false when the menu has no such row.
+inline bool choose(BannerApp& app, const QString& path) {
+    const std::unique_ptr<QMenu> menu = app.buildContextMenu();
+    QAction* row = menuRow(*menu, path);
+    if (!row)
+        return false;
+    row->trigger();
+    QCoreApplication::processEvents(); // the choice runs once the menu has closed
+    return true;
+}
 
 // Fires a timer's timeout now, as if its interval had passed.
-inline void fire(const QTimer& timer) {
-    QMetaObject::invokeMethod(const_cast<QTimer*>(&timer), "timeout");
+inline void fire(QTimer& timer) {
+    QMetaObject::invokeMethod(&timer, "timeout");
 }

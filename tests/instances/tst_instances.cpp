@@ -27,14 +27,14 @@ void writeSession(const QByteArray& content) {
 class InstancesTest : public QObject {
     Q_OBJECT
     std::unique_ptr<FakePlatform> fake;
-    std::unique_ptr<AppDelegate> delegate;
+    std::unique_ptr<BannerApp> app;
 
 private slots:
     void init() {
         QDir(qEnvironmentVariable("XDG_CONFIG_HOME")).removeRecursively();
         fake = std::make_unique<FakePlatform>();
         fake->screens.setLayout("eDP-1=1440x900+0+0,DELL U2720Q=2560x1440+1440+0");
-        delegate = std::make_unique<AppDelegate>("x", fake->services());
+        app = std::make_unique<BannerApp>("x", fake->services());
     }
 
     void reading() {
@@ -94,18 +94,19 @@ private slots:
         QLockFile held(lock.fileName());
         QVERIFY(held.lock());
         QCOMPARE(SessionManager().addInstance("c").outcome, SessionManager::Change::busy);
-        delegate->applicationDidFinishLaunching();
+        app->start();
         QCOMPARE(session(), R"({"instances":["a","b"]})");
         held.unlock();
         QTRY_COMPARE(session(), R"({"instances":["a","b","x"]})");
     }
 
     void newBanner() {
+        app->start();
         for (const std::optional<QString>& answer :
              {std::optional<QString>("  ticker \n"), std::optional<QString>("side info/2"),
               std::optional<QString>("   "), std::optional<QString>()}) {
             fake->dialogs.answer = answer;
-            delegate->newBannerInstance();
+            QVERIFY(choose(*app, "Banners > New Banner..."));
         }
         // Trimmed, inner space and slash kept; nothing for spaces or cancel.
         QCOMPARE(fake->processes.started, (QList<QStringList>{{"ticker"}, {"side info/2"}}));
@@ -115,37 +116,39 @@ private slots:
     void quickLaunchPreparesSettingsFirst() {
         fake->preferences.setData("VorlaneSettings_banner-dell-u2720q",
                                   R"({"fontSize":30,"position":"bottomLeft"})");
-        delegate->quickLaunchOnDisplay(1, QStringLiteral("dell-u2720q"));
+        app->start();
+        QVERIFY(choose(*app, "Banners > Quick Launch > New on DELL U2720Q"));
         QCOMPARE(BannerSettings::load(fake->preferences, "banner-dell-u2720q").toJsonBytes(),
                  BannerSettings::fromJsonBytes(
                      R"({"fontSize":30,"screenIndex":1,"screenName":"DELL U2720Q",)"
                      R"("position":"top","textAlign":"center","text":"Banner on DELL U2720Q"})")
                      ->toJsonBytes());
         // An unplugged display: the item's string names it.
-        delegate->quickLaunchOnDisplay(5, QStringLiteral("hdmi-1"));
+        app->perform({MenuAction::quickLaunchOnDisplay, 5, QStringLiteral("hdmi-1")});
         QCOMPARE(BannerSettings::load(fake->preferences, "banner-hdmi-1").text,
                  QStringLiteral("Banner on hdmi-1"));
-        delegate->quickLaunchOnDisplay(0, std::nullopt); // no string: nothing
+        app->perform({MenuAction::quickLaunchOnDisplay, 0, {}}); // no string: nothing
         QCOMPARE(fake->processes.started,
                  (QList<QStringList>{{"banner-dell-u2720q"}, {"banner-hdmi-1"}}));
     }
 
     void restoreAndSaveTheSession() {
+        app->start();
         SessionManager().save({"default", "x", "ticker", "default"});
-        delegate->restoreSession();
+        QVERIFY(choose(*app, "Banners > Quick Launch > Restore Saved Session"));
         QCOMPARE(fake->processes.started,
                  (QList<QStringList>{{"default"}, {"x"}, {"ticker"}, {"default"}}));
         fake->processes.failStarts = true;
         SessionManager().save({"a"});
-        delegate->restoreSession();
-        delegate->saveCurrentSession();
+        QVERIFY(choose(*app, "Banners > Quick Launch > Restore Saved Session"));
+        QVERIFY(choose(*app, "Banners > Quick Launch > Save Current Session"));
         QCOMPARE(fake->dialogs.alerts,
                  (QStringList{"Failed to launch banner | No such file or directory",
                               "Session Saved | Saved 1 banner(s): a"}));
         // A folder where the document should be: it cannot be replaced.
         QFile::remove(SessionManager::defaultSessionFile());
         QDir().mkpath(SessionManager::defaultSessionFile() + "/blocked");
-        delegate->saveCurrentSession();
+        QVERIFY(choose(*app, "Banners > Quick Launch > Save Current Session"));
         QVERIFY(fake->dialogs.alerts.last().startsWith("Session Not Saved | "));
     }
 

@@ -2,19 +2,21 @@
 // few settings, screens, running banners and auto-start states), and the
 // editing commands as a chosen item runs them, on fakes: what each stores,
 // whether it saves, and whether it redraws or re-places the banner.
-#include "banner/BannerPanel.h"
+#include "banner/BannerWindow.h"
 #include "fakes/FakePlatform.h"
 #include "menus/MenuModel.h"
 #include "menus/MenuRenderer.h"
 #include "platform/QtDialogs.h"
 #include "settings/HexColor.h"
+#include "spaceguard/StripGuard.h"
 #include "support/TestEnvironment.h"
+#include "tray/TrayIcon.h"
 
 #include <QColorDialog>
 #include <QJsonDocument>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QMenu>
+#include <QPushButton>
 
 // GCC 12 takes the std::optional members of the table's rows for
 // uninitialised (a known false positive with initializer lists).
@@ -65,120 +67,146 @@ MenuItem model(const QByteArray& json, const QString& layout, bool autostart,
 class MenusTest : public QObject {
     Q_OBJECT
     std::unique_ptr<FakePlatform> fake;
-    std::unique_ptr<CountingDelegate> delegate;
+    std::unique_ptr<BannerApp> app;
     QByteArray startSettings =
         R"({"text":"PRODUCTION","imagePath":"/a.png","screenName":"HDMI",)"
         "\"screenIndex\":1,\"textAlign\":\"left\",\"bgColorHex\":\"#123456\"}";
 
     QByteArray stored() const { return fake->preferences.entries.value("VorlaneSettings_x"); }
+    BannerView* view() const { return app->window().panel()->view(); }
 
 private slots:
     void init() {
         fake = std::make_unique<FakePlatform>();
         fake->screens.setLayout("eDP=1920x1080+0+0,HDMI=1280x1024+1920+0");
+        fake->windows.root = {3200, 1080};
         fake->preferences.setData("VorlaneSettings_x", startSettings);
-        delegate = std::make_unique<CountingDelegate>("x", fake->services());
-        delegate->applicationDidFinishLaunching();
+        app = std::make_unique<BannerApp>("x", fake->services());
+        app->start();
+        app->guard().stop(); // passes come from the commands only
         fake->preferences.entries["VorlaneSettings_x"] = patched(startSettings, "{}");
         fake->preferences.writes = 0;
+        fake->windows.passes = 0;
     }
 
     void commands() {
         using A = MenuAction;
-        // The keys that change (empty: nothing at all), then "redraw" or "re-place".
-        for (const auto& [choice, change, followUp] :
-             std::initializer_list<std::tuple<MenuChoice, QByteArray, QString>>{
-                 {{A::setBannerHeight, 96, {}}, R"({"bannerHeight":96,"fontSize":48})", "re-place"},
-                 {{A::setFontSize, 7, {}}, R"({"fontSize":7})", "redraw"}, // unchecked
-                 {{A::setOpacity, 50, {}}, R"({"opacity":0.5})", "redraw"},
-                 {{A::setScreen, 0, {}}, R"({"screenIndex":0,"screenName":"eDP"})", "re-place"},
-                 // A screen gone since the menu was built: the index only.
-                 {{A::setScreen, 2, {}}, R"({"screenIndex":2})", "re-place"},
-                 {{A::setBgColor, 0, "#abc"}, "{\"bgColorHex\":\"#abc\"}", "redraw"},
-                 {{A::setTextColor, 0, "YELLOW"}, R"({"textColorHex":"YELLOW"})", "redraw"},
-                 {{A::setBgColor, 0, {}}, "", ""}, // no payload
-                 {{A::setPosition, 0, "bottomLeft"}, R"({"position":"bottomLeft"})", "re-place"},
-                 {{A::setPosition, 0, "Top"}, "", ""}, // a display name, not a stored form
-                 {{A::setPosition, 0, {}}, "", ""},
-                 {{A::setTextAlign, 0, "right"}, R"({"textAlign":"right"})", "redraw"},
-                 {{A::setTextAlign, 0, "middle"}, "", ""},
-                 {{A::toggleCPU, 0, {}}, R"({"showCPU":false})", "redraw"},
-                 {{A::toggleMemory, 0, {}}, R"({"showMemory":false})", "redraw"},
-                 {{A::metricsAllOff, 0, {}}, R"({"showCPU":false,"showMemory":false})", "redraw"},
-                 {{A::removeImage, 0, {}}, R"({"imagePath":null})", "redraw"},
+        // A row chosen by its titles, or a choice no row offers (a value from
+        // elsewhere, a screen gone since the menu was built, a payload that
+        // is not a stored form); the keys that change (empty: nothing at all),
+        // then what follows: "redraw", "re-place" (ends with a pass, as
+        // reserveSpace is on) or "strut" (off: the strut goes, no pass).
+        struct Row {
+            QString path;
+            MenuChoice choice;
+            QByteArray change;
+            QString followUp;
+        };
+        for (const Row& r : std::initializer_list<Row>{
+                 {"Banner Size: 28 pt > 96 pt",
+                  {},
+                  R"({"bannerHeight":96,"fontSize":48})",
+                  "re-place"},
+                 {"Font Size > 20 pt", {}, R"({"fontSize":20})", "redraw"},
+                 {"", {A::setFontSize, 7, {}}, R"({"fontSize":7})", "redraw"},
+                 {"Opacity > 50%", {}, R"({"opacity":0.5})", "redraw"},
+                 {"Display > Display 0: eDP",
+                  {},
+                  R"({"screenIndex":0,"screenName":"eDP"})",
+                  "re-place"},
+                 {"", {A::setScreen, 2, {}}, R"({"screenIndex":2})", "re-place"},
+                 {"Background Color > Black", {}, "{\"bgColorHex\":\"#000000\"}", "redraw"},
+                 {"Text Color > Yellow", {}, "{\"textColorHex\":\"#FFFF00\"}", "redraw"},
+                 {"", {A::setBgColor, 0, {}}, "", ""},
+                 {"Position > Bottom Left", {}, R"({"position":"bottomLeft"})", "re-place"},
+                 {"", {A::setPosition, 0, "Top"}, "", ""},
+                 {"", {A::setPosition, 0, {}}, "", ""},
+                 {"Text Alignment > Right", {}, R"({"textAlign":"right"})", "redraw"},
+                 {"", {A::setTextAlign, 0, "middle"}, "", ""},
+                 {"Reserve Screen Space", {}, R"({"reserveSpace":false})", "strut"},
+                 {"Metrics > Show CPU", {}, R"({"showCPU":false})", "redraw"},
+                 {"Metrics > Show Memory", {}, R"({"showMemory":false})", "redraw"},
+                 {"Metrics > All Off", {}, R"({"showCPU":false,"showMemory":false})", "redraw"},
+                 {"Remove Image", {}, R"({"imagePath":null})", "redraw"},
                  // Reset keeps the screen's name.
-                 {{A::resetDefaults, 0, {}},
+                 {"Reset to Defaults",
+                  {},
                   "{\"text\":\"Vorlane\",\"imagePath\":null,\"screenIndex\":0,"
                   "\"textAlign\":\"center\",\"bgColorHex\":\"#1a1a2e\"}",
                   "re-place"}}) {
             init();
-            QPointer<BannerHostingView> view = delegate->panel()->hostingView();
-            const int passes = delegate->passes;
-            delegate->perform(choice);
-            QCOMPARE(stored(), patched(startSettings, change)); // saved at once
-            QCOMPARE(fake->preferences.writes, change.isEmpty() ? 0 : 1);
-            QCOMPARE(delegate->panel()->hostingView() != view, !followUp.isEmpty());
-            // Re-placing ends with a pass, as reserveSpace is on.
-            QCOMPARE(delegate->passes - passes, followUp == "re-place" ? 1 : 0);
-            QCOMPARE(delegate->panel()->geometry(), delegate->placement()->frame);
+            const QPointer<BannerView> before = view();
+            if (r.path.isEmpty())
+                app->perform(r.choice);
+            else
+                QVERIFY2(choose(*app, r.path), qPrintable(r.path));
+            QCOMPARE(stored(), patched(startSettings, r.change)); // saved at once
+            QCOMPARE(fake->preferences.writes, r.change.isEmpty() ? 0 : 1);
+            QCOMPARE(view() != before, !r.followUp.isEmpty());
+            QCOMPARE(fake->windows.passes, r.followUp == "re-place" ? 1 : 0);
+            QCOMPARE(app->window().panel()->geometry(), app->window().placement()->frame);
+            QVERIFY2(fake->windows.strut.has_value() == (r.followUp != "strut"),
+                     qPrintable(r.path));
         }
         init();
-        delegate->perform({A::metricsAllOff, 0, {}});
-        const QPointer<BannerHostingView> off = delegate->panel()->hostingView();
-        delegate->perform({A::metricsAllOn, 0, {}}); // both back, redrawn
-        QVERIFY(delegate->panel()->hostingView() != off);
+        QVERIFY(choose(*app, "Metrics > All Off"));
+        const QPointer<BannerView> off = view();
+        QVERIFY(choose(*app, "Metrics > All On")); // both back, redrawn
+        QVERIFY(view() != off);
         QCOMPARE(stored(), patched(startSettings, "{}"));
+        QVERIFY(choose(*app, "Reserve Screen Space"));
+        QVERIFY(choose(*app, "Reserve Screen Space")); // off, and on again: a pass at once
+        QCOMPARE(fake->windows.passes, 1);
+        QVERIFY(fake->windows.strut);
     }
 
     void dialogs() {
         RecordingDialogs& d = fake->dialogs;
-        delegate->perform({MenuAction::editText, 0, {}}); // cancelled
+        QVERIFY(choose(*app, "Edit Text...")); // cancelled
         QCOMPARE(fake->preferences.writes, 0);
         const TextPrompt& prompt = d.prompts.first();
         QCOMPARE(prompt.text, QStringLiteral("PRODUCTION"));
         QCOMPARE(QSize(prompt.fieldWidth, prompt.fieldHeight), QSize(300, 24));
         QCOMPARE(d.hostArea, QRect(1920, 0, 1280, 1024)); // the banner's screen
         d.answer = QString();
-        delegate->perform({MenuAction::editText, 0, {}});
-        QCOMPARE(delegate->settings().text, QString()); // empty is accepted
+        QVERIFY(choose(*app, "Edit Text..."));
+        QCOMPARE(app->settings().text, QString()); // empty is accepted
 
         const int writes = fake->preferences.writes;
-        delegate->perform({MenuAction::addImage, 0, {}}); // cancelled
+        QVERIFY(choose(*app, "Add Image...")); // cancelled
         d.imageFile = QStringLiteral("/pictures/logo one.tiff");
-        const QPointer<BannerHostingView> view = delegate->panel()->hostingView();
-        delegate->perform({MenuAction::addImage, 0, {}});
-        QVERIFY(delegate->panel()->hostingView() != view); // redrawn
+        const QPointer<BannerView> before = view();
+        QVERIFY(choose(*app, "Add Image..."));
+        QVERIFY(view() != before); // redrawn
         QCOMPARE(fake->preferences.writes, writes + 1);
-        QCOMPARE(delegate->settings().imagePath, d.imageFile);
+        QCOMPARE(app->settings().imagePath, d.imageFile);
 
         // One colour dialog, retargeted: after "Custom..." for the text,
         // changes reach only the text colour, stored in upper case.
-        delegate->perform({MenuAction::customBgColor, 0, {}});
+        QVERIFY(choose(*app, "Background Color > Custom..."));
         QCOMPARE(hexString(d.pickerColor), QStringLiteral("#123456"));
-        const QPointer<BannerHostingView> shown = delegate->panel()->hostingView();
+        const QPointer<BannerView> shown = view();
         d.picked(QColor(0xab, 0xcd, 0xef));
-        QVERIFY(delegate->panel()->hostingView() != shown); // redrawn at once
-        delegate->perform({MenuAction::customTextColor, 0, {}});
+        QVERIFY(view() != shown); // redrawn at once
+        QVERIFY(choose(*app, "Text Color > Custom..."));
         d.picked(QColor(0x1a, 0x1a, 0x2e));
         d.picked(QColor(0x10, 0x20, 0x30)); // every change while dragging
-        QCOMPARE(delegate->settings().bgColorHex, QStringLiteral("#ABCDEF"));
+        QCOMPARE(app->settings().bgColorHex, QStringLiteral("#ABCDEF"));
         QCOMPARE(BannerSettings::load(fake->preferences, "x").textColorHex, "#102030");
         const auto picked = d.picked;
-        delegate.reset();
-        picked(Qt::red); // the delegate is gone: nothing happens
+        app.reset();
+        picked(Qt::red); // the banner is gone: nothing happens
     }
 
     void openMenuActsOnTheSettingsOfTheMoment() {
-        const std::unique_ptr<QMenu> menu = delegate->buildContextMenu();
-        QAction* showCpu = nullptr;
-        for (QAction* a : menu->findChildren<QAction*>())
-            showCpu = a->text() == "Show CPU" ? a : showCpu;
+        const std::unique_ptr<QMenu> menu = app->buildContextMenu();
+        QAction* showCpu = menuRow(*menu, "Metrics > Show CPU");
         QVERIFY(showCpu && showCpu->isChecked());
-        delegate->settings().showCPU = false; // changed while the menu is open
+        app->settings().showCPU = false; // changed while the menu is open
         showCpu->trigger();
-        QTRY_VERIFY(delegate->settings().showCPU);
+        QTRY_VERIFY(app->settings().showCPU);
         showCpu->trigger();
-        delegate.reset(); // gone before the choice runs: nothing happens
+        app.reset(); // gone before the choice runs: nothing happens
         QTest::qWait(10);
         showCpu->trigger();
     }
@@ -214,6 +242,16 @@ private slots:
         picker->accept();
         QCOMPARE(text, QStringList{"#ffff00"});
         QCOMPARE(background.size(), 2);
+    }
+
+    void trayNoticeIsSaidOnce() {
+        QSignalSpy told(app->trayIcon(), &TrayIcon::told);
+        fake->preferences.failWrites = true;
+        QVERIFY(choose(*app, "Font Size > 20 pt"));
+        QVERIFY(choose(*app, "Font Size > 24 pt"));
+        QCOMPARE(told.size(), 1);
+        QVERIFY(told.first().first().toString().startsWith(
+            "The settings of this banner could not be saved: "));
     }
 
     void checkMarks() {
@@ -275,20 +313,8 @@ private slots:
                  (QStringList{"Show CPU ✓", "Show Memory ✓", "-", "All On", "All Off"}));
         QVERIFY(!model("{}", "", false).find("Remove Image"));
 
-        // What the commands read: numbers in the tag, strings in the payload.
-        const auto choice = [&](const QString& title) { return menu.find(title)->choice; };
-        QCOMPARE(choice("120 pt"), (MenuChoice{MenuAction::setBannerHeight, 120, {}}));
-        QCOMPARE(choice("70%"), (MenuChoice{MenuAction::setOpacity, 70, {}}));
-        QCOMPARE(choice("Display 1: HDMI-1"), (MenuChoice{MenuAction::setScreen, 1, {}}));
-        QCOMPARE(choice("Top Right"), (MenuChoice{MenuAction::setPosition, 0, "topRight"}));
-        QCOMPARE(choice("Center"), (MenuChoice{MenuAction::setTextAlign, 0, "center"}));
-        QCOMPARE(choice("Dark Red"), (MenuChoice{MenuAction::setBgColor, 0, "#2e1a1a"}));
-        QCOMPARE(choice("New on Built-in Retina Display"),
-                 (MenuChoice{MenuAction::quickLaunchOnDisplay, 0, "built-in-retina-display"}));
-        QCOMPARE(model("{}", "", true).find("Remove Auto-Start")->choice.action,
-                 MenuAction::uninstallLaunchAgent);
         // The tray menu's rows and choices: the tray's desktop test.
-        const auto tray = renderMenu(statusMenuModel(), [](const MenuChoice&) {});
+        const auto tray = renderMenu(trayMenuModel(), [](const MenuChoice&) {});
         QCOMPARE(tray->actions().last()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
     }
 

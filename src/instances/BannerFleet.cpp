@@ -1,12 +1,14 @@
-// The commands that reach beyond this banner: starting further banners,
-// ending all of them, the saved session, and starting at login.
-#include "app/AppDelegate.h"
+#include "instances/BannerFleet.h"
+
 #include "autostart/AutostartEntry.h"
 #include "instances/RunningBanners.h"
 #include "instances/SessionManager.h"
 #include "platform/Dialogs.h"
 #include "platform/Processes.h"
 #include "platform/Screens.h"
+#include "settings/BannerSettings.h"
+
+#include <QTimer>
 
 namespace {
 
@@ -16,13 +18,18 @@ AutostartEntry autostartEntry(const Platform& platform) {
 
 } // namespace
 
-void AppDelegate::launchBannerInstance(const QString& id) {
+BannerFleet::BannerFleet(QString instanceId, Platform platform, QObject* parent)
+    : QObject(parent)
+    , m_instanceId(std::move(instanceId))
+    , m_platform(platform) {}
+
+void BannerFleet::launch(const QString& id) {
     // The real executable, whatever argv[0] said; the identifier its only argument.
     if (const auto error = m_platform.processes.startDetached({id}))
         m_platform.dialogs.alert(QStringLiteral("Failed to launch banner"), *error);
 }
 
-void AppDelegate::newBannerInstance() {
+void BannerFleet::launchNamed() {
     TextPrompt prompt;
     prompt.message = QStringLiteral("New Banner Instance");
     prompt.informative = QStringLiteral("Enter a name for the new banner:");
@@ -34,31 +41,31 @@ void AppDelegate::newBannerInstance() {
         return;
     const QString name = answer->trimmed();
     if (!name.isEmpty())
-        launchBannerInstance(name);
+        launch(name);
 }
 
-void AppDelegate::quickLaunchOnDisplay(int tag, const std::optional<QString>& representedObject) {
-    if (!representedObject)
+void BannerFleet::launchOnScreen(int screenIndex, const std::optional<QString>& screenName) {
+    if (!screenName)
         return;
-    const QString& payload = *representedObject;
-    const QString id = QStringLiteral("banner-") + payload;
+    const QString id = QStringLiteral("banner-") + *screenName;
     const QList<ScreenInfo> screens = m_platform.screens.screens();
     // A display unplugged since the menu was built: the item's string names it.
-    const QString displayName = tag >= 0 && tag < screens.size() ? screens.at(tag).name : payload;
+    const QString displayName = screenIndex >= 0 && screenIndex < screens.size()
+                                    ? screens.at(screenIndex).name
+                                    : *screenName;
 
     BannerSettings settings = BannerSettings::load(m_platform.preferences, id);
-    settings.screenIndex = tag;
+    settings.screenIndex = screenIndex;
     settings.screenName = displayName;
     settings.position = BannerPosition::top;
     settings.textAlign = TextAlign::center;
     settings.text = QStringLiteral("Banner on ") + displayName;
     // Written through before the new process reads it at start-up.
     settings.save(m_platform.preferences);
-    launchBannerInstance(id);
+    launch(id);
 }
 
-void AppDelegate::quitAllBanners() {
-    m_settings->save(m_platform.preferences);
+void BannerFleet::quitAll() {
     const qint64 self = m_platform.processes.ownPid();
     if (const auto banners = m_platform.processes.bannerProcesses()) {
         for (const BannerProcess& banner : *banners) {
@@ -71,12 +78,12 @@ void AppDelegate::quitAllBanners() {
     m_platform.processes.terminate(self);
 }
 
-void AppDelegate::restoreSession() {
+void BannerFleet::restoreSession() {
     for (const QString& id : SessionManager().load())
-        launchBannerInstance(id);
+        launch(id);
 }
 
-void AppDelegate::saveCurrentSession() {
+void BannerFleet::saveSession() {
     const SessionManager session;
     const QStringList list = session.load();
     if (const auto error = session.save(list)) {
@@ -91,11 +98,40 @@ void AppDelegate::saveCurrentSession() {
                                  .arg(list.join(QStringLiteral(", "))));
 }
 
-QStringList AppDelegate::runningBannerRows() const {
-    return ::runningBannerRows(m_platform.processes.bannerProcesses(), m_instanceId);
+QStringList BannerFleet::runningRows() const {
+    return runningBannerRows(m_platform.processes.bannerProcesses(), m_instanceId);
 }
 
-void AppDelegate::installLaunchAgent() {
+void BannerFleet::joinSession() {
+    const auto change = SessionManager().addInstance(m_instanceId);
+    if (!change.keptAside.isEmpty())
+        emit problem(QStringLiteral("The saved session could not be read; it is kept as %1")
+                         .arg(change.keptAside));
+    // Another banner holds the document: again in a moment, not waited for.
+    if (change.outcome == SessionManager::Change::busy && ++m_registrationTries < 30) {
+        QTimer::singleShot(registrationRetryMs, this, &BannerFleet::joinSession);
+        return;
+    }
+    if (change.outcome == SessionManager::Change::done)
+        return;
+    const QString reason = change.outcome == SessionManager::Change::busy
+                               ? QStringLiteral("another banner kept the session document locked")
+                               : change.reason;
+    qWarning("vorlane: \"%s\" is not in the saved session: %s", qPrintable(m_instanceId),
+             qPrintable(reason));
+    emit problem(
+        QStringLiteral("This banner could not be added to the saved session: %1").arg(reason));
+}
+
+void BannerFleet::leaveSession() {
+    // Ending: a few short waits for another banner's lock, then on anyway.
+    for (int tries = 0; tries < 3; ++tries) {
+        if (SessionManager().removeInstance(m_instanceId).outcome != SessionManager::Change::busy)
+            break;
+    }
+}
+
+void BannerFleet::installAutostart() {
     if (const auto error = autostartEntry(m_platform).install()) {
         m_platform.dialogs.alert(QStringLiteral("Installation Failed"), *error);
         return;
@@ -104,12 +140,12 @@ void AppDelegate::installLaunchAgent() {
                              QStringLiteral("Vorlane will start automatically at login."));
 }
 
-void AppDelegate::uninstallLaunchAgent() {
+void BannerFleet::removeAutostart() {
     autostartEntry(m_platform).uninstall();
     m_platform.dialogs.alert(QStringLiteral("Auto-Start Removed"),
                              QStringLiteral("Vorlane will no longer start at login."));
 }
 
-bool AppDelegate::isLaunchAgentInstalled() const {
+bool BannerFleet::isAutostartInstalled() const {
     return autostartEntry(m_platform).isInstalled();
 }

@@ -1,0 +1,170 @@
+#include "app/BannerApp.h"
+
+#include "banner/BannerWindow.h"
+#include "instances/BannerFleet.h"
+#include "metrics/SystemMetrics.h"
+#include "platform/Dialogs.h"
+#include "platform/Screens.h"
+#include "platform/WindowSystem.h"
+#include "spaceguard/StripGuard.h"
+#include "tray/TrayIcon.h"
+
+#include <QCoreApplication>
+#include <QMenu>
+#include <QPointer>
+
+BannerApp::BannerApp(QString instanceId, Platform platform, QObject* parent)
+    : QObject(parent)
+    , m_instanceId(std::move(instanceId))
+    , m_platform(platform)
+    , m_fleet(std::make_unique<BannerFleet>(m_instanceId, platform))
+    , m_autosave(this) {
+    m_autosave.setObjectName(QStringLiteral("autosave"));
+    m_autosave.setInterval(autosaveIntervalMs);
+    connect(&m_autosave, &QTimer::timeout, this, &BannerApp::saveSettings);
+    connect(m_fleet.get(), &BannerFleet::problem, this, &BannerApp::tellOnce);
+}
+
+BannerApp::~BannerApp() = default;
+
+void BannerApp::start() {
+    m_settings = BannerSettings::load(m_platform.preferences, m_instanceId, &m_unreadableSettings);
+    // The sampler runs before anything shows its values.
+    m_metrics = std::make_unique<SystemMetrics>(m_platform.stats);
+    m_metrics->start();
+
+    // The banner is mapped before the tray icon and the session entry are
+    // made, so the window manager maps it meanwhile.
+    QPointer<BannerApp> self(this);
+    m_window = std::make_unique<BannerWindow>(
+        *m_settings, *m_metrics, m_platform.screens, m_platform.windows,
+        [self] { return self ? self->buildContextMenu() : std::make_unique<QMenu>(); });
+    m_window->createAndShow();
+
+    m_trayIcon = std::make_unique<TrayIcon>(dispatcher());
+    if (!m_unreadableSettings.isEmpty())
+        tellOnce(m_unreadableSettings);
+    m_fleet->joinSession();
+
+    m_editor = std::make_unique<BannerEditor>(*m_settings, m_platform.screens, m_platform.dialogs);
+    connect(m_editor.get(), &BannerEditor::edited, this, &BannerApp::edited);
+    m_guard = std::make_unique<StripGuard>(
+        m_platform.windows,
+        [this]() -> std::optional<Strip> {
+            const auto place = m_window->placement();
+            if (!place)
+                return std::nullopt;
+            return Strip{place->deviceFrame(), isTop(m_settings->position),
+                         place->screen().devicePixelRatio};
+        },
+        [this] { return m_settings->reserveSpace; });
+    // Screen changes, and changes of the space other docks reserve.
+    connect(&m_platform.screens, &Screens::changed, this, &BannerApp::reposition);
+    connect(&m_platform.windows, &WindowSystem::workAreaChanged, this, &BannerApp::reposition);
+    m_guard->start();
+    m_autosave.start();
+}
+
+void BannerApp::stop() {
+    if (!m_settings)
+        return; // ended before start: nothing to save
+    saveSettings();
+    m_metrics->stop();
+    m_guard->stop();
+    m_autosave.stop();
+}
+
+void BannerApp::saveSettings() {
+    if (const auto error = m_settings->save(m_platform.preferences))
+        tellOnce(QStringLiteral("The settings of this banner could not be saved: %1").arg(*error));
+}
+
+void BannerApp::tellOnce(const QString& message) {
+    if (m_trayIcon)
+        m_trayIcon->tellOnce(message);
+}
+
+void BannerApp::edited(BannerEditor::FollowUp followUp) {
+    saveSettings();
+    switch (followUp) {
+    case BannerEditor::FollowUp::redraw:
+        m_window->redraw();
+        return;
+    case BannerEditor::FollowUp::replace:
+        reposition();
+        return;
+    case BannerEditor::FollowUp::reserve:
+        m_window->writeStrut();
+        // Turning it off moves no window back.
+        if (m_settings->reserveSpace)
+            m_guard->runPass();
+        m_window->redraw();
+        return;
+    }
+}
+
+void BannerApp::reposition() {
+    m_window->place();
+    m_window->redraw();
+    if (m_settings->reserveSpace)
+        m_guard->runPass();
+}
+
+void BannerApp::quit() {
+    saveSettings();
+    m_fleet->leaveSession();
+    QCoreApplication::quit();
+}
+
+// The menus of the banner and of its tray icon, and the one place where a
+// chosen item becomes a command of one of the banner's parts.
+
+MenuDispatch BannerApp::dispatcher() {
+    // A choice runs once its menu has closed and let go of the keyboard, so
+    // that a dialog the command opens gets the focus.
+    QPointer<BannerApp> self(this);
+    return [self](const MenuChoice& choice) {
+        if (self)
+            QTimer::singleShot(0, self, [self, choice] { self->perform(choice); });
+    };
+}
+
+MenuItem BannerApp::contextMenu() const {
+    return contextMenuModel({*m_settings, m_platform.screens.screens(), m_fleet->runningRows(),
+                             m_fleet->isAutostartInstalled(), m_instanceId});
+}
+
+std::unique_ptr<QMenu> BannerApp::buildContextMenu() {
+    return renderMenu(contextMenu(), dispatcher());
+}
+
+void BannerApp::perform(const MenuChoice& c) {
+    // Any dialog a command opens comes up on the banner's screen.
+    const auto place = m_window->placement();
+    m_platform.dialogs.setHostArea(place ? place->screen().geometry : QRect());
+    if (m_editor->perform(c))
+        return;
+    switch (c.action) {
+    case MenuAction::newBannerInstance:
+        return m_fleet->launchNamed();
+    case MenuAction::quickLaunchOnDisplay:
+        return m_fleet->launchOnScreen(c.tag, c.payload);
+    case MenuAction::restoreSession:
+        return m_fleet->restoreSession();
+    case MenuAction::saveCurrentSession:
+        return m_fleet->saveSession();
+    case MenuAction::installAutostart:
+        return m_fleet->installAutostart();
+    case MenuAction::removeAutostart:
+        return m_fleet->removeAutostart();
+    case MenuAction::quitAllBanners:
+        saveSettings();
+        return m_fleet->quitAll();
+    case MenuAction::quitApp:
+        return quit();
+    case MenuAction::toggleBanner:
+        return m_window->toggleVisible();
+    default:
+        return; // an informing row, or an edit (above)
+    }
+}
