@@ -88,22 +88,6 @@ private slots:
         QVERIFY2(green(1100, 1280) > 400 && green(960, 1100) > 60,
                  qPrintable(QString("%1 %2").arg(green(1100, 1280)).arg(green(960, 1100))));
     }
-
-    // Nothing on standard error while nothing is wrong, also in a session
-    // without a runtime folder (Qt makes its own under TMPDIR then).
-    void quietWhileNothingIsWrong() {
-        QProcess banner;
-        QProcessEnvironment env = desktop.environment();
-        env.remove("XDG_RUNTIME_DIR");
-        env.insert("TMPDIR", isolateUserFolders());
-        banner.setProcessEnvironment(env);
-        banner.start(qEnvironmentVariable("VORLANE_BINARY"), {"quiet"});
-        QVERIFY(desktop.windowOfProcess(banner.processId()));
-        QTest::qWait(1500);
-        banner.terminate();
-        QVERIFY(banner.waitForFinished(5000));
-        QCOMPARE(banner.readAllStandardError(), QByteArray());
-    }
 };
 
 VORLANE_TEST_MAIN(BannerDesktopTest)

@@ -94,7 +94,16 @@ public:
         Banner banner;
         banner.id = QString("banner-%1").arg(++m_bannersStarted);
         SettingsFiles().setData("VorlaneSettings_" + banner.id, settings);
-        banner.process = launch(qEnvironmentVariable("VORLANE_BINARY"), {banner.id});
+        // As a session without a runtime folder starts it (Qt makes its own):
+        // standard error stays empty while nothing is wrong.
+        banner.process = child();
+        QProcessEnvironment env = environment();
+        env.remove("XDG_RUNTIME_DIR");
+        env.insert("TMPDIR", isolateUserFolders());
+        banner.process->setProcessEnvironment(env);
+        banner.process->setProcessChannelMode(QProcess::SeparateChannels);
+        banner.process->setStandardOutputFile(QProcess::nullDevice());
+        banner.process->start(qEnvironmentVariable("VORLANE_BINARY"), {banner.id});
         // Where the window manager stretches a box, the banner takes a new,
         // unmanaged window a moment later: the window that stays is the banner's.
         for (int same = 0; same < 6; QTest::qWait(100)) {
@@ -106,16 +115,21 @@ public:
         return banner;
     }
     // Ends the banners started and closes the windows opened so far; true
-    // when every banner ended with exit code 0.
+    // when every banner ended with exit code 0 and said nothing on stderr.
     bool endBannersAndWindows() {
         for (const Banner& banner : std::as_const(m_banners))
             banner.process->terminate();
         bool clean = true;
-        for (const Banner& banner : std::exchange(m_banners, {}))
+        for (const Banner& banner : std::exchange(m_banners, {})) {
             clean = (banner.process->state() == QProcess::NotRunning ||
                      banner.process->waitForFinished(5000)) &&
                     banner.process->exitStatus() == QProcess::NormalExit &&
                     banner.process->exitCode() == 0 && clean;
+            const QByteArray said = banner.process->readAllStandardError();
+            if (!said.isEmpty())
+                qWarning("%s said: %s", qPrintable(banner.id), said.constData());
+            clean = said.isEmpty() && clean;
+        }
         for (xcb_window_t w : std::exchange(m_windows, {}))
             closeWindow(w);
         return clean;
@@ -214,19 +228,9 @@ public:
     }
     xcb_window_t root() const { return m_root; }
 
-    // The root window's picture (the display's depth is 24: 32-bit pixels).
     QImage screenshot() {
-        const auto geometry = ask(xcb_get_geometry_reply, xcb_get_geometry(m_connection, m_root));
-        if (!geometry)
-            return {};
-        const auto image = ask(xcb_get_image_reply,
-                               xcb_get_image(m_connection, XCB_IMAGE_FORMAT_Z_PIXMAP, m_root, 0, 0,
-                                             geometry->width, geometry->height, ~0u));
-        if (!image || xcb_get_image_data_length(image.get()) < geometry->width * geometry->height * 4)
-            return {};
-        return QImage(xcb_get_image_data(image.get()), geometry->width, geometry->height,
-                      QImage::Format_RGB32)
-            .copy();
+        const QString file = QDir::home().filePath("screen.png");
+        return run(qEnvironmentVariable("VORLANE_GRAB_SCREEN"), {file}) ? QImage(file) : QImage();
     }
 
 private:
