@@ -111,6 +111,23 @@ private slots:
                  {{0, 1080, 1920, 28}, true, tall, {{0, 0, 1920, 1080}}, {}},
                  {{0, 1052, 1920, 28}, false, tall, {{0, 1080, 1920, 1080}}, {}}})
             QCOMPARE(::bannerStrut(banner, topFamily, rootSize, monitors), expected);
+        // From the banner's logical frame, as it writes it: Qt keeps the
+        // screen's origin and scales what lies in it, rounding half up.
+        for (const auto& [layout, banner, topFamily, expected] :
+             std::initializer_list<std::tuple<QString, QRect, bool, Strut>>{
+                 {"1536x864+0+0@1.25", {0, 0, 1536, 28}, true, strutOn(Edge::top, 35, 0, 1919)},
+                 {"1280x720+0+0@1.5",
+                  {0, 692, 1280, 28},
+                  false,
+                  strutOn(Edge::bottom, 42, 0, 1919)},
+                 {"1280x720+0+0@1.5", {860, 0, 420, 27}, true, strutOn(Edge::top, 41, 1290, 1919)},
+                 // A box reaching past the root's right edge.
+                 {"1920x1080+0+0", {1700, 0, 420, 28}, true, strutOn(Edge::top, 28, 1700, 1919)}}) {
+            const ScreenInfo screen = screenLayout(layout)[0];
+            QCOMPARE(
+                ::bannerStrut(toDevice(banner, screen), topFamily, deviceRect(screen).size(), {}),
+                expected);
+        }
 
         // The X11 wire forms.
         const std::array<std::uint32_t, 12> wire{0, 0, 0, 28, 0, 0, 0, 0, 0, 0, 5, 1919};
