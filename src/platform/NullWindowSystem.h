@@ -9,8 +9,8 @@
 class NullWindowSystem final : public WindowSystem {
 public:
     void showBannerWindow(QWidget& window) override { window.show(); }
-    QSize rootSize() override { return {}; }
-    QList<Strut> foreignStruts() override { return {}; }
+    QSize rootSize() const override { return {}; }
+    QList<Strut> foreignStruts() const override { return {}; }
     void setBannerStrut(QWidget&, const std::optional<Strut>&) override {}
     QList<ClientWindow> nudgeableWindows() override { return {}; }
     void moveResizeWindows(const QList<WindowRequest>&) override {}

@@ -52,9 +52,9 @@ public:
     virtual void showBannerWindow(QWidget& window) = 0;
 
     // The size of the root window in device pixels (empty when unknown).
-    virtual QSize rootSize() = 0;
+    virtual QSize rootSize() const = 0;
     // The struts of the other docks and panels; never those of a banner.
-    virtual QList<Strut> foreignStruts() = 0;
+    virtual QList<Strut> foreignStruts() const = 0;
 
     // Reserves the banner's strip (both strut properties), or drops the
     // reservation when there is none.

@@ -82,8 +82,8 @@ public:
             << QStringLiteral("show banner window (visible before: %1)").arg(window.isVisible());
         window.show();
     }
-    QSize rootSize() override { return root; }
-    QList<Strut> foreignStruts() override { return {}; }
+    QSize rootSize() const override { return root; }
+    QList<Strut> foreignStruts() const override { return {}; }
     void setBannerStrut(QWidget&, const std::optional<Strut>& s) override { strut = s; }
     QList<ClientWindow> nudgeableWindows() override {
         ++passes;

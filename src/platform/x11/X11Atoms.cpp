@@ -1,6 +1,7 @@
 #include "platform/x11/X11Atoms.h"
 
-#include <cstdlib>
+#include "platform/x11/X11Properties.h"
+
 #include <cstring>
 
 namespace {
@@ -33,14 +34,13 @@ constexpr const char* atomNames[X11Atoms::Count] = {
 } // namespace
 
 X11Atoms::X11Atoms(xcb_connection_t* connection) {
-    std::array<xcb_intern_atom_cookie_t, Count> cookies{};
-    for (int i = 0; i < Count; ++i) {
-        cookies[i] = xcb_intern_atom(
-            connection, 0, static_cast<uint16_t>(std::strlen(atomNames[i])), atomNames[i]);
-    }
-    for (int i = 0; i < Count; ++i) {
-        xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, cookies[i], nullptr);
-        m_atoms[i] = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-        std::free(reply);
-    }
+    const auto replies = readAll(connection,
+                                 sendAll(atomNames,
+                                         [&](const char* name) {
+                                             return xcb_intern_atom(
+                                                 connection, 0, uint16_t(std::strlen(name)), name);
+                                         }),
+                                 xcb_intern_atom_reply);
+    for (int i = 0; i < Count; ++i)
+        m_atoms[i] = replies[i] ? replies[i]->atom : xcb_atom_t(XCB_ATOM_NONE);
 }

@@ -35,6 +35,9 @@ public:
     };
 
     explicit X11Atoms(xcb_connection_t* connection);
+    // Given values (for tests of what reads them).
+    explicit X11Atoms(const std::array<xcb_atom_t, Count>& atoms)
+        : m_atoms(atoms) {}
     xcb_atom_t operator[](Name name) const { return m_atoms[name]; }
 
 private:

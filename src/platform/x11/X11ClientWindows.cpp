@@ -1,5 +1,6 @@
 // Other programs' windows: which of them the banner may move, their frame
 // geometry, and the move/resize requests sent to the window manager.
+#include "platform/x11/X11Decoders.h"
 #include "platform/x11/X11Properties.h"
 #include "platform/x11/X11WindowSystem.h"
 
@@ -7,47 +8,36 @@
 
 namespace {
 
-// What is asked of the server for one window, all sent before any reply is read.
-struct WindowQuery {
-    xcb_window_t window;
-    xcb_get_property_cookie_t type, state, banner, extents;
-    xcb_get_geometry_cookie_t geometry;
-    xcb_translate_coordinates_cookie_t origin;
-};
-
-bool contains(const std::vector<uint32_t>& list, xcb_atom_t atom) {
-    return std::find(list.begin(), list.end(), atom) != list.end();
-}
-
 // The outer rectangle of each window's ancestor among the root's children:
 // the window manager's frame where it reparents, the window itself where it
-// does not. One round of requests per level of the tree.
+// does not. One batch of requests per level of the tree.
 std::vector<QRect> rootChildRects(xcb_connection_t* c, xcb_window_t root,
                                   std::vector<xcb_window_t> windows) {
-    std::vector<bool> found(windows.size(), false);
-    for (int level = 0; level < 8; ++level) {
-        std::vector<xcb_query_tree_cookie_t> trees;
-        for (size_t i = 0; i < windows.size(); ++i)
-            trees.push_back(found[i] ? xcb_query_tree_cookie_t{} : xcb_query_tree(c, windows[i]));
-        for (size_t i = 0; i < windows.size(); ++i) {
-            if (found[i])
-                continue;
-            XcbReply<xcb_query_tree_reply_t> tree(xcb_query_tree_reply(c, trees[i], nullptr));
-            found[i] = !tree || tree->parent == root || tree->parent == XCB_WINDOW_NONE;
-            if (tree && !found[i])
-                windows[i] = tree->parent;
+    std::vector<size_t> climbing(windows.size());
+    for (size_t i = 0; i < windows.size(); ++i)
+        climbing[i] = i;
+    for (int level = 0; level < 8 && !climbing.empty(); ++level) {
+        const auto trees =
+            readAll(c, sendAll(climbing, [&](size_t i) { return xcb_query_tree(c, windows[i]); }),
+                    xcb_query_tree_reply);
+        std::vector<size_t> higher;
+        for (size_t k = 0; k < climbing.size(); ++k) {
+            const auto& tree = trees[k];
+            if (tree && tree->parent != root && tree->parent != XCB_WINDOW_NONE) {
+                windows[climbing[k]] = tree->parent;
+                higher.push_back(climbing[k]);
+            }
         }
+        climbing = std::move(higher);
     }
-    std::vector<xcb_get_geometry_cookie_t> geometries;
-    for (xcb_window_t w : windows)
-        geometries.push_back(xcb_get_geometry(c, w));
+    const auto geometries =
+        readAll(c, sendAll(windows, [&](xcb_window_t w) { return xcb_get_geometry(c, w); }),
+                xcb_get_geometry_reply);
     std::vector<QRect> rects;
-    for (const auto& cookie : geometries) {
-        XcbReply<xcb_get_geometry_reply_t> g(xcb_get_geometry_reply(c, cookie, nullptr));
+    for (const auto& g : geometries)
         rects.push_back(
             g ? QRect(g->x, g->y, g->width + 2 * g->border_width, g->height + 2 * g->border_width)
               : QRect());
-    }
     return rects;
 }
 
@@ -67,62 +57,48 @@ QList<ClientWindow> X11WindowSystem::readNudgeableWindows() {
     const std::vector<uint32_t> clients =
         readProperty32(m_connection, requestProperty(m_connection, m_root,
                                                      m_atoms[X11Atoms::NetClientList], 4096));
-
-    std::vector<WindowQuery> queries;
-    queries.reserve(clients.size());
+    // One batch: four properties, the geometry and the position of each.
+    constexpr X11Atoms::Name asked[] = {X11Atoms::NetWmWindowType, X11Atoms::NetWmState,
+                                        X11Atoms::VorlaneBanner, X11Atoms::NetFrameExtents};
+    std::vector<std::pair<xcb_window_t, xcb_atom_t>> properties;
     for (xcb_window_t w : clients) {
-        queries.push_back({w, requestProperty(m_connection, w, m_atoms[X11Atoms::NetWmWindowType]),
-                           requestProperty(m_connection, w, m_atoms[X11Atoms::NetWmState]),
-                           requestProperty(m_connection, w, m_atoms[X11Atoms::VorlaneBanner]),
-                           requestProperty(m_connection, w, m_atoms[X11Atoms::NetFrameExtents]),
-                           xcb_get_geometry(m_connection, w),
-                           xcb_translate_coordinates(m_connection, w, m_root, 0, 0)});
+        for (X11Atoms::Name name : asked)
+            properties.emplace_back(w, m_atoms[name]);
     }
+    const auto propertyCookies = sendAll(properties, [&](const auto& p) {
+        return requestProperty(m_connection, p.first, p.second);
+    });
+    const auto geometryCookies =
+        sendAll(clients, [&](xcb_window_t w) { return xcb_get_geometry(m_connection, w); });
+    const auto originCookies = sendAll(clients, [&](xcb_window_t w) {
+        return xcb_translate_coordinates(m_connection, w, m_root, 0, 0);
+    });
+    const auto values = readAll(m_connection, propertyCookies, xcb_get_property_reply);
+    const auto geometries = readAll(m_connection, geometryCookies, xcb_get_geometry_reply);
+    const auto origins = readAll(m_connection, originCookies, xcb_translate_coordinates_reply);
 
     QList<ClientWindow> windows;
     std::vector<xcb_window_t> withoutExtents;
-    for (const WindowQuery& q : queries) {
-        // Every reply is collected, also for windows that are passed over.
-        const auto type = readProperty32(m_connection, q.type);
-        const auto state = readProperty32(m_connection, q.state);
-        const bool isBanner = !readProperty32(m_connection, q.banner).empty();
-        const auto extents = readProperty32(m_connection, q.extents);
-        XcbReply<xcb_get_geometry_reply_t> geometry(
-            xcb_get_geometry_reply(m_connection, q.geometry, nullptr));
-        XcbReply<xcb_translate_coordinates_reply_t> origin(
-            xcb_translate_coordinates_reply(m_connection, q.origin, nullptr));
-
-        // The first type is the one the window prefers; no type means normal.
-        const bool ordinary = type.empty() || type[0] == m_atoms[X11Atoms::NetWmWindowTypeNormal] ||
-                              type[0] == m_atoms[X11Atoms::NetWmWindowTypeDialog];
-        if (!ordinary || isBanner || !geometry || !origin ||
-            contains(state, m_atoms[X11Atoms::NetWmStateFullscreen]) ||
-            contains(state, m_atoms[X11Atoms::NetWmStateHidden]))
-            continue;
-        // _NET_FRAME_EXTENTS: left, right, top, bottom.
-        const QMargins frame = extents.size() >= 4 ? QMargins(int(extents[0]), int(extents[2]),
-                                                              int(extents[1]), int(extents[3]))
-                                                   : QMargins();
-        const QRect client(origin->dst_x, origin->dst_y, geometry->width, geometry->height);
-        windows.append({q.window, client.marginsAdded(frame), frame});
-        if (extents.size() < 4)
-            withoutExtents.push_back(q.window);
+    for (size_t i = 0; i < clients.size(); ++i) {
+        const auto* v = &values[i * std::size(asked)];
+        WindowFacts facts{values32(v[0].get()), values32(v[1].get()), values32(v[2].get()),
+                          values32(v[3].get()), std::nullopt};
+        if (geometries[i] && origins[i])
+            facts.client = QRect(origins[i]->dst_x, origins[i]->dst_y, geometries[i]->width,
+                                 geometries[i]->height);
+        if (const auto window = nudgeableWindow(clients[i], facts, m_atoms)) {
+            windows.append(*window);
+            if (!publishesFrameExtents(facts))
+                withoutExtents.push_back(clients[i]);
+        }
     }
-    // A window manager that publishes no frame extents (i3): the frame is the
-    // client's ancestor among the root's children.
+    // A window manager that publishes no frame extents (i3).
     const std::vector<QRect> frames = rootChildRects(m_connection, m_root, withoutExtents);
     for (size_t i = 0; i < withoutExtents.size(); ++i) {
-        auto window = std::find_if(windows.begin(), windows.end(), [&](const ClientWindow& w) {
-            return w.id == withoutExtents[i];
-        });
-        const QRect& f = frames[i];
-        const QRect client = window->frame;
-        if (!f.isValid() || !f.contains(client))
-            continue;
-        window->frame = f;
-        window->frameExtents = QMargins(client.left() - f.left(), client.top() - f.top(),
-                                        f.right() - client.right(), f.bottom() - client.bottom());
-        window->placesClient = true;
+        for (ClientWindow& window : windows) {
+            if (window.id == withoutExtents[i])
+                window = framedBy(window, frames[i]);
+        }
     }
     return windows;
 }

@@ -12,13 +12,19 @@ xcb_get_property_cookie_t requestProperty(xcb_connection_t* c, xcb_window_t wind
     return xcb_get_property(c, 0, window, property, XCB_GET_PROPERTY_TYPE_ANY, 0, maxValues);
 }
 
-std::vector<uint32_t> readProperty32(xcb_connection_t* c, xcb_get_property_cookie_t cookie) {
-    XcbReply<xcb_get_property_reply_t> reply(xcb_get_property_reply(c, cookie, nullptr));
+std::vector<uint32_t> values32(const xcb_get_property_reply_t* reply) {
     if (!reply || reply->format != 32)
         return {};
-    const auto* data = static_cast<const uint32_t*>(xcb_get_property_value(reply.get()));
-    const int count = xcb_get_property_value_length(reply.get()) / 4;
+    // xcb_get_property_value() only does pointer arithmetic on the reply.
+    auto* mutableReply = const_cast<xcb_get_property_reply_t*>(reply);
+    const auto* data = static_cast<const uint32_t*>(xcb_get_property_value(mutableReply));
+    const int count = xcb_get_property_value_length(mutableReply) / 4;
     return std::vector<uint32_t>(data, data + count);
+}
+
+std::vector<uint32_t> readProperty32(xcb_connection_t* c, xcb_get_property_cookie_t cookie) {
+    const XcbReply<xcb_get_property_reply_t> reply(xcb_get_property_reply(c, cookie, nullptr));
+    return values32(reply.get());
 }
 
 void setProperty32(xcb_connection_t* c, xcb_window_t window, xcb_atom_t property, xcb_atom_t type,

@@ -1,5 +1,6 @@
 #include "platform/x11/X11WindowSystem.h"
 
+#include "platform/x11/X11Decoders.h"
 #include "platform/x11/X11Properties.h"
 
 #include <QCoreApplication>
@@ -15,6 +16,10 @@ std::unique_ptr<X11WindowSystem> X11WindowSystem::create() {
         return nullptr;
     auto windows = std::unique_ptr<X11WindowSystem>(new X11WindowSystem(connection));
     windows->watchRootWindow();
+    XcbReply<xcb_get_geometry_reply_t> root(
+        xcb_get_geometry_reply(connection, xcb_get_geometry(connection, windows->m_root), nullptr));
+    windows->m_rootSize = root ? QSize(root->width, root->height) : QSize();
+    windows->refreshForeignStruts();
     return windows;
 }
 
@@ -60,7 +65,7 @@ bool X11WindowSystem::nativeEventFilter(const QByteArray& eventType, void* messa
         // clients do), or the root itself did.
         const auto* notify = reinterpret_cast<const xcb_configure_notify_event_t*>(event);
         if (notify->window == m_root)
-            m_rootSize = QSize();
+            m_rootSize = QSize(notify->width, notify->height);
         else if (notify->event == m_root)
             m_clientWindowsKnown = false;
         break;
@@ -75,7 +80,6 @@ bool X11WindowSystem::nativeEventFilter(const QByteArray& eventType, void* messa
         // These events all carry the window they were reported on first.
         if (reinterpret_cast<const xcb_map_notify_event_t*>(event)->event == m_root) {
             m_clientWindowsKnown = false;
-            m_foreignStrutsKnown = false;
             m_dockCheck.start();
         }
         break;
@@ -91,7 +95,7 @@ bool X11WindowSystem::nativeEventFilter(const QByteArray& eventType, void* messa
             emit applicationEvent();
         }
         if (notify->atom == m_atoms[X11Atoms::NetWorkarea]) {
-            m_foreignStrutsKnown = false;
+            refreshForeignStruts();
             emit workAreaChanged();
         }
         break;
@@ -126,7 +130,10 @@ X11WindowSystem::X11WindowSystem(xcb_connection_t* connection)
     // Windows come and go in bursts (a menu, a dialog with its parts).
     m_dockCheck.setSingleShot(true);
     m_dockCheck.setInterval(100);
-    connect(&m_dockCheck, &QTimer::timeout, this, &X11WindowSystem::foreignStruts);
+    connect(&m_dockCheck, &QTimer::timeout, this, [this] {
+        if (refreshForeignStruts())
+            emit workAreaChanged();
+    });
 }
 
 void X11WindowSystem::showBannerWindow(QWidget& window) {
@@ -152,62 +159,36 @@ void X11WindowSystem::showBannerWindow(QWidget& window) {
     xcb_flush(m_connection);
 }
 
-QSize X11WindowSystem::rootSize() {
-    // Kept until the root reports a new size.
-    if (m_rootSize.isEmpty()) {
-        XcbReply<xcb_get_geometry_reply_t> geometry(
-            xcb_get_geometry_reply(m_connection, xcb_get_geometry(m_connection, m_root), nullptr));
-        m_rootSize = geometry ? QSize(geometry->width, geometry->height) : QSize();
-    }
-    return m_rootSize;
-}
-
-// The mapped children of each parent, all requests sent before any reply is read.
+// The mapped children of each parent, in one batch for the trees and one for
+// the children's attributes.
 std::vector<xcb_window_t>
 X11WindowSystem::mappedChildren(const std::vector<xcb_window_t>& parents) {
-    std::vector<xcb_query_tree_cookie_t> trees;
-    for (xcb_window_t parent : parents)
-        trees.push_back(xcb_query_tree(m_connection, parent));
+    const auto trees = readAll(
+        m_connection,
+        sendAll(parents, [&](xcb_window_t parent) { return xcb_query_tree(m_connection, parent); }),
+        xcb_query_tree_reply);
     std::vector<xcb_window_t> children;
-    for (const auto& cookie : trees) {
-        XcbReply<xcb_query_tree_reply_t> tree(xcb_query_tree_reply(m_connection, cookie, nullptr));
+    for (const auto& tree : trees) {
         if (tree) {
             const xcb_window_t* list = xcb_query_tree_children(tree.get());
             children.insert(children.end(), list,
                             list + xcb_query_tree_children_length(tree.get()));
         }
     }
-    std::vector<xcb_get_window_attributes_cookie_t> attributes;
-    for (xcb_window_t child : children)
-        attributes.push_back(xcb_get_window_attributes(m_connection, child));
+    const auto attributes = readAll(
+        m_connection,
+        sendAll(children,
+                [&](xcb_window_t child) { return xcb_get_window_attributes(m_connection, child); }),
+        xcb_get_window_attributes_reply);
     std::vector<xcb_window_t> mapped;
     for (size_t i = 0; i < children.size(); ++i) {
-        XcbReply<xcb_get_window_attributes_reply_t> a(
-            xcb_get_window_attributes_reply(m_connection, attributes[i], nullptr));
-        if (a && a->map_state == XCB_MAP_STATE_VIEWABLE)
+        if (attributes[i] && attributes[i]->map_state == XCB_MAP_STATE_VIEWABLE)
             mapped.push_back(children[i]);
     }
     return mapped;
 }
 
-QList<Strut> X11WindowSystem::foreignStruts() {
-    // Kept until a window of the root's comes or goes or the work area
-    // changes. Whoever reads them first after a change, a change is
-    // announced, so that the banner is placed anew.
-    if (!m_foreignStrutsKnown) {
-        QList<Strut> fresh = readForeignStruts();
-        const bool changed = m_foreignStrutsRead && fresh != m_foreignStruts;
-        m_foreignStruts = std::move(fresh);
-        m_foreignStrutsKnown = m_foreignStrutsRead = true;
-        if (changed)
-            QMetaObject::invokeMethod(this, &X11WindowSystem::workAreaChanged,
-                                      Qt::QueuedConnection);
-    }
-    return m_foreignStruts;
-}
-
-QList<Strut> X11WindowSystem::readForeignStruts() {
-    const QSize root = rootSize();
+bool X11WindowSystem::refreshForeignStruts() {
     // Not from _NET_CLIENT_LIST, which i3 keeps docks out of: the mapped
     // children of the root (unmanaged or unframed windows) and theirs (the
     // clients inside window-manager frames).
@@ -215,32 +196,26 @@ QList<Strut> X11WindowSystem::readForeignStruts() {
     const std::vector<xcb_window_t> framed = mappedChildren(windows);
     windows.insert(windows.end(), framed.begin(), framed.end());
 
-    struct Requests {
-        xcb_get_property_cookie_t banner, partial, strut;
-    };
-    std::vector<Requests> requests;
-    requests.reserve(windows.size());
-    for (xcb_window_t window : windows) {
-        requests.push_back(
-            {requestProperty(m_connection, window, m_atoms[X11Atoms::VorlaneBanner]),
-             requestProperty(m_connection, window, m_atoms[X11Atoms::NetWmStrutPartial]),
-             requestProperty(m_connection, window, m_atoms[X11Atoms::NetWmStrut])});
+    constexpr X11Atoms::Name asked[] = {X11Atoms::VorlaneBanner, X11Atoms::NetWmStrutPartial,
+                                        X11Atoms::NetWmStrut};
+    std::vector<std::pair<xcb_window_t, xcb_atom_t>> properties;
+    for (xcb_window_t w : windows) {
+        for (X11Atoms::Name name : asked)
+            properties.emplace_back(w, m_atoms[name]);
     }
-
+    const auto values = readAll(
+        m_connection,
+        sendAll(properties,
+                [&](const auto& p) { return requestProperty(m_connection, p.first, p.second); }),
+        xcb_get_property_reply);
     QList<Strut> struts;
-    for (const Requests& r : requests) {
-        const bool isBanner = !readProperty32(m_connection, r.banner).empty();
-        const auto partial = readProperty32(m_connection, r.partial);
-        const auto plain = readProperty32(m_connection, r.strut);
-        if (isBanner)
-            continue;
-        Strut strut;
-        if (partial.size() >= 12)
-            strut = Strut::fromPartial(std::span(partial).first<12>());
-        else if (plain.size() >= 4)
-            strut = Strut::fromPlain(std::span(plain).first<4>(), root);
-        if (!strut.isEmpty())
-            struts.append(strut);
+    for (size_t i = 0; i < windows.size(); ++i) {
+        const auto* v = &values[i * std::size(asked)];
+        if (const auto strut = reservedStrut(values32(v[0].get()), values32(v[1].get()),
+                                             values32(v[2].get()), m_rootSize))
+            struts.append(*strut);
     }
-    return struts;
+    const bool changed = struts != m_foreignStruts;
+    m_foreignStruts = std::move(struts);
+    return changed;
 }

@@ -21,8 +21,8 @@ public:
     static std::unique_ptr<X11WindowSystem> create();
 
     void showBannerWindow(QWidget& window) override;
-    QSize rootSize() override;
-    QList<Strut> foreignStruts() override;
+    QSize rootSize() const override { return m_rootSize; }
+    QList<Strut> foreignStruts() const override { return m_foreignStruts; }
     void setBannerStrut(QWidget& window, const std::optional<Strut>& strut) override;
     QList<ClientWindow> nudgeableWindows() override;
     void moveResizeWindows(const QList<WindowRequest>& requests) override;
@@ -38,7 +38,8 @@ public:
 private:
     explicit X11WindowSystem(xcb_connection_t* connection);
     void watchRootWindow();
-    QList<Strut> readForeignStruts();
+    // Reads the other windows' struts again; whether they changed.
+    bool refreshForeignStruts();
     QList<ClientWindow> readNudgeableWindows();
     std::vector<xcb_window_t> mappedChildren(const std::vector<xcb_window_t>& parents);
 
@@ -49,12 +50,13 @@ private:
     // written again (which would make the window manager announce a new
     // work area, and so on).
     QHash<xcb_window_t, std::optional<Strut>> m_struts;
-    // What the server said last, kept until its events say it changed.
+    // What the server said last. The root's size comes with its events; the
+    // struts are read again a moment after windows of the root's come or go
+    // and when the work area changes (refreshForeignStruts); the client
+    // windows at the next pass after their events said they changed.
     QSize m_rootSize;
+    QList<Strut> m_foreignStruts;
     QList<ClientWindow> m_clientWindows;
     bool m_clientWindowsKnown = false;
-    QList<Strut> m_foreignStruts;
-    bool m_foreignStrutsKnown = false;
-    bool m_foreignStrutsRead = false;
     QTimer m_dockCheck;
 };

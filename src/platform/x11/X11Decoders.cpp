@@ -1,0 +1,58 @@
+#include "platform/x11/X11Decoders.h"
+
+#include <algorithm>
+#include <span>
+
+namespace {
+
+bool contains(const std::vector<uint32_t>& list, xcb_atom_t atom) {
+    return std::find(list.begin(), list.end(), atom) != list.end();
+}
+
+} // namespace
+
+bool publishesFrameExtents(const WindowFacts& facts) {
+    return facts.frameExtents.size() >= 4;
+}
+
+std::optional<ClientWindow> nudgeableWindow(uint32_t id, const WindowFacts& facts,
+                                            const X11Atoms& atoms) {
+    const auto& type = facts.type;
+    const bool ordinary = type.empty() || type[0] == atoms[X11Atoms::NetWmWindowTypeNormal] ||
+                          type[0] == atoms[X11Atoms::NetWmWindowTypeDialog];
+    if (!ordinary || !facts.banner.empty() || !facts.client ||
+        contains(facts.state, atoms[X11Atoms::NetWmStateFullscreen]) ||
+        contains(facts.state, atoms[X11Atoms::NetWmStateHidden]))
+        return std::nullopt;
+    // _NET_FRAME_EXTENTS: left, right, top, bottom.
+    const auto& e = facts.frameExtents;
+    const QMargins frame = publishesFrameExtents(facts)
+                               ? QMargins(int(e[0]), int(e[2]), int(e[1]), int(e[3]))
+                               : QMargins();
+    return ClientWindow{id, facts.client->marginsAdded(frame), frame, false};
+}
+
+ClientWindow framedBy(ClientWindow window, const QRect& ancestor) {
+    const QRect client = window.frame;
+    if (!ancestor.isValid() || !ancestor.contains(client))
+        return window;
+    window.frame = ancestor;
+    window.frameExtents =
+        QMargins(client.left() - ancestor.left(), client.top() - ancestor.top(),
+                 ancestor.right() - client.right(), ancestor.bottom() - client.bottom());
+    window.placesClient = true;
+    return window;
+}
+
+std::optional<Strut> reservedStrut(const std::vector<uint32_t>& banner,
+                                   const std::vector<uint32_t>& partial,
+                                   const std::vector<uint32_t>& plain, const QSize& root) {
+    if (!banner.empty())
+        return std::nullopt;
+    Strut strut;
+    if (partial.size() >= 12)
+        strut = Strut::fromPartial(std::span(partial).first<12>());
+    else if (plain.size() >= 4)
+        strut = Strut::fromPlain(std::span(plain).first<4>(), root);
+    return strut.isEmpty() ? std::nullopt : std::optional(strut);
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+// What the X server's replies mean to the banner, as pure functions of the
+// values they hold (property values as 32-bit lists, rectangles in root
+// coordinates), so that they can be checked on recorded replies.
+#include "platform/WindowSystem.h"
+#include "platform/x11/X11Atoms.h"
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+// What the server said of one client window.
+struct WindowFacts {
+    std::vector<uint32_t> type, state, banner, frameExtents;
+    std::optional<QRect> client; // in root coordinates; nothing when it could not be read
+};
+
+// A window the banner may move, with its frame from _NET_FRAME_EXTENTS;
+// nothing for a window that is not normal or a dialog (its first type is
+// the one it prefers, no type means normal), a fullscreen or hidden one, a
+// banner's, or one that is gone.
+std::optional<ClientWindow> nudgeableWindow(uint32_t id, const WindowFacts& facts,
+                                            const X11Atoms& atoms);
+bool publishesFrameExtents(const WindowFacts& facts);
+
+// Where a window manager publishes no frame extents (i3), the frame is the
+// client's ancestor among the root's children: it places the client, and
+// its rectangle is the window's frame when it holds the client.
+ClientWindow framedBy(ClientWindow window, const QRect& ancestor);
+
+// The space a window reserves: its _NET_WM_STRUT_PARTIAL, else its
+// _NET_WM_STRUT (along whole edges of a root of the given size); nothing for
+// a banner's window, or one that reserves nothing.
+std::optional<Strut> reservedStrut(const std::vector<uint32_t>& banner,
+                                   const std::vector<uint32_t>& partial,
+                                   const std::vector<uint32_t>& plain, const QSize& root);
