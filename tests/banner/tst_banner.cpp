@@ -96,45 +96,31 @@ private slots:
         const auto top = [](uint32_t depth, uint32_t from, uint32_t to) {
             return std::optional(strutOn(Edge::top, depth, from, to));
         };
-        for (const auto& [banner, topFamily, rootSize, monitors, expected] : std::initializer_list<
-                 std::tuple<QRect, bool, QSize, QList<QRect>, std::optional<Strut>>>{
-                 {{0, 40, 1920, 28}, true, root, {}, top(68, 0, 1919)}, // below a dock
-                 {{1500, 0, 420, 28}, true, root, {}, top(28, 1500, 1919)},
-                 {{-100, 0, 420, 28}, true, root, {}, top(28, 0, 319)},
+        // The banner's logical frame at a scale, as it writes it: Qt keeps the
+        // screen's origin and scales what lies in it, rounding half up.
+        for (const auto& [scale, banner, topFamily, rootSize, monitors, expected] :
+             std::initializer_list<
+                 std::tuple<qreal, QRect, bool, QSize, QList<QRect>, std::optional<Strut>>>{
+                 {1, {0, 40, 1920, 28}, true, root, {}, top(68, 0, 1919)}, // below a dock
+                 {1, {1500, 0, 420, 28}, true, root, {}, top(28, 1500, 1919)},
+                 {1, {-100, 0, 420, 28}, true, root, {}, top(28, 0, 319)}, // clipped at an edge
+                 {1, {1700, 0, 420, 28}, true, root, {}, top(28, 1700, 1919)},
+                 {1.25, {0, 0, 1536, 28}, true, root, {}, top(35, 0, 1919)},
+                 {1.5, {0, 692, 1280, 28}, false, root, {}, strutOn(Edge::bottom, 42, 0, 1919)},
+                 {1.5, {860, 0, 420, 27}, true, root, {}, top(41, 1290, 1919)},
                  // The bottom of a shorter monitor beside a taller one.
-                 {{1280, 452, 640, 28},
+                 {1,
+                  {1280, 452, 640, 28},
                   false,
                   root,
                   {{0, 0, 1280, 1024}},
                   strutOn(Edge::bottom, 628, 1280, 1919)},
                  // Another monitor between the banner and the root's edge: none.
-                 {{0, 1080, 1920, 28}, true, tall, {{0, 0, 1920, 1080}}, {}},
-                 {{0, 1052, 1920, 28}, false, tall, {{0, 1080, 1920, 1080}}, {}}})
-            QCOMPARE(::bannerStrut(banner, topFamily, rootSize, monitors), expected);
-        // From the banner's logical frame, as it writes it: Qt keeps the
-        // screen's origin and scales what lies in it, rounding half up.
-        for (const auto& [layout, banner, topFamily, expected] :
-             std::initializer_list<std::tuple<QString, QRect, bool, Strut>>{
-                 {"1536x864+0+0@1.25", {0, 0, 1536, 28}, true, strutOn(Edge::top, 35, 0, 1919)},
-                 {"1280x720+0+0@1.5",
-                  {0, 692, 1280, 28},
-                  false,
-                  strutOn(Edge::bottom, 42, 0, 1919)},
-                 {"1280x720+0+0@1.5", {860, 0, 420, 27}, true, strutOn(Edge::top, 41, 1290, 1919)},
-                 // A box reaching past the root's right edge.
-                 {"1920x1080+0+0", {1700, 0, 420, 28}, true, strutOn(Edge::top, 28, 1700, 1919)}}) {
-            const ScreenInfo screen = screenLayout(layout)[0];
+                 {1, {0, 1080, 1920, 28}, true, tall, {{0, 0, 1920, 1080}}, {}},
+                 {1, {0, 1052, 1920, 28}, false, tall, {{0, 1080, 1920, 1080}}, {}}})
             QCOMPARE(
-                ::bannerStrut(toDevice(banner, screen), topFamily, deviceRect(screen).size(), {}),
+                ::bannerStrut(toDevice(banner, {{}, {}, scale}), topFamily, rootSize, monitors),
                 expected);
-        }
-
-        // The X11 wire forms.
-        const std::array<std::uint32_t, 12> wire{0, 0, 0, 28, 0, 0, 0, 0, 0, 0, 5, 1919};
-        QCOMPARE(strutOn(Edge::bottom, 28, 5, 1919).partial(), wire);
-        QCOMPARE(Strut::fromPartial(wire), strutOn(Edge::bottom, 28, 5, 1919));
-        const std::array<std::uint32_t, 4> plain{0, 0, 24, 0};
-        QCOMPARE(Strut::fromPlain(plain, root), strutOn(Edge::top, 24, 0, 1919));
     }
 
     void nudgeRule() {

@@ -10,6 +10,7 @@
 #include "platform/Screens.h"
 #include "platform/SystemStatsSource.h"
 #include "platform/WindowSystem.h"
+#include "support/MenuRows.h"
 #include "support/ScreenLayout.h"
 
 #include <QCoreApplication>
@@ -158,37 +159,14 @@ struct FakePlatform {
     Platform services() { return {preferences, stats, screens, windows, processes, dialogs}; }
 };
 
-// A row of a menu found by its titles, "Banners > Quick Launch > Save
-// Current Session"; nothing when there is no such row.
-inline QAction* menuRow(const QMenu& menu, const QString& path) {
-    const QMenu* level = &menu;
-    QAction* row = nullptr;
-    for (const QString& title : path.split(QStringLiteral(" > "))) {
-        if (row && !(level = row->menu()))
-            return nullptr;
-        const QList<QAction*> actions = level->actions();
-        const auto it = std::find_if(actions.begin(), actions.end(),
-                                     [&](QAction* a) { return a->text() == title; });
-        if (it == actions.end())
-            return nullptr;
-        row = *it;
-    }
-    return row;
-}
-
 // Chooses a row of the banner's context menu as a click does, and lets the
 // command run; false when the menu has no such row.
 inline bool choose(BannerApp& app, const QString& path) {
     const std::unique_ptr<QMenu> menu = app.buildContextMenu();
-    QAction* row = menuRow(*menu, path);
+    QAction* row = menuRow(*menu, path).action;
     if (!row)
         return false;
     row->trigger();
     QCoreApplication::processEvents(); // the choice runs once the menu has closed
     return true;
-}
-
-// Fires a timer's timeout now, as if its interval had passed.
-inline void fire(QTimer& timer) {
-    QMetaObject::invokeMethod(&timer, "timeout");
 }

@@ -101,6 +101,7 @@ private slots:
             MenuChoice choice;
             QByteArray change;
             QString followUp;
+            std::optional<QString> answer = {}; // typed or chosen in a dialog; none: cancelled
         };
         for (const Row& r : std::initializer_list<Row>{
                  {"Banner Size: 28 pt > 96 pt",
@@ -128,6 +129,10 @@ private slots:
                  {"Metrics > Show Memory", {}, R"({"showMemory":false})", "redraw"},
                  {"Metrics > All Off", {}, R"({"showCPU":false,"showMemory":false})", "redraw"},
                  {"Remove Image", {}, R"({"imagePath":null})", "redraw"},
+                 {"Edit Text...", {}, "", ""},
+                 {"Edit Text...", {}, R"({"text":""})", "redraw", ""}, // empty is accepted
+                 {"Add Image...", {}, "", ""},
+                 {"Add Image...", {}, R"({"imagePath":"/a b.tiff"})", "redraw", "/a b.tiff"},
                  // Reset keeps the screen's name.
                  {"Reset to Defaults",
                   {},
@@ -136,6 +141,7 @@ private slots:
                   "re-place"}}) {
             init();
             const QPointer<BannerView> before = view();
+            fake->dialogs.answer = fake->dialogs.imageFile = r.answer;
             if (r.path.isEmpty())
                 app->perform(r.choice);
             else
@@ -163,23 +169,19 @@ private slots:
     void dialogs() {
         RecordingDialogs& d = fake->dialogs;
         QVERIFY(choose(*app, "Edit Text...")); // cancelled
-        QCOMPARE(fake->preferences.writes, 0);
         const TextPrompt& prompt = d.prompts.first();
         QCOMPARE(prompt.text, QStringLiteral("PRODUCTION"));
         QCOMPARE(QSize(prompt.fieldWidth, prompt.fieldHeight), QSize(300, 24));
         QCOMPARE(d.hostArea, QRect(1920, 0, 1280, 1024)); // the banner's screen
-        d.answer = QString();
-        QVERIFY(choose(*app, "Edit Text..."));
-        QCOMPARE(app->settings().text, QString()); // empty is accepted
-
-        const int writes = fake->preferences.writes;
-        QVERIFY(choose(*app, "Add Image...")); // cancelled
-        d.imageFile = QStringLiteral("/pictures/logo one.tiff");
-        const QPointer<BannerView> before = view();
-        QVERIFY(choose(*app, "Add Image..."));
-        QVERIFY(view() != before); // redrawn
-        QCOMPARE(fake->preferences.writes, writes + 1);
-        QCOMPARE(app->settings().imagePath, d.imageFile);
+        // A failed save is said through the tray, the first time only.
+        QSignalSpy told(app->trayIcon(), &TrayIcon::told);
+        fake->preferences.failWrites = true;
+        QVERIFY(choose(*app, "Font Size > 20 pt"));
+        QVERIFY(choose(*app, "Font Size > 24 pt"));
+        QCOMPARE(told.size(), 1);
+        QVERIFY(told.first().first().toString().startsWith(
+            "The settings of this banner could not be saved: "));
+        fake->preferences.failWrites = false;
 
         // One colour dialog, retargeted: after "Custom..." for the text,
         // changes reach only the text colour, stored in upper case.
@@ -200,58 +202,14 @@ private slots:
 
     void openMenuActsOnTheSettingsOfTheMoment() {
         const std::unique_ptr<QMenu> menu = app->buildContextMenu();
-        QAction* showCpu = menuRow(*menu, "Metrics > Show CPU");
-        QVERIFY(showCpu && showCpu->isChecked());
+        QAction* showCpu = menuRow(*menu, "Metrics > Show CPU").action;
         app->settings().showCPU = false; // changed while the menu is open
         showCpu->trigger();
         QTRY_VERIFY(app->settings().showCPU);
         showCpu->trigger();
-        app.reset(); // gone before the choice runs: nothing happens
+        app.reset(); // gone before the choice runs, and before the next: nothing happens
         QTest::qWait(10);
         showCpu->trigger();
-    }
-
-    // Qt's own dialogs, as a person answers them.
-    void realDialogs() {
-        QtDialogs dialogs{QIcon()};
-        const auto answer = [&](const QString& typed, const QString& button) {
-            QTimer::singleShot(0, [=] {
-                QWidget* dialog = QApplication::activeModalWidget();
-                dialog->findChild<QLineEdit*>()->setText(typed);
-                for (QPushButton* b : dialog->findChildren<QPushButton*>())
-                    b->text() == button ? b->click() : void();
-            });
-            return dialogs.askText({"Edit Banner Text", "", "OK", "Cancel", "old", "", 300, 24});
-        };
-        QCOMPARE(answer("PRODUCTION", "OK"), QStringLiteral("PRODUCTION"));
-        QCOMPARE(answer("lost", "Cancel"), std::nullopt);
-
-        // Every colour shown applies at once; Cancel gives the first one back,
-        // also after a retarget (where showing the new target's colour is no pick).
-        QStringList background, text;
-        dialogs.showColorPicker(Qt::red, [&](const QColor& c) { background << c.name(); });
-        QColorDialog* picker = nullptr;
-        for (QWidget* w : QApplication::topLevelWidgets())
-            picker = picker ? picker : qobject_cast<QColorDialog*>(w);
-        QVERIFY(picker);
-        picker->setCurrentColor(Qt::blue);
-        picker->reject();
-        QCOMPARE(background, (QStringList{"#0000ff", "#ff0000"}));
-        dialogs.showColorPicker(Qt::green, [&](const QColor& c) { text << c.name(); });
-        picker->setCurrentColor(Qt::yellow);
-        picker->accept();
-        QCOMPARE(text, QStringList{"#ffff00"});
-        QCOMPARE(background.size(), 2);
-    }
-
-    void trayNoticeIsSaidOnce() {
-        QSignalSpy told(app->trayIcon(), &TrayIcon::told);
-        fake->preferences.failWrites = true;
-        QVERIFY(choose(*app, "Font Size > 20 pt"));
-        QVERIFY(choose(*app, "Font Size > 24 pt"));
-        QCOMPARE(told.size(), 1);
-        QVERIFY(told.first().first().toString().startsWith(
-            "The settings of this banner could not be saved: "));
     }
 
     void checkMarks() {
@@ -302,15 +260,10 @@ private slots:
                  "Font Size | Text Alignment | Opacity | - | Position | Display | "
                  "Reserve Screen Space | - | Metrics | - | Add Image... | Remove Image | - | "
                  "Banners | - | Reset to Defaults | Quit This Banner | Quit All Banners");
-        QCOMPARE(rows(*menu.find("Banners")),
-                 (QStringList{
-                     "Current: x (off)", "-", "Running Banners: (off)", "  ticker (PID 4242) (off)",
-                     "  50%1off (PID 7) (off)", "-", "New Banner...", "Quick Launch",
-                     "Quick Launch/New on Built-in Retina Display", "Quick Launch/New on HDMI-1",
-                     "Quick Launch/-", "Quick Launch/Restore Saved Session",
-                     "Quick Launch/Save Current Session", "-", "Install Auto-Start at Login"}));
-        QCOMPARE(rows(*menu.find("Metrics")),
-                 (QStringList{"Show CPU ✓", "Show Memory ✓", "-", "All On", "All Off"}));
+        // Information rows cannot be chosen.
+        QCOMPARE(rows(*menu.find("Banners")).mid(0, 5),
+                 (QStringList{"Current: x (off)", "-", "Running Banners: (off)",
+                              "  ticker (PID 4242) (off)", "  50%1off (PID 7) (off)"}));
         QVERIFY(!model("{}", "", false).find("Remove Image"));
 
         // The tray menu's rows and choices: the tray's desktop test.
@@ -319,7 +272,6 @@ private slots:
     }
 
     void numbersInTitlesAndHeights() {
-        QCOMPARE(wholeNumber(50.9), QStringLiteral("50"));
         QCOMPARE(wholeNumber(-0.5), QStringLiteral("0"));
         QCOMPARE(wholeNumber(1e300).size(), 301);
         QCOMPARE(wholeNumber(qInf()), QStringLiteral("0"));

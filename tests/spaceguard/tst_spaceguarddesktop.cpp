@@ -73,18 +73,6 @@ private slots:
         QCOMPARE(desktop.property32(corner, "_NET_WM_STRUT_PARTIAL"),
                  (Strut{0, 0, 28, 0, 0, 0, 0, 0, 860, 1279, 0, 0}));
     }
-
-    void scaledScreen() {
-        // Qt scales by 2: the banner is 28 logical, 56 device pixels high.
-        const xcb_window_t w = desktop.openWindow(QRect(100, 10, 600, 400));
-        qputenv("QT_SCALE_FACTOR", "2");
-        const xcb_window_t banner = desktop.startBanner().window;
-        qunsetenv("QT_SCALE_FACTOR");
-        QTRY_COMPARE(desktop.geometry(banner), QRect(0, 0, 1280, 56));
-        QCOMPARE(desktop.property32(banner, "_NET_WM_STRUT_PARTIAL"),
-                 (Strut{0, 0, 56, 0, 0, 0, 0, 0, 0, 1279, 0, 0}));
-        QTRY_COMPARE(desktop.frameGeometry(w), QRect(100, 56, 600, 354));
-    }
 };
 
 VORLANE_TEST_MAIN(SpaceGuardDesktopTest)
