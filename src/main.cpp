@@ -18,6 +18,10 @@ int main(int argc, char** argv) {
         std::fputs("vorlane: the instance identifier is not valid UTF-8\n", stderr);
         return 2;
     }
+    if (const auto problem = DesktopPlatform::chooseQtPlatform()) {
+        std::fprintf(stderr, "vorlane: %s\n", qPrintable(*problem));
+        return 1;
+    }
     keepHarmlessQtMessagesQuiet();
     int qtArgc = 1;
     QApplication app(qtArgc, argv);

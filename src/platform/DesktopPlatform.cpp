@@ -3,6 +3,8 @@
 #include "platform/NullWindowSystem.h"
 #include "platform/x11/X11WindowSystem.h"
 
+#include <xcb/xcb.h>
+
 DesktopPlatform::DesktopPlatform(const QIcon& dialogIcon)
     : m_dialogs(dialogIcon) {
     // The first store kept every instance in one INI file; its entries move
@@ -15,6 +17,21 @@ DesktopPlatform::DesktopPlatform(const QIcon& dialogIcon)
 }
 
 DesktopPlatform::~DesktopPlatform() = default;
+
+std::optional<QString> DesktopPlatform::chooseQtPlatform() {
+    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        return std::nullopt;
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+    const bool reached = !xcb_connection_has_error(connection);
+    xcb_disconnect(connection);
+    if (reached)
+        return std::nullopt;
+    const QString display = qEnvironmentVariable("DISPLAY");
+    return display.isEmpty() ? QStringLiteral("no X server: DISPLAY is not set (a Wayland "
+                                              "session needs XWayland)")
+                             : QStringLiteral("the X server %1 cannot be reached").arg(display);
+}
 
 Platform DesktopPlatform::services() {
     return Platform{m_preferences, m_stats, m_screens, *m_windows, m_processes, m_dialogs};

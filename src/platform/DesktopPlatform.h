@@ -8,6 +8,7 @@
 #include "platform/SettingsFiles.h"
 
 #include <memory>
+#include <optional>
 
 // Owns the real implementation of every service and hands them out as one
 // Platform. This is the one place where they are chosen: the X11 window
@@ -17,6 +18,11 @@ class DesktopPlatform {
 public:
     explicit DesktopPlatform(const QIcon& dialogIcon);
     ~DesktopPlatform();
+
+    // Before the QApplication: Qt runs on X11 (on a Wayland session through
+    // XWayland) unless the user chose a platform in QT_QPA_PLATFORM. What
+    // is wrong when there is no X server to run on; nothing when all is well.
+    static std::optional<QString> chooseQtPlatform();
 
     Platform services();
 

@@ -37,6 +37,19 @@ private slots:
         QVERIFY(refused.waitForFinished(10000));
         QCOMPARE(refused.exitCode(), 2);
         QVERIFY(refused.readAllStandardError().contains("not valid UTF-8"));
+        // A Wayland session without XWayland, or an X server gone: a clear
+        // word and an end, not Qt's abort or a window of the wrong kind.
+        for (const QString& display : {QString(), QStringLiteral(":9999")}) {
+            QProcess noX;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.remove("QT_QPA_PLATFORM");
+            env.insert("WAYLAND_DISPLAY", "wayland-9");
+            display.isEmpty() ? env.remove("DISPLAY") : env.insert("DISPLAY", display);
+            noX.setProcessEnvironment(env);
+            noX.start(qEnvironmentVariable("VORLANE_BINARY"), {"x"});
+            QVERIFY(noX.waitForFinished(10000) && noX.exitCode() == 1);
+            QVERIFY(noX.readAllStandardError().startsWith("vorlane: "));
+        }
     }
 
     void startUpOrderAndTimedActions() {
