@@ -10,6 +10,7 @@ DesktopPlatform::DesktopPlatform(const QIcon& dialogIcon)
     // The first store kept every instance in one INI file; its entries move
     // to files of their own the first time.
     m_preferences.carryOverFrom(SettingsFiles::defaultFolder() + QStringLiteral("/vorlane.conf"));
+    m_preferences.removeStaleTemporaries();
     if (auto x11 = X11WindowSystem::create())
         m_windows = std::move(x11);
     else

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -28,6 +29,19 @@ const QString keyInFile = QStringLiteral("settingsKey");
 bool isPlain(char c) {
     const auto u = static_cast<unsigned char>(c);
     return u >= 0x20 && u != 0x7F && c != '/' && c != '%';
+}
+
+// The name for a key too long to be a name of its own: the escaped key's
+// first part ("VorlaneSettings_") and the key's hash. The part is taken from
+// the escaped form, never the raw key, whose '/' or NUL would make another path.
+QString hashedName(const QByteArray& escaped, const QString& key) {
+    const qsizetype underscore = escaped.indexOf('_');
+    const QByteArray prefix =
+        underscore >= 0 && underscore < 32 ? escaped.left(underscore + 1) : "";
+    return QString::fromUtf8(prefix) + hashedMark +
+           QString::fromLatin1(
+               QCryptographicHash::hash(key.toUtf8(), QCryptographicHash::Sha256).toHex()) +
+           suffix;
 }
 
 QString systemError(const QString& path, int error) {
@@ -58,15 +72,7 @@ QString SettingsFiles::fileName(const QString& key) {
     }
     if (name.size() + suffix.size() <= maxFileNameBytes)
         return QString::fromUtf8(name) + suffix;
-    // Too long: the escaped key's first part ("VorlaneSettings_") and its
-    // hash. The part is taken from the escaped form, never the raw key, whose
-    // '/' or NUL would make another path.
-    const qsizetype underscore = name.indexOf('_');
-    const QByteArray prefix = underscore >= 0 && underscore < 32 ? name.left(underscore + 1) : "";
-    return QString::fromUtf8(prefix) + hashedMark +
-           QString::fromLatin1(
-               QCryptographicHash::hash(key.toUtf8(), QCryptographicHash::Sha256).toHex()) +
-           suffix;
+    return hashedName(name, key);
 }
 
 std::optional<QString> SettingsFiles::keyFromFileName(const QString& name) {
@@ -101,9 +107,14 @@ std::optional<QByteArray> SettingsFiles::data(const QString& key) const {
     const QByteArray bytes = file.readAll();
     if (!fileName(key).contains(hashedMark))
         return bytes;
-    // A hashed name: the file says whose it is.
-    QJsonObject document = QJsonDocument::fromJson(bytes).object();
-    if (document.value(keyInFile).toString() != key)
+    // A hashed name: the file says whose it is, when it says. A damaged one
+    // is handed on as it is, so that the reader keeps it aside.
+    QJsonParseError error{};
+    const QJsonDocument parsed = QJsonDocument::fromJson(bytes, &error);
+    if (error.error != QJsonParseError::NoError || !parsed.isObject())
+        return bytes;
+    QJsonObject document = parsed.object();
+    if (document.contains(keyInFile) && document.value(keyInFile).toString() != key)
         return std::nullopt;
     document.remove(keyInFile);
     return QJsonDocument(document).toJson(QJsonDocument::Compact);
@@ -128,11 +139,29 @@ std::optional<QString> SettingsFiles::setData(const QString& key, const QByteArr
 
 std::optional<QString> SettingsFiles::keepAside(const QString& key) {
     const QString path = filePath(key);
-    const QString copy = path + QStringLiteral(".unreadable-") +
-                         QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    const QString stamp = QStringLiteral(".unreadable-") +
+                          QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    // A name near the longest gets no room for the stamp: the copy is then
+    // named after the key's hash.
+    QString name = fileName(key);
+    if ((name + stamp).toUtf8().size() > 255)
+        name = hashedName(name.toUtf8(), key);
+    const QString copy = m_folder + u'/' + name + stamp;
     if (!QFile::exists(path) || !QFile::copy(path, copy))
         return std::nullopt;
     return copy;
+}
+
+void SettingsFiles::removeStaleTemporaries() const {
+    // Only the names the program's own saves use: a settings file's or the
+    // session document's, then the six characters mkstemp() chose.
+    static const QRegularExpression own(
+        QStringLiteral(R"(^(VorlaneSettings_.*|session)\.json\.[A-Za-z0-9]{6}$)"));
+    const QDateTime old = QDateTime::currentDateTime().addSecs(-600);
+    for (const QFileInfo& file : QDir(m_folder).entryInfoList(QDir::Files | QDir::Hidden)) {
+        if (own.match(file.fileName()).hasMatch() && file.lastModified() < old)
+            QFile::remove(file.filePath());
+    }
 }
 
 void SettingsFiles::carryOverFrom(const QString& oldIniFile) {

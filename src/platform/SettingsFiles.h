@@ -28,6 +28,10 @@ public:
     // instance) into files of their own, once: an entry whose file exists is
     // left alone, and the old file is never changed.
     void carryOverFrom(const QString& oldIniFile);
+    // Removes the temporary files of saves that never finished (the process
+    // was killed while it wrote) once they are ten minutes old: files of the
+    // program's own names only, never anything else.
+    void removeStaleTemporaries() const;
 
 private:
     QString m_folder;

@@ -112,19 +112,34 @@ private slots:
     }
 
     void unreadableEntriesAreKeptAside() {
-        for (const QByteArray& bad : {QByteArray(R"({"position":"Top","text":"mine"})"),
-                                      QByteArray("\x01\x02garbage"), QByteArray("[]")}) {
-            QDir(folder()).removeRecursively();
-            writeEntry("bad", bad);
-            SettingsFiles store;
-            QString said;
-            const BannerSettings s = BannerSettings::load(store, "bad", &said);
-            QCOMPARE(s.toJsonBytes(), BannerSettings{}.toJsonBytes());
-            const QStringList copies = QDir(folder()).entryList({"*.unreadable-*"});
-            QCOMPARE(copies.size(), 1);
-            QCOMPARE(readFile(folder() + "/" + copies[0]), bad);
-            QVERIFY(said.endsWith("kept as " + folder() + "/" + copies[0]));
+        // Also under the longest plain name, and under a hashed one.
+        for (const QString& id : {QString("bad"), QString(227, u'x'), QString(300, u'h')})
+            for (const QByteArray& bad : {QByteArray(R"({"position":"Top","text":"mine"})"),
+                                          QByteArray("\x01\x02garbage"), QByteArray("[]")}) {
+                QDir(folder()).removeRecursively();
+                writeEntry(id, bad);
+                SettingsFiles store;
+                QString said;
+                const BannerSettings s = BannerSettings::load(store, id, &said);
+                QCOMPARE(s.toJsonBytes(), BannerSettings{}.toJsonBytes());
+                const QStringList copies = QDir(folder()).entryList({"*.unreadable-*"});
+                QCOMPARE(copies.size(), 1);
+                QCOMPARE(readFile(folder() + "/" + copies[0]), bad);
+                QVERIFY(said.endsWith("kept as " + folder() + "/" + copies[0]));
+            }
+    }
+
+    void staleTemporaryFilesAreRemoved() { // left by saves that were killed
+        const QStringList names{"VorlaneSettings_x.json.Ab12Cd", "session.json.x9Y8z7",
+                                "VorlaneSettings_y.json.Zz99Zz", "notes.json.backup"};
+        for (const QString& name : names) {
+            QFile file(folder() + "/" + name);
+            QVERIFY(writeFile(file.fileName(), "") && file.open(QIODevice::Append));
+            file.setFileTime(QDateTime::currentDateTime().addSecs(name.contains("_y") ? 0 : -601),
+                             QFileDevice::FileModificationTime); // y: a save under way
         }
+        SettingsFiles().removeStaleTemporaries(); // ten minutes old, of the program's own names
+        QCOMPARE(QDir(folder()).entryList(QDir::Files, QDir::Name), names.mid(2));
     }
 
     void carriedOverFromTheSharedFileOnce() {
