@@ -93,16 +93,11 @@ void QtDialogs::showColorPicker(const QColor& initial, std::function<void(const 
                              if (m_colorPicked)
                                  m_colorPicked(color);
                          });
-        // Cancel undoes what the dialog showed live.
-        QObject::connect(m_colorDialog, &QDialog::rejected, m_colorDialog, [this] {
-            if (m_colorPicked && m_colorDialog->currentColor() != m_colorBefore)
-                m_colorPicked(m_colorBefore);
-        });
     }
-    // Showing the current colour is no pick.
+    // Showing the current colour is no pick. (Cancel shows it again, which
+    // is a pick: what was shown live is undone.)
     m_colorPicked = nullptr;
     m_colorDialog->setCurrentColor(initial);
-    m_colorBefore = initial;
     m_colorPicked = std::move(picked);
     m_colorDialog->show();
     present(*m_colorDialog);

@@ -30,5 +30,4 @@ private:
     QRect m_hostArea;
     QPointer<QColorDialog> m_colorDialog;
     std::function<void(const QColor&)> m_colorPicked;
-    QColor m_colorBefore; // what Cancel gives back
 };

@@ -171,7 +171,6 @@ private slots:
         QVERIFY(choose(*app, "Edit Text...")); // cancelled
         const TextPrompt& prompt = d.prompts.first();
         QCOMPARE(prompt.text, QStringLiteral("PRODUCTION"));
-        QCOMPARE(QSize(prompt.fieldWidth, prompt.fieldHeight), QSize(300, 24));
         QCOMPARE(d.hostArea, QRect(1920, 0, 1280, 1024)); // the banner's screen
         // A failed save is said through the tray, the first time only.
         QSignalSpy told(app->trayIcon(), &TrayIcon::told);
@@ -254,7 +253,6 @@ private slots:
         const MenuItem menu = model(R"({"bannerHeight":50.9,"imagePath":""})",
                                     "Built-in Retina Display=1440x900+0+0,HDMI-1=800x600+1440+0",
                                     false, {"  ticker (PID 4242)", "  50%1off (PID 7)"});
-        QCOMPARE(menu.title, QStringLiteral("Banner Settings"));
         QCOMPARE(rows(menu, {}, false).replaceInStrings(" ✓", "").join(" | "),
                  "Banner Size: 50 pt | Edit Text... | - | Background Color | Text Color | "
                  "Font Size | Text Alignment | Opacity | - | Position | Display | "
