@@ -21,8 +21,9 @@ fi
 work=$(mktemp -d)
 source scripts/lib/private-desktop.sh
 start_private_desktop 1280x720
-# The demo keeps its settings in a folder of its own.
-export XDG_CONFIG_HOME="$work/config"
+# The demo keeps its settings in a folder of its own, and has a runtime
+# folder as a desktop session would.
+export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work"
 "$binary" "$@" &
 desktop_pids+=($!)
 sleep 4
