@@ -60,7 +60,6 @@ private slots:
         QCOMPARE(journal.mid(0, 4), (QStringList{"read VorlaneSettings_prod", "cpu", "memory",
                                                  "show banner window (visible before: 0)"}));
         QVERIFY(app.window().panel()->isVisible() && app.trayIcon());
-        QCOMPARE(app.settings().text, QStringLiteral("PRODUCTION"));
         QVERIFY(app.metrics().isRunning() && app.guard().isRunning());
         QCOMPARE(fake->preferences.writes, 0); // start-up itself writes nothing
 

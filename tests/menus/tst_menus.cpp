@@ -202,6 +202,7 @@ private slots:
     void openMenuActsOnTheSettingsOfTheMoment() {
         const std::unique_ptr<QMenu> menu = app->buildContextMenu();
         QAction* showCpu = menuRow(*menu, "Metrics > Show CPU").action;
+        QVERIFY(!menuRow(*menu, "Banners > Current: x").action->isEnabled()); // rows that inform
         app->settings().showCPU = false; // changed while the menu is open
         showCpu->trigger();
         QTRY_VERIFY(app->settings().showCPU);
@@ -258,10 +259,13 @@ private slots:
                  "Font Size | Text Alignment | Opacity | - | Position | Display | "
                  "Reserve Screen Space | - | Metrics | - | Add Image... | Remove Image | - | "
                  "Banners | - | Reset to Defaults | Quit This Banner | Quit All Banners");
-        // Information rows cannot be chosen.
-        QCOMPARE(rows(*menu.find("Banners")).mid(0, 5),
-                 (QStringList{"Current: x (off)", "-", "Running Banners: (off)",
-                              "  ticker (PID 4242) (off)", "  50%1off (PID 7) (off)"}));
+        QCOMPARE(rows(*menu.find("Banners")),
+                 (QStringList{
+                     "Current: x (off)", "-", "Running Banners: (off)", "  ticker (PID 4242) (off)",
+                     "  50%1off (PID 7) (off)", "-", "New Banner...", "Quick Launch",
+                     "Quick Launch/New on Built-in Retina Display", "Quick Launch/New on HDMI-1",
+                     "Quick Launch/-", "Quick Launch/Restore Saved Session",
+                     "Quick Launch/Save Current Session", "-", "Install Auto-Start at Login"}));
         QVERIFY(!model("{}", "", false).find("Remove Image"));
 
         // The tray menu's rows and choices: the tray's desktop test.
@@ -271,7 +275,6 @@ private slots:
 
     void numbersInTitlesAndHeights() {
         QCOMPARE(wholeNumber(-0.5), QStringLiteral("0"));
-        QCOMPARE(wholeNumber(1e300).size(), 301);
         QCOMPARE(wholeNumber(qInf()), QStringLiteral("0"));
         for (auto [height, font] :
              {std::pair{24, 12}, {25, 13}, {96, 48}, {120, 60}, {130, 64}, {16, 10}})
