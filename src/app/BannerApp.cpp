@@ -18,17 +18,22 @@ BannerApp::BannerApp(QString instanceId, Platform platform, QObject* parent)
     , m_instanceId(std::move(instanceId))
     , m_platform(platform)
     , m_fleet(std::make_unique<BannerFleet>(m_instanceId, platform))
-    , m_autosave(this) {
+    , m_autosave(this)
+    , m_previewSave(this) {
     m_autosave.setObjectName(QStringLiteral("autosave"));
     m_autosave.setInterval(autosaveIntervalMs);
-    connect(&m_autosave, &QTimer::timeout, this, &BannerApp::saveSettings);
+    connect(&m_autosave, &QTimer::timeout, this, [this] { saveSettings(); });
+    m_previewSave.setSingleShot(true);
+    m_previewSave.setInterval(previewSaveMs);
+    connect(&m_previewSave, &QTimer::timeout, this, [this] { saveSettings(Flush::later); });
     connect(m_fleet.get(), &BannerFleet::problem, this, &BannerApp::tellOnce);
 }
 
 BannerApp::~BannerApp() = default;
 
 void BannerApp::start() {
-    m_settings = BannerSettings::load(m_platform.preferences, m_instanceId, &m_unreadableSettings);
+    m_live = std::make_unique<LiveSettings>(m_platform.preferences, m_instanceId);
+    m_settings = &m_live->settings();
     // The sampler runs before anything shows its values.
     m_metrics = std::make_unique<SystemMetrics>(m_platform.stats);
     m_metrics->start();
@@ -42,8 +47,8 @@ void BannerApp::start() {
     m_window->createAndShow();
 
     m_trayIcon = std::make_unique<TrayIcon>(dispatcher());
-    if (!m_unreadableSettings.isEmpty())
-        tellOnce(m_unreadableSettings);
+    if (!m_live->unreadableAtStart().isEmpty())
+        tellOnce(m_live->unreadableAtStart());
     m_fleet->joinSession();
 
     m_editor = std::make_unique<BannerEditor>(*m_settings, m_platform.screens, m_platform.dialogs);
@@ -63,19 +68,27 @@ void BannerApp::start() {
     connect(&m_platform.windows, &WindowSystem::workAreaChanged, this, &BannerApp::reposition);
     m_guard->start();
     m_autosave.start();
+    // A change from outside may move, resize or recolour the banner.
+    connect(m_live.get(), &LiveSettings::reloaded, this, &BannerApp::reposition);
+    connect(m_live.get(), &LiveSettings::problem, this, &BannerApp::tellOnce);
+    m_live->follow();
 }
 
 void BannerApp::stop() {
     if (!m_settings)
         return; // ended before start: nothing to save
+    // An edit from outside made just before the end is read, not overwritten,
+    // and not shown any more.
+    disconnect(m_live.get(), nullptr, this, nullptr);
     saveSettings();
     m_metrics->stop();
     m_guard->stop();
     m_autosave.stop();
+    m_previewSave.stop();
 }
 
-void BannerApp::saveSettings() {
-    if (const auto error = m_settings->save(m_platform.preferences))
+void BannerApp::saveSettings(Flush flush) {
+    if (const auto error = m_live->save(flush))
         tellOnce(QStringLiteral("The settings of this banner could not be saved: %1").arg(*error));
 }
 
@@ -85,8 +98,16 @@ void BannerApp::tellOnce(const QString& message) {
 }
 
 void BannerApp::edited(BannerEditor::FollowUp followUp) {
+    if (followUp == BannerEditor::FollowUp::preview) {
+        if (!m_previewSave.isActive())
+            m_previewSave.start();
+        m_window->redraw();
+        return;
+    }
+    m_previewSave.stop();
     saveSettings();
     switch (followUp) {
+    case BannerEditor::FollowUp::preview:
     case BannerEditor::FollowUp::redraw:
         m_window->redraw();
         return;
@@ -142,6 +163,7 @@ void BannerApp::perform(const MenuChoice& c) {
     // Any dialog a command opens comes up on the banner's screen.
     const auto place = m_window->placement();
     m_platform.dialogs.setHostArea(place ? place->screen().geometry : QRect());
+    m_live->catchUp(); // an edit starts from what the file says now
     if (m_editor->perform(c))
         return;
     switch (c.action) {

@@ -3,7 +3,7 @@
 #include "editor/BannerEditor.h"
 #include "menus/MenuRenderer.h"
 #include "platform/Platform.h"
-#include "settings/BannerSettings.h"
+#include "settings/LiveSettings.h"
 
 #include <QObject>
 #include <QTimer>
@@ -30,6 +30,9 @@ class BannerApp : public QObject {
     Q_OBJECT
 public:
     static constexpr int autosaveIntervalMs = 30000;
+    // While a colour is picked live, the settings are saved at most this
+    // often, and once more when the dialog closes.
+    static constexpr int previewSaveMs = 250;
 
     BannerApp(QString instanceId, Platform platform, QObject* parent = nullptr);
     ~BannerApp() override;
@@ -61,7 +64,7 @@ public:
 private:
     // Runs a choice once its menu has closed, while this banner exists.
     MenuDispatch dispatcher();
-    void saveSettings();
+    void saveSettings(Flush flush = Flush::toDisk);
     void tellOnce(const QString& message);
     void edited(BannerEditor::FollowUp followUp);
     // The banner placed and drawn anew, and a pass while reserveSpace is on.
@@ -70,8 +73,8 @@ private:
 
     QString m_instanceId;
     Platform m_platform;
-    std::optional<BannerSettings> m_settings;
-    QString m_unreadableSettings; // said once the tray icon exists
+    std::unique_ptr<LiveSettings> m_live;
+    BannerSettings* m_settings = nullptr; // the live settings', from start()
     std::unique_ptr<SystemMetrics> m_metrics;
     std::unique_ptr<BannerWindow> m_window;
     std::unique_ptr<StripGuard> m_guard;
@@ -79,4 +82,5 @@ private:
     std::unique_ptr<BannerFleet> m_fleet;
     std::unique_ptr<TrayIcon> m_trayIcon;
     QTimer m_autosave;
+    QTimer m_previewSave;
 };

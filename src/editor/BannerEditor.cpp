@@ -116,12 +116,12 @@ void BannerEditor::chooseImage() {
 void BannerEditor::pickColor(bool background) {
     const QColor initial = background ? m_settings.bgColor() : m_settings.textColor();
     QPointer<BannerEditor> self(this);
-    m_dialogs.showColorPicker(initial, [self, background](const QColor& color) {
+    m_dialogs.showColorPicker(initial, [self, background](const QColor& color, bool closed) {
         if (!self)
             return;
         BannerSettings& s = self->m_settings;
         (background ? s.bgColorHex : s.textColorHex) = hexString(color);
-        emit self->edited(FollowUp::redraw);
+        emit self->edited(closed ? FollowUp::redraw : FollowUp::preview);
     });
 }
 

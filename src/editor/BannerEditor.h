@@ -21,6 +21,7 @@ public:
         redraw,  // the view draws the settings anew
         replace, // the banner is placed anew, then drawn anew
         reserve, // the strut is written anew, then the banner drawn anew
+        preview, // a redraw while a dialog is open; saving may wait for its end
     };
 
     BannerEditor(BannerSettings& settings, Screens& screens, Dialogs& dialogs);

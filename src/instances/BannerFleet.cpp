@@ -4,6 +4,7 @@
 #include "instances/RunningBanners.h"
 #include "instances/SessionManager.h"
 #include "platform/Dialogs.h"
+#include "platform/PreferencesStore.h"
 #include "platform/Processes.h"
 #include "platform/Screens.h"
 #include "settings/BannerSettings.h"
@@ -61,7 +62,7 @@ void BannerFleet::launchOnScreen(int screenIndex, const std::optional<QString>& 
     settings.textAlign = TextAlign::center;
     settings.text = QStringLiteral("Banner on ") + displayName;
     // Written through before the new process reads it at start-up.
-    settings.save(m_platform.preferences);
+    settings.save(m_platform.preferences, Flush::toDisk);
     launch(id);
 }
 

@@ -32,8 +32,9 @@ public:
     // One existing image file (PNG, JPEG, GIF, TIFF, BMP, ICO); nothing on cancel.
     virtual std::optional<QString> chooseImageFile() = 0;
     // The one colour dialog of the process, not modal: it shows `initial` and
-    // reports every colour change to `picked`, until it is opened again for
-    // another target; its Cancel reports `initial` again. Returns at once.
-    virtual void showColorPicker(const QColor& initial,
-                                 std::function<void(const QColor&)> picked) = 0;
+    // reports every colour change to `picked`, and the colour it closes with
+    // once more (`closed`), until it is opened again for another target; its
+    // Cancel reports `initial` again. Returns at once.
+    using ColorPicked = std::function<void(const QColor& color, bool closed)>;
+    virtual void showColorPicker(const QColor& initial, ColorPicked picked) = 0;
 };

@@ -84,15 +84,19 @@ std::optional<QString> QtDialogs::chooseImageFile() {
     return dialog.selectedFiles().constFirst();
 }
 
-void QtDialogs::showColorPicker(const QColor& initial, std::function<void(const QColor&)> picked) {
+void QtDialogs::showColorPicker(const QColor& initial, ColorPicked picked) {
     if (!m_colorDialog) {
         m_colorDialog = new QColorDialog;
         m_colorDialog->setWindowTitle(QStringLiteral("Vorlane Colors"));
         QObject::connect(m_colorDialog, &QColorDialog::currentColorChanged, m_colorDialog,
                          [this](const QColor& color) {
                              if (m_colorPicked)
-                                 m_colorPicked(color);
+                                 m_colorPicked(color, false);
                          });
+        QObject::connect(m_colorDialog, &QDialog::finished, m_colorDialog, [this] {
+            if (m_colorPicked)
+                m_colorPicked(m_colorDialog->currentColor(), true);
+        });
     }
     // Showing the current colour is no pick. (Cancel shows it again, which
     // is a pick: what was shown live is undone.)

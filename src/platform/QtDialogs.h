@@ -18,7 +18,7 @@ public:
     void alert(const QString& message, const QString& informative) override;
     std::optional<QString> askText(const TextPrompt& prompt) override;
     std::optional<QString> chooseImageFile() override;
-    void showColorPicker(const QColor& initial, std::function<void(const QColor&)> picked) override;
+    void showColorPicker(const QColor& initial, ColorPicked picked) override;
 
 private:
     // Gives the dialog the program's icon, centres it on the host area, then
@@ -29,5 +29,5 @@ private:
     QIcon m_windowIcon;
     QRect m_hostArea;
     QPointer<QColorDialog> m_colorDialog;
-    std::function<void(const QColor&)> m_colorPicked;
+    ColorPicked m_colorPicked;
 };

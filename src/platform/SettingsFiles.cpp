@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileSystemWatcher>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
@@ -52,6 +53,8 @@ QString systemError(const QString& path, int error) {
 
 SettingsFiles::SettingsFiles(QString folder)
     : m_folder(std::move(folder)) {}
+
+SettingsFiles::~SettingsFiles() = default;
 
 QString SettingsFiles::defaultFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
@@ -120,7 +123,8 @@ std::optional<QByteArray> SettingsFiles::data(const QString& key) const {
     return QJsonDocument(document).toJson(QJsonDocument::Compact);
 }
 
-std::optional<QString> SettingsFiles::setData(const QString& key, const QByteArray& value) {
+std::optional<QString> SettingsFiles::setData(const QString& key, const QByteArray& value,
+                                              Flush flush) {
     QByteArray bytes = value;
     if (fileName(key).contains(hashedMark)) {
         QJsonObject document = QJsonDocument::fromJson(value).object();
@@ -130,11 +134,33 @@ std::optional<QString> SettingsFiles::setData(const QString& key, const QByteArr
     const QString path = filePath(key);
     QFile current(path);
     if (current.open(QIODevice::ReadOnly) && current.size() == bytes.size() &&
-        current.readAll() == bytes)
-        return std::nullopt; // unchanged: nothing to write
+        current.readAll() == bytes) {
+        // Unchanged: nothing to write, but maybe an earlier write to flush.
+        if (flush == Flush::toDisk && ::fsync(current.handle()) != 0)
+            return systemError(path, errno);
+        return std::nullopt;
+    }
     if (!QDir().mkpath(m_folder))
         return systemError(m_folder, errno);
-    return writeFileAtomically(path, bytes);
+    return writeFileAtomically(path, bytes, flush);
+}
+
+void SettingsFiles::watch(const QString& key, std::function<void()> changed) {
+    QDir().mkpath(m_folder);
+    m_watcher = std::make_unique<QFileSystemWatcher>(QStringList{m_folder});
+    const QString path = filePath(key);
+    // A file replaced by a rename is another file: watched anew each time.
+    const auto watchFile = [watcher = m_watcher.get(), path] {
+        if (!watcher->files().contains(path) && QFile::exists(path))
+            watcher->addPath(path);
+    };
+    watchFile();
+    const auto onChange = [watchFile, changed = std::move(changed)] {
+        watchFile();
+        changed();
+    };
+    QObject::connect(m_watcher.get(), &QFileSystemWatcher::directoryChanged, onChange);
+    QObject::connect(m_watcher.get(), &QFileSystemWatcher::fileChanged, onChange);
 }
 
 std::optional<QString> SettingsFiles::keepAside(const QString& key) {
@@ -177,12 +203,13 @@ void SettingsFiles::carryOverFrom(const QString& oldIniFile) {
                                 .replace(QStringLiteral("%25"), QStringLiteral("%"));
         const QVariant value = old.value(stored);
         if (value.typeId() == QMetaType::QByteArray && !QFile::exists(filePath(key)))
-            setData(key, value.toByteArray());
+            setData(key, value.toByteArray(), Flush::toDisk);
     }
     writeFileAtomically(marker, QByteArrayLiteral("Entries carried over to files of their own.\n"));
 }
 
-std::optional<QString> writeFileAtomically(const QString& path, const QByteArray& bytes) {
+std::optional<QString> writeFileAtomically(const QString& path, const QByteArray& bytes,
+                                           Flush flush) {
     QByteArray temporary = QFile::encodeName(path) + temporarySuffix;
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0)
@@ -197,7 +224,7 @@ std::optional<QString> writeFileAtomically(const QString& path, const QByteArray
         else if (errno != EINTR)
             error = errno;
     }
-    if (!error && ::fsync(fd) != 0)
+    if (!error && flush == Flush::toDisk && ::fsync(fd) != 0)
         error = errno;
     if (::close(fd) != 0 && !error)
         error = errno;

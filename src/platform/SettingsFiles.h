@@ -2,6 +2,10 @@
 
 #include "platform/PreferencesStore.h"
 
+#include <memory>
+
+class QFileSystemWatcher;
+
 // One file per key under a folder ($XDG_CONFIG_HOME/vorlane): the key,
 // escaped where a file name cannot hold it, then ".json". A key too long
 // for a file name gets a name from its hash instead, and the file then holds
@@ -12,11 +16,16 @@
 class SettingsFiles final : public PreferencesStore {
 public:
     explicit SettingsFiles(QString folder = defaultFolder());
+    ~SettingsFiles() override;
     static QString defaultFolder();
 
     std::optional<QByteArray> data(const QString& key) const override;
-    std::optional<QString> setData(const QString& key, const QByteArray& value) override;
+    std::optional<QString> setData(const QString& key, const QByteArray& value,
+                                   Flush flush) override;
     std::optional<QString> keepAside(const QString& key) override;
+    // Watches the folder (a file renamed into place, created or removed) and
+    // the file itself (rewritten in place). One key at a time.
+    void watch(const QString& key, std::function<void()> changed) override;
 
     QString filePath(const QString& key) const;
     // The file name for a key, and the key back from a name (nothing for a
@@ -35,9 +44,11 @@ public:
 
 private:
     QString m_folder;
+    std::unique_ptr<QFileSystemWatcher> m_watcher;
 };
 
 // Writes the whole of `bytes` to `path` or leaves `path` as it was: through a
 // temporary file beside it, every byte checked, flushed to disk, then
 // renamed. The reason, with the path, when it failed.
-std::optional<QString> writeFileAtomically(const QString& path, const QByteArray& bytes);
+std::optional<QString> writeFileAtomically(const QString& path, const QByteArray& bytes,
+                                           Flush flush = Flush::toDisk);

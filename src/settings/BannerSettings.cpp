@@ -34,9 +34,9 @@ BannerSettings BannerSettings::load(PreferencesStore& store, const QString& inst
     return settings;
 }
 
-std::optional<QString> BannerSettings::save(PreferencesStore& store) const {
+std::optional<QString> BannerSettings::save(PreferencesStore& store, Flush flush) const {
     const auto bytes = toJsonBytes();
-    auto error = bytes ? store.setData(settingsKey(), *bytes)
+    auto error = bytes ? store.setData(settingsKey(), *bytes, flush)
                        : std::optional<QString>(QStringLiteral("a number is not finite"));
     if (error)
         qWarning("vorlane: the settings of \"%s\" were not saved: %s", qPrintable(instanceId),

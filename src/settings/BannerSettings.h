@@ -10,6 +10,7 @@
 #include <optional>
 
 class PreferencesStore;
+enum class Flush;
 
 // Everything that describes one banner instance. A plain mutable object
 // without change notifications: whoever changes a field saves it and asks the
@@ -56,7 +57,7 @@ struct BannerSettings {
                                QString* unreadable = nullptr);
     // Writes the whole document through. A failure is said on standard
     // error and returned; the stored entry then stays as it was.
-    std::optional<QString> save(PreferencesStore& store) const;
+    std::optional<QString> save(PreferencesStore& store, Flush flush) const;
 
     // The two colours decoded from their hex strings, always opaque:
     // the view applies `opacity` to the background itself.

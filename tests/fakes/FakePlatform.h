@@ -40,17 +40,34 @@ public:
         const auto it = entries.constFind(key);
         return it == entries.cend() ? std::nullopt : std::optional<QByteArray>(*it);
     }
-    std::optional<QString> setData(const QString& key, const QByteArray& value) override {
+    std::optional<QString> setData(const QString& key, const QByteArray& value,
+                                   Flush flush = Flush::toDisk) override {
         journal << QStringLiteral("write ") + key;
         if (failWrites)
             return QStringLiteral("No space left on device");
         entries.insert(key, value);
         ++writes;
+        flushes += flush == Flush::toDisk;
+        if (changed) // a real store hears its own writes too
+            QTimer::singleShot(0, changed);
         return std::nullopt;
     }
+    std::optional<QString> keepAside(const QString& key) override {
+        keptAside.append(entries.value(key));
+        return QStringLiteral("aside");
+    }
+    void watch(const QString&, std::function<void()> onChange) override { changed = onChange; }
+    // An edit from outside: another program rewrote the entry.
+    void edit(const QString& key, const QByteArray& value) {
+        entries.insert(key, value);
+        if (changed)
+            changed();
+    }
     QMap<QString, QByteArray> entries;
-    int writes = 0;
+    QByteArrayList keptAside;
+    int writes = 0, flushes = 0;
     bool failWrites = false;
+    std::function<void()> changed;
 };
 
 // Hands out the readings it was given, one per query (nothing: a failed
@@ -135,7 +152,7 @@ public:
         return answer;
     }
     std::optional<QString> chooseImageFile() override { return imageFile; }
-    void showColorPicker(const QColor& initial, std::function<void(const QColor&)> cb) override {
+    void showColorPicker(const QColor& initial, ColorPicked cb) override {
         pickerColor = initial;
         picked = std::move(cb);
     }
@@ -144,7 +161,7 @@ public:
     QList<TextPrompt> prompts;
     QRect hostArea;
     QColor pickerColor;
-    std::function<void(const QColor&)> picked;
+    ColorPicked picked;
 };
 
 struct FakePlatform {

@@ -80,11 +80,10 @@ private slots:
         fake = std::make_unique<FakePlatform>();
         fake->screens.setLayout("eDP=1920x1080+0+0,HDMI=1280x1024+1920+0");
         fake->windows.root = {3200, 1080};
-        fake->preferences.setData("VorlaneSettings_x", startSettings);
+        fake->preferences.setData("VorlaneSettings_x", patched(startSettings, "{}"));
         app = std::make_unique<BannerApp>("x", fake->services());
         app->start();
         app->guard().stop(); // passes come from the commands only
-        fake->preferences.entries["VorlaneSettings_x"] = patched(startSettings, "{}");
         fake->preferences.writes = 0;
         fake->windows.passes = 0;
     }
@@ -187,16 +186,25 @@ private slots:
         QVERIFY(choose(*app, "Background Color > Custom..."));
         QCOMPARE(hexString(d.pickerColor), QStringLiteral("#123456"));
         const QPointer<BannerView> shown = view();
-        d.picked(QColor(0xab, 0xcd, 0xef));
+        d.picked(QColor(0xab, 0xcd, 0xef), false);
         QVERIFY(view() != shown); // redrawn at once
         QVERIFY(choose(*app, "Text Color > Custom..."));
-        d.picked(QColor(0x1a, 0x1a, 0x2e));
-        d.picked(QColor(0x10, 0x20, 0x30)); // every change while dragging
+        // Every change while dragging shows at once; saves wait a moment,
+        // and only the one when the dialog closes is flushed to disk.
+        const int writes = fake->preferences.writes, flushes = fake->preferences.flushes;
+        d.picked(QColor(0x1a, 0x1a, 0x2e), false);
+        d.picked(QColor(0x10, 0x20, 0x30), false);
+        QCOMPARE(app->settings().textColorHex, "#102030");
+        QCOMPARE(fake->preferences.writes, writes);
+        QTRY_COMPARE(fake->preferences.writes, writes + 1);
+        QCOMPARE(fake->preferences.flushes, flushes);
+        d.picked(QColor(0x10, 0x20, 0x30), true);
+        QCOMPARE(fake->preferences.flushes, flushes + 1);
         QCOMPARE(app->settings().bgColorHex, QStringLiteral("#ABCDEF"));
         QCOMPARE(BannerSettings::load(fake->preferences, "x").textColorHex, "#102030");
         const auto picked = d.picked;
         app.reset();
-        picked(Qt::red); // the banner is gone: nothing happens
+        picked(Qt::red, true); // the banner is gone: nothing happens
     }
 
     void openMenuActsOnTheSettingsOfTheMoment() {

@@ -2,9 +2,11 @@
 #include "platform/SettingsFiles.h"
 #include "settings/BannerSettings.h"
 #include "settings/HexColor.h"
+#include "settings/LiveSettings.h"
 #include "support/TestEnvironment.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 RgbColor rgb255(int r, int g, int b) {
@@ -80,7 +82,7 @@ private slots:
             BannerSettings s;
             s.instanceId = id;
             s.text = "text of <" + id + ">";
-            QCOMPARE(s.save(store), std::nullopt);
+            QCOMPARE(s.save(store, Flush::toDisk), std::nullopt);
         }
         SettingsFiles otherProcess;
         for (const QString& id : ids) {
@@ -98,13 +100,13 @@ private slots:
         SettingsFiles store;
         BannerSettings s = BannerSettings::load(store, "x");
         const QString path = store.filePath("VorlaneSettings_x");
-        s.save(store);
+        s.save(store, Flush::toDisk);
         QVERIFY(readFile(path).contains(R"("future":[1,2])"));
         const ino_t first = inode(path);
-        s.save(store); // unchanged: not written again
+        s.save(store, Flush::toDisk); // unchanged: not written again
         QCOMPARE(inode(path), first);
         s.fontSize = 20;
-        s.save(store);
+        s.save(store, Flush::toDisk);
         QVERIFY(inode(path) != first);
         QCOMPARE(BannerSettings::load(store, "x").fontSize, 20.0);
         QCOMPARE(QDir(folder()).entryList(QDir::Files), QStringList{"VorlaneSettings_x.json"});
@@ -126,6 +128,59 @@ private slots:
                 QCOMPARE(readFile(folder() + "/" + copies[0]), bad);
                 QVERIFY(said.endsWith("kept as " + folder() + "/" + copies[0]));
             }
+    }
+
+    void changesFromOutsideAreFollowed() {
+        // How another program changes the file, then the text the banner
+        // shows (or "kept": it was kept aside, said once, and nothing applied).
+        struct Row {
+            QString how;
+            QByteArrayList writes; // one after another, 50 ms apart
+            QString shown;
+        };
+        for (const Row& r : std::initializer_list<Row>{
+                 {"renamed into place", {"{\"text\":\"renamed\"}"}, "renamed"},
+                 {"rewritten in place", {"{\"text\":\"rewritten\"}"}, "rewritten"},
+                 {"half-written first", {"{\"text\":\"ha", "{\"text\":\"whole\"}"}, "whole"},
+                 {"left broken", {"{\"text\":\"broken"}, "kept"}}) {
+            writeEntry("live", "{\"text\":\"start\"}");
+            SettingsFiles store;
+            const QString path = store.filePath("VorlaneSettings_live");
+            LiveSettings live(store, "live");
+            QSignalSpy reloaded(&live, &LiveSettings::reloaded),
+                said(&live, &LiveSettings::problem);
+            live.follow();
+            live.settings().fontSize = 30;
+            QCOMPARE(live.save(), std::nullopt); // its own write is no change
+            for (const QByteArray& bytes : r.writes) {
+                QVERIFY(r.how == "renamed into place" ? !writeFileAtomically(path, bytes)
+                                                      : writeFile(path, bytes));
+                QTest::qWait(50);
+            }
+            const bool kept = r.shown == "kept";
+            QTRY_COMPARE_WITH_TIMEOUT(reloaded.size() + said.size(), 1, 2000);
+            QTest::qWait(3 * LiveSettings::retryMs);
+            QCOMPARE(said.size(), kept ? 1 : 0);
+            QCOMPARE(live.settings().text, kept ? "start" : r.shown);
+            QCOMPARE(live.settings().fontSize, kept ? 30 : 13);
+            const QStringList copies = QDir(folder()).entryList({"*.unreadable-*"});
+            QCOMPARE(copies.size(), kept ? 1 : 0);
+            if (kept)
+                QCOMPARE(readFile(folder() + "/" + copies[0]), r.writes.last());
+            QDir(folder()).removeRecursively();
+        }
+        // A save never writes over what it has not read; nor does it rewrite
+        // a file that already says what the settings are.
+        const QByteArray edit = "{\n  \"text\": \"by hand\"\n}\n";
+        writeEntry("live", "{\"text\":\"start\"}");
+        SettingsFiles store;
+        LiveSettings live(store, "live");
+        writeEntry("live", edit);
+        live.settings().fontSize = 30;
+        QCOMPARE(live.save(), std::nullopt);
+        QCOMPARE(live.settings().text, "by hand");
+        QCOMPARE(live.save(), std::nullopt);
+        QCOMPARE(readFile(store.filePath("VorlaneSettings_live")), edit);
     }
 
     void staleTemporaryFilesAreRemoved() { // left by saves that were killed
@@ -160,23 +215,28 @@ private slots:
     void failedWritesLeaveTheFileAsItWas() {
         QVERIFY(writeFileAtomically(folder() + "/none/x.json", "{}")
                     ->startsWith(folder() + "/none/x.json"));
-        // A full disk: a small file system of its own, filled up.
+        // A full disk: a small file system of its own, filled up. Mounted in
+        // a user namespace where one may be made, else as root.
+        QStringList command;
+        if (QProcess::execute("unshare", {"-Urm", "true"}) == 0)
+            command = QStringList{"-Urm", "sh"};
+        else if (::geteuid() != 0)
+            QSKIP("No small file system to fill: user namespaces are not allowed, and not root");
         QDir().mkpath(folder());
         QProcess full;
-        full.start("unshare", {"-Urm", "sh", "-c",
-                               "mount -t tmpfs -o size=16k tmpfs \"$1\" && cd \"$1\" && "
-                               "printf '{\"text\":\"old\"}' > VorlaneSettings_x.json && "
-                               "printf '{\"instances\":[\"a\"]}' > session.json && "
-                               "head -c 100000 /dev/zero > filler 2>/dev/null; "
-                               "\"$2\" x & sleep 2; kill -TERM $! && wait $!; "
-                               "cat VorlaneSettings_x.json session.json; echo; ls",
-                               "sh", folder(), qEnvironmentVariable("VORLANE_BINARY")});
+        full.start(command.isEmpty() ? "sh" : "unshare",
+                   command + QStringList{"-c",
+                                         "mount -t tmpfs -o size=16k tmpfs \"$1\" && (cd \"$1\" && "
+                                         "printf '{\"instances\":[\"a\"]}' > session.json && "
+                                         "head -c 100000 /dev/zero > filler 2>/dev/null; "
+                                         "\"$2\" x & sleep 2; kill -TERM $! && wait $!; "
+                                         "cat session.json; echo; ls); umount \"$1\"",
+                                         "sh", folder(), qEnvironmentVariable("VORLANE_BINARY")});
         QVERIFY(full.waitForFinished(20000));
         const QString out = QString::fromUtf8(full.readAllStandardOutput());
         const QString errors = QString::fromUtf8(full.readAllStandardError());
         // Not a byte changed, no temporary file left behind.
-        QCOMPARE(out, "{\"text\":\"old\"}{\"instances\":[\"a\"]}\nVorlaneSettings_x.json\nfiller\n"
-                      "session.json\n");
+        QCOMPARE(out, "{\"instances\":[\"a\"]}\nfiller\nsession.json\n");
         QVERIFY2(
             errors.contains("were not saved: " + folder() + "/VorlaneSettings_x.json: No space"),
             qPrintable(errors));

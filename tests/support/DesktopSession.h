@@ -93,7 +93,7 @@ public:
     Banner startBanner(const QByteArray& settings = "{}") {
         Banner banner;
         banner.id = QString("banner-%1").arg(++m_bannersStarted);
-        SettingsFiles().setData("VorlaneSettings_" + banner.id, settings);
+        SettingsFiles().setData("VorlaneSettings_" + banner.id, settings, Flush::toDisk);
         // As a session without a runtime folder starts it (Qt makes its own):
         // standard error stays empty while nothing is wrong.
         banner.process = child();
