@@ -35,6 +35,32 @@ private slots:
         QTRY_COMPARE(desktop.geometry(right), QRect(1500, 452, 420, 28));
     }
 
+    void followsItsSettingsFile() {
+        DesktopSession::Banner banner = desktop.startBanner("{\"position\":\"bottom\"}");
+        const QString file = SettingsFiles().filePath("VorlaneSettings_" + banner.id);
+        QTRY_COMPARE(desktop.geometry(banner.window), QRect(0, 996, 1280, 28));
+        // A script's rename, then an editor's rewrite in place.
+        QVERIFY(!writeFileAtomically(file, "{\"position\":\"top\",\"bannerHeight\":50}"));
+        QTRY_COMPARE(desktop.geometry(banner.window), QRect(0, 0, 1280, 50));
+        QVERIFY(writeFile(file, "{\"bannerHeight\":40}"));
+        QTRY_COMPARE(desktop.geometry(banner.window), QRect(0, 0, 1280, 40));
+        // A broken edit is kept aside and said; the banner stays as it was.
+        QVERIFY(writeFile(file, "{\"bannerHeight\":"));
+        QByteArray said;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (said += banner.process->readAllStandardError()).contains("could not be read"), 3000);
+        const QStringList kept =
+            QFileInfo(file).dir().entryList({QFileInfo(file).fileName() + ".unreadable-*"});
+        QCOMPARE(kept.size(), 1);
+        QCOMPARE(readFile(QFileInfo(file).dir().filePath(kept[0])), "{\"bannerHeight\":");
+        QCOMPARE(desktop.geometry(banner.window), QRect(0, 0, 1280, 40));
+        // An edit made just before the end survives it.
+        QVERIFY(writeFile(file, "{\"text\":\"last word\"}"));
+        banner.process->terminate();
+        QVERIFY(banner.process->waitForFinished(5000));
+        QCOMPARE(readFile(file), "{\"text\":\"last word\"}");
+    }
+
     void focusStaysOffTheBanner() {
         const xcb_window_t w = desktop.startBanner().window;
         QProcess* xterm = desktop.launch("xterm", {"-geometry", "80x24+300+300"});
