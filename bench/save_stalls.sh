@@ -3,8 +3,8 @@
 # private Xvfb + openbox: how long their event loops stall while they
 # register, draw and autosave (every 30 s), and how long they take to end
 # when all are ended together, with their settings saved.
-# Each banner's file is written by hand first (pretty-printed, so that its
-# first autosave really writes).
+# Each banner's file is written by hand first (pretty-printed); a banner
+# rewrites only settings that changed, so every file should stay as it was.
 #   bench/save_stalls.sh [build-dir] [count] [seconds]
 set -euo pipefail
 build=$(realpath "${1:-"$(dirname "$0")/../build"}")
@@ -40,5 +40,5 @@ for pid in "${pids[@]}"; do
 done
 ended=$((($(date +%s%N) - start) / 1000000))
 saved=$( (grep -L '^    ' "$XDG_CONFIG_HOME"/vorlane/VorlaneSettings_stall-*.json || true) | wc -l)
-echo "ended together: all $count gone in $ended ms; $saved of $count files saved by the program"
+echo "ended together: all $count gone in $ended ms; $saved of $count files rewritten by the program"
 rm -rf "$work"
