@@ -1,10 +1,13 @@
 #include "banner/BannerWindow.h"
 
 #include "banner/Placement.h"
+#include "banner/Stacking.h"
 #include "banner/StrutGeometry.h"
 #include "platform/WindowSystem.h"
 
 #include <QMenu>
+
+#include <cmath>
 
 QRect BannerPlacement::deviceFrame() const {
     return toDevice(frame, screen());
@@ -46,13 +49,24 @@ std::optional<BannerPlacement> BannerWindow::placement() const {
     const QRect available =
         availableArea(placement.screen(), m_windows.rootSize(), m_windows.foreignStruts());
     placement.frame = bannerRect(m_settings, placement.screen(), available);
+    // Past the banners started earlier at the same edge.
+    const bool top = isTop(m_settings.position);
+    if (const int offset =
+            stackOffset({top, placement.deviceFrame()}, deviceRect(placement.screen()),
+                        m_windows.earlierBanners())) {
+        const qreal dpr = placement.screen().devicePixelRatio;
+        const int logical = int(std::ceil(offset / (dpr > 0 ? dpr : 1.0)));
+        placement.frame.translate(0, top ? logical : -logical);
+    }
     return placement;
 }
 
 void BannerWindow::place() {
     const auto place = placement();
-    if (place)
+    if (place) {
         m_panel->setBannerGeometry(place->frame, isCorner(m_settings.position));
+        m_windows.publishBannerPlace(*m_panel, {isTop(m_settings.position), place->deviceFrame()});
+    }
     writeStrut(place);
 }
 

@@ -11,6 +11,8 @@ public:
     void showBannerWindow(QWidget& window) override { window.show(); }
     QSize rootSize() const override { return {}; }
     QList<Strut> foreignStruts() const override { return {}; }
+    QList<BannerPlace> earlierBanners() const override { return {}; }
+    void publishBannerPlace(QWidget&, const BannerPlace&) override {}
     void setBannerStrut(QWidget&, const std::optional<Strut>&) override {}
     QList<ClientWindow> nudgeableWindows() override { return {}; }
     void moveResizeWindows(const QList<WindowRequest>&) override {}

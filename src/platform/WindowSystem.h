@@ -25,6 +25,15 @@ struct ClientWindow {
     bool placesClient = false;
 };
 
+// Where a banner is, as it tells the other banners: its frame in device
+// pixels, and whether it hangs from the top edge or stands on the bottom one.
+struct BannerPlace {
+    bool top = true;
+    QRect frame;
+
+    friend bool operator==(const BannerPlace&, const BannerPlace&) = default;
+};
+
 // What a window is asked to become: a new frame size and, optionally, a new
 // frame position.
 struct WindowChange {
@@ -56,6 +65,12 @@ public:
     // The struts of the other docks and panels; never those of a banner.
     virtual QList<Strut> foreignStruts() const = 0;
 
+    // The places of the banners started before this one and shown now, in
+    // the order they started.
+    virtual QList<BannerPlace> earlierBanners() const = 0;
+    // Tells the other banners where this one is.
+    virtual void publishBannerPlace(QWidget& window, const BannerPlace& place) = 0;
+
     // Reserves the banner's strip (both strut properties), or drops the
     // reservation when there is none.
     virtual void setBannerStrut(QWidget& window, const std::optional<Strut>& strut) = 0;
@@ -69,6 +84,7 @@ public:
 signals:
     // Another window was activated, or a new one appeared.
     void applicationEvent();
-    // The space that docks and panels reserve changed.
+    // The space that docks and panels reserve changed, or an earlier
+    // banner moved, came or went.
     void workAreaChanged();
 };

@@ -7,6 +7,7 @@
 #include "banner/ImageCache.h"
 #include "banner/Placement.h"
 #include "banner/RowLayout.h"
+#include "banner/Stacking.h"
 #include "banner/StrutGeometry.h"
 #include "fakes/FakePlatform.h"
 #include "metrics/SystemMetrics.h"
@@ -43,6 +44,24 @@ private slots:
                  {P::bottomLeft, full, leftDock, {80, 870, 420, 30}},
                  {P::topRight, second, second, {2940, 0, 420, 30}}})
             QCOMPARE(frameFor(position, screen, area, 30), expected);
+    }
+
+    void stacking() {
+        // A 28-px bottom banner on the left of two 1280x1024 screens, past
+        // the earlier banners at its edge of its screen that share its width.
+        const BannerPlace own{false, QRect(0, 996, 1280, 28)};
+        const QRect screen(0, 0, 1280, 1024);
+        for (const auto& [earlier, offset] :
+             std::initializer_list<std::pair<QList<BannerPlace>, int>>{
+                 {{}, 0},
+                 {{{false, QRect(860, 928, 420, 96)}, {false, QRect(0, 984, 420, 40)}}, 96},
+                 {{{true, QRect(0, 0, 1280, 50)}}, 0},              // the other edge
+                 {{{false, QRect(1280, 900, 1280, 124)}}, 0},       // the other screen
+                 {{{false, QRect(1280 + 860, 900, 420, 124)}}, 0}}) // a box there
+            QCOMPARE(stackOffset(own, screen, earlier), offset);
+        QCOMPARE(stackOffset({true, QRect(860, 0, 420, 28)}, screen,
+                             {{true, QRect(0, 0, 420, 40)}, {true, QRect(500, 0, 780, 30)}}),
+                 30);
     }
 
     void targetScreen() {

@@ -35,6 +35,35 @@ private slots:
         QTRY_COMPARE(desktop.geometry(right), QRect(1500, 452, 420, 28));
     }
 
+    void bannersAtOneEdgeStack() {
+        // Started one after another: the first nearest the edge, the corner
+        // box beyond both; none covers another, and they stay put.
+        const QList<DesktopSession::Banner> banners{
+            desktop.startBanner("{\"position\":\"bottom\",\"bannerHeight\":96}"),
+            desktop.startBanner("{\"position\":\"bottom\"}"),
+            desktop.startBanner("{\"position\":\"bottomLeft\",\"bannerHeight\":40}")};
+        const auto frames = [&] {
+            QList<QRect> list;
+            for (const auto& banner : banners)
+                list.append(desktop.geometry(banner.window));
+            return list;
+        };
+        // i3 lays out its dock area itself, in an order of its own.
+        const bool i3 = DesktopSession::windowManager() == "i3";
+        const auto apart = [&] {
+            const QList<QRect> f = frames();
+            return !f[0].intersects(f[1]) && !f[0].intersects(f[2]) && !f[1].intersects(f[2]);
+        };
+        const QList<QRect> stacked{{0, 928, 1280, 96}, {0, 900, 1280, 28}, {0, 860, 420, 40}};
+        QTRY_VERIFY2(i3 ? apart() : frames() == stacked, qPrintable(QDebug::toString(frames())));
+        const QList<QRect> settled = frames();
+        QTest::qWait(2000);
+        QCOMPARE(frames(), settled);
+        // The first one quits: the others close up.
+        banners[0].process->terminate();
+        QTRY_COMPARE(frames().mid(1), (QList<QRect>{{0, 996, 1280, 28}, {0, 956, 420, 40}}));
+    }
+
     void followsItsSettingsFile() {
         DesktopSession::Banner banner = desktop.startBanner("{\"position\":\"bottom\"}");
         const QString file = SettingsFiles().filePath("VorlaneSettings_" + banner.id);

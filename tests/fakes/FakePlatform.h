@@ -102,6 +102,8 @@ public:
     }
     QSize rootSize() const override { return root; }
     QList<Strut> foreignStruts() const override { return {}; }
+    QList<BannerPlace> earlierBanners() const override { return earlier; }
+    void publishBannerPlace(QWidget&, const BannerPlace& place) override { published = place; }
     void setBannerStrut(QWidget&, const std::optional<Strut>& s) override { strut = s; }
     QList<ClientWindow> nudgeableWindows() override {
         ++passes;
@@ -119,6 +121,8 @@ public:
     QSize root{1920, 1080};
     QList<ClientWindow> windows;
     std::optional<Strut> strut; // the last written
+    QList<BannerPlace> earlier;
+    std::optional<BannerPlace> published;
     bool stubborn = false;
     int passes = 0;
     QList<WindowRequest> sent;

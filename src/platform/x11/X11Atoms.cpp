@@ -29,6 +29,7 @@ constexpr const char* atomNames[X11Atoms::Count] = {
     "WM_PROTOCOLS",
     "WM_TAKE_FOCUS",
     "_VORLANE_BANNER",
+    "_VORLANE_PLACE",
 };
 
 } // namespace

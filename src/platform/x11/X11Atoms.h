@@ -31,6 +31,7 @@ public:
         WmProtocols,
         WmTakeFocus,
         VorlaneBanner, // marks every window of every banner process: never moved
+        VorlanePlace,  // a banner's place, for the others to stack beyond
         Count
     };
 

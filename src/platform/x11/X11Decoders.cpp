@@ -56,3 +56,25 @@ std::optional<Strut> reservedStrut(const std::vector<uint32_t>& banner,
         strut = Strut::fromPlain(std::span(plain).first<4>(), root);
     return strut.isEmpty() ? std::nullopt : std::optional(strut);
 }
+
+std::vector<uint32_t> encodePlace(const PublishedPlace& p) {
+    const QRect& f = p.place.frame;
+    return {uint32_t(quint64(p.startedMs) >> 32),
+            uint32_t(quint64(p.startedMs)),
+            p.pid,
+            uint32_t(p.place.top),
+            uint32_t(f.x()),
+            uint32_t(f.y()),
+            uint32_t(f.width()),
+            uint32_t(f.height())};
+}
+
+std::optional<PublishedPlace> decodePlace(const std::vector<uint32_t>& v) {
+    if (v.size() != 8)
+        return std::nullopt;
+    PublishedPlace p;
+    p.startedMs = qint64((quint64(v[0]) << 32) | v[1]);
+    p.pid = v[2];
+    p.place = {v[3] != 0, QRect(int32_t(v[4]), int32_t(v[5]), int32_t(v[6]), int32_t(v[7]))};
+    return p;
+}

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <utility>
 #include <vector>
 
 // What the server said of one client window.
@@ -35,3 +36,18 @@ ClientWindow framedBy(ClientWindow window, const QRect& ancestor);
 std::optional<Strut> reservedStrut(const std::vector<uint32_t>& banner,
                                    const std::vector<uint32_t>& partial,
                                    const std::vector<uint32_t>& plain, const QSize& root);
+
+// A banner's place as it publishes it, with what orders the banners: when
+// its process started (milliseconds since the epoch), then its process id.
+struct PublishedPlace {
+    qint64 startedMs = 0;
+    uint32_t pid = 0;
+    BannerPlace place;
+
+    bool startedBefore(const PublishedPlace& other) const {
+        return std::pair(startedMs, pid) < std::pair(other.startedMs, other.pid);
+    }
+};
+std::vector<uint32_t> encodePlace(const PublishedPlace& published);
+// Nothing for a value of another length.
+std::optional<PublishedPlace> decodePlace(const std::vector<uint32_t>& values);

@@ -4,6 +4,7 @@
 #include "platform/x11/X11Properties.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QGuiApplication>
 #include <QPlatformSurfaceEvent>
 #include <QWidget>
@@ -98,6 +99,8 @@ bool X11WindowSystem::nativeEventFilter(const QByteArray& eventType, void* messa
             refreshForeignStruts();
             emit workAreaChanged();
         }
+        if (notify->atom == m_atoms[X11Atoms::VorlanePlace])
+            m_dockCheck.start(); // a banner moved
         break;
     }
     }
@@ -123,10 +126,28 @@ void X11WindowSystem::setBannerStrut(QWidget& window, const std::optional<Strut>
     xcb_flush(m_connection);
 }
 
+void X11WindowSystem::publishBannerPlace(QWidget& window, const BannerPlace& place) {
+    const auto id = static_cast<xcb_window_t>(window.winId());
+    const auto known = m_places.constFind(id);
+    if (known != m_places.cend() && *known == place)
+        return;
+    m_places.insert(id, place);
+    PublishedPlace published = m_self;
+    published.place = place;
+    setProperty32(m_connection, id, m_atoms[X11Atoms::VorlanePlace], XCB_ATOM_CARDINAL,
+                  encodePlace(published));
+    // Appending nothing changes nothing, but every banner hears of it.
+    xcb_change_property(m_connection, XCB_PROP_MODE_APPEND, m_root, m_atoms[X11Atoms::VorlanePlace],
+                        XCB_ATOM_CARDINAL, 32, 0, nullptr);
+    xcb_flush(m_connection);
+}
+
 X11WindowSystem::X11WindowSystem(xcb_connection_t* connection)
     : m_connection(connection)
     , m_root(rootWindow(connection))
     , m_atoms(connection) {
+    m_self.startedMs = QDateTime::currentMSecsSinceEpoch();
+    m_self.pid = uint32_t(QCoreApplication::applicationPid());
     // Windows come and go in bursts (a menu, a dialog with its parts).
     m_dockCheck.setSingleShot(true);
     m_dockCheck.setInterval(100);
@@ -197,7 +218,7 @@ bool X11WindowSystem::refreshForeignStruts() {
     windows.insert(windows.end(), framed.begin(), framed.end());
 
     constexpr X11Atoms::Name asked[] = {X11Atoms::VorlaneBanner, X11Atoms::NetWmStrutPartial,
-                                        X11Atoms::NetWmStrut};
+                                        X11Atoms::NetWmStrut, X11Atoms::VorlanePlace};
     std::vector<std::pair<xcb_window_t, xcb_atom_t>> properties;
     for (xcb_window_t w : windows) {
         for (X11Atoms::Name name : asked)
@@ -209,13 +230,23 @@ bool X11WindowSystem::refreshForeignStruts() {
                 [&](const auto& p) { return requestProperty(m_connection, p.first, p.second); }),
         xcb_get_property_reply);
     QList<Strut> struts;
+    QList<PublishedPlace> earlier;
     for (size_t i = 0; i < windows.size(); ++i) {
         const auto* v = &values[i * std::size(asked)];
         if (const auto strut = reservedStrut(values32(v[0].get()), values32(v[1].get()),
                                              values32(v[2].get()), m_rootSize))
             struts.append(*strut);
+        if (const auto place = decodePlace(values32(v[3].get()));
+            place && place->startedBefore(m_self))
+            earlier.append(*place);
     }
-    const bool changed = struts != m_foreignStruts;
+    std::sort(earlier.begin(), earlier.end(),
+              [](const auto& a, const auto& b) { return a.startedBefore(b); });
+    QList<BannerPlace> places;
+    for (const PublishedPlace& p : earlier)
+        places.append(p.place);
+    const bool changed = struts != m_foreignStruts || places != m_earlierBanners;
     m_foreignStruts = std::move(struts);
+    m_earlierBanners = std::move(places);
     return changed;
 }

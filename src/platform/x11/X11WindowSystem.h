@@ -2,6 +2,7 @@
 
 #include "platform/WindowSystem.h"
 #include "platform/x11/X11Atoms.h"
+#include "platform/x11/X11Decoders.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QHash>
@@ -12,7 +13,9 @@
 // The window system over Qt's own xcb connection. It watches the root
 // window for another window being activated or appearing (_NET_ACTIVE_WINDOW,
 // _NET_CLIENT_LIST) and for changes of the reserved space (_NET_WORKAREA,
-// and windows of the root's that come and go).
+// and windows of the root's that come and go). Banners tell each other
+// their places through a property on their windows (_VORLANE_PLACE), and
+// touch the root's property of that name to say it changed.
 class X11WindowSystem final : public WindowSystem, public QAbstractNativeEventFilter {
 public:
     ~X11WindowSystem() override;
@@ -23,6 +26,8 @@ public:
     void showBannerWindow(QWidget& window) override;
     QSize rootSize() const override { return m_rootSize; }
     QList<Strut> foreignStruts() const override { return m_foreignStruts; }
+    QList<BannerPlace> earlierBanners() const override { return m_earlierBanners; }
+    void publishBannerPlace(QWidget& window, const BannerPlace& place) override;
     void setBannerStrut(QWidget& window, const std::optional<Strut>& strut) override;
     QList<ClientWindow> nudgeableWindows() override;
     void moveResizeWindows(const QList<WindowRequest>& requests) override;
@@ -38,7 +43,8 @@ public:
 private:
     explicit X11WindowSystem(xcb_connection_t* connection);
     void watchRootWindow();
-    // Reads the other windows' struts again; whether they changed.
+    // Reads the other windows' struts and the earlier banners' places
+    // again; whether they changed.
     bool refreshForeignStruts();
     QList<ClientWindow> readNudgeableWindows();
     std::vector<xcb_window_t> mappedChildren(const std::vector<xcb_window_t>& parents);
@@ -50,12 +56,15 @@ private:
     // written again (which would make the window manager announce a new
     // work area, and so on).
     QHash<xcb_window_t, std::optional<Strut>> m_struts;
+    QHash<xcb_window_t, BannerPlace> m_places; // likewise, what each tells the others
+    PublishedPlace m_self;                     // when this process started, and its id
     // What the server said last. The root's size comes with its events; the
     // struts are read again a moment after windows of the root's come or go
     // and when the work area changes (refreshForeignStruts); the client
     // windows at the next pass after their events said they changed.
     QSize m_rootSize;
     QList<Strut> m_foreignStruts;
+    QList<BannerPlace> m_earlierBanners;
     QList<ClientWindow> m_clientWindows;
     bool m_clientWindowsKnown = false;
     QTimer m_dockCheck;
