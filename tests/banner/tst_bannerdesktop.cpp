@@ -83,6 +83,11 @@ private slots:
         QCOMPARE(kept.size(), 1);
         QCOMPARE(readFile(QFileInfo(file).dir().filePath(kept[0])), "{\"bannerHeight\":");
         QCOMPARE(desktop.geometry(banner.window), QRect(0, 0, 1280, 40));
+        // Under a hashed name too (as at start-up).
+        const DesktopSession::Banner hashed = desktop.startBanner("{\"text\":", QString(300, u'h'));
+        said.clear();
+        QTRY_VERIFY((said += hashed.process->readAllStandardError()).endsWith('\n'));
+        QCOMPARE(readFile(said.mid(said.lastIndexOf(" kept as ") + 9).trimmed()), "{\"text\":");
         // An edit made just before the end survives it.
         QVERIFY(writeFile(file, "{\"text\":\"last word\"}"));
         banner.process->terminate();

@@ -83,17 +83,17 @@ public:
         return p;
     }
 
-    // Stores the settings under a new identifier, starts that banner and
-    // waits for its window (0 when none came).
+    // Stores the settings under a new identifier (or the one given), starts
+    // that banner and waits for its window (0 when none came).
     struct Banner {
         QProcess* process = nullptr;
         xcb_window_t window = 0;
         QString id;
     };
-    Banner startBanner(const QByteArray& settings = "{}") {
+    Banner startBanner(const QByteArray& settings = "{}", const QString& id = {}) {
         Banner banner;
-        banner.id = QString("banner-%1").arg(++m_bannersStarted);
-        SettingsFiles().setData("VorlaneSettings_" + banner.id, settings, Flush::toDisk);
+        banner.id = id.isEmpty() ? QString("banner-%1").arg(++m_bannersStarted) : id;
+        writeFile(SettingsFiles().filePath("VorlaneSettings_" + banner.id), settings);
         // As a session without a runtime folder starts it (Qt makes its own):
         // standard error stays empty while nothing is wrong.
         banner.process = child();
