@@ -93,15 +93,18 @@ void QtDialogs::showColorPicker(const QColor& initial, ColorPicked picked) {
                              if (m_colorPicked)
                                  m_colorPicked(color, false);
                          });
-        QObject::connect(m_colorDialog, &QDialog::finished, m_colorDialog, [this] {
+        // Cancel undoes what the dialog showed live.
+        QObject::connect(m_colorDialog, &QDialog::finished, m_colorDialog, [this](int result) {
             if (m_colorPicked)
-                m_colorPicked(m_colorDialog->currentColor(), true);
+                m_colorPicked(result == QDialog::Accepted ? m_colorDialog->currentColor()
+                                                          : m_colorBefore,
+                              true);
         });
     }
-    // Showing the current colour is no pick. (Cancel shows it again, which
-    // is a pick: what was shown live is undone.)
+    // Showing the current colour is no pick.
     m_colorPicked = nullptr;
     m_colorDialog->setCurrentColor(initial);
+    m_colorBefore = initial;
     m_colorPicked = std::move(picked);
     m_colorDialog->show();
     present(*m_colorDialog);

@@ -30,4 +30,5 @@ private:
     QRect m_hostArea;
     QPointer<QColorDialog> m_colorDialog;
     ColorPicked m_colorPicked;
+    QColor m_colorBefore; // what Cancel gives back
 };

@@ -91,7 +91,8 @@ private slots:
         QVERIFY(desktop.xdotool({"type", "#FF0000"}));
         QTRY_COMPARE(stored(banner).bgColorHex, QStringLiteral("#FF0000"));
         QTRY_COMPARE(desktop.screenshot().pixelColor(200, 14), QColor(Qt::red));
-        QVERIFY(desktop.xdotool({"key", "Escape"}));
+        QVERIFY(desktop.xdotool({"key", "Escape"})); // Cancel: the colour it opened with
+        QTRY_COMPARE(stored(banner).bgColorHex, QStringLiteral("#1A1A2E"));
     }
 
     void quitThisAndQuitAll() {
@@ -120,7 +121,7 @@ private slots:
 
     void trayIcons() {
         const auto a = desktop.startBanner(), b = desktop.startBanner(R"({"position":"bottom"})"),
-                   c = desktop.startBanner();
+                   c = desktop.startBanner(R"({"position":"bottomLeft"})");
         // The tray host starts after the banners, and starts again.
         for (int start = 0; start < 2; ++start) {
             QProcess* trayer = desktop.launch("trayer", {"--edge", "top", "--align", "right",
