@@ -6,17 +6,13 @@
 #include "fakes/FakePlatform.h"
 #include "menus/MenuModel.h"
 #include "menus/MenuRenderer.h"
-#include "platform/QtDialogs.h"
 #include "settings/HexColor.h"
 #include "spaceguard/StripGuard.h"
 #include "support/TestEnvironment.h"
 #include "tray/TrayIcon.h"
 
-#include <QColorDialog>
 #include <QJsonDocument>
-#include <QLineEdit>
 #include <QMenu>
-#include <QPushButton>
 
 // GCC 12 takes the std::optional members of the table's rows for
 // uninitialised (a known false positive with initializer lists).

@@ -137,13 +137,11 @@ private slots:
     }
 
     void changesFromOutsideAreFollowed() {
-        // Another program's writes (renamed into place, else rewritten in
-        // place; 50 ms apart), then the text shown, or "kept" (kept aside and
-        // said once; the banner's own settings stay).
+        // Writes from outside (renamed, else in place; 50 ms apart), then the
+        // text shown, or "kept": kept aside, said once, own settings stay.
         for (const auto& [renamed, writes, shown] :
              std::initializer_list<std::tuple<bool, QByteArrayList, QString>>{
                  {true, {"{\"text\":\"renamed\"}"}, "renamed"},
-                 {false, {"{\"text\":\"rewritten\"}"}, "rewritten"},
                  {false, {"{\"text\":\"ha", "{\"text\":\"whole\"}"}, "whole"},
                  {false, {"{\"text\":\"broken"}, "kept"}}) {
             writeEntry("live", "{\"text\":\"start\"}");

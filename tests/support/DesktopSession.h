@@ -8,8 +8,6 @@
 #include "support/TestEnvironment.h"
 
 #include <QImage>
-#include <QProcess>
-#include <QRect>
 #include <QtTest>
 
 #include <xcb/xcb.h>
