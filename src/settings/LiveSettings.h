@@ -50,8 +50,8 @@ private:
     void keepAside(const QByteArray& stored);
 
     PreferencesStore& m_store;
+    QString m_unreadableAtStart; // before m_settings, whose loading fills it
     BannerSettings m_settings;
-    QString m_unreadableAtStart;
     // The entry as last read or written, and the settings' own bytes then:
     // an entry equal to the first is no change; settings equal to the second
     // need no write.
