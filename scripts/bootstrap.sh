@@ -11,6 +11,8 @@ set -euo pipefail
 program=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev libgl-dev libxcb1-dev
+    # The banner's own surface on Wayland compositors with a layer shell.
+    libwayland-dev wayland-protocols librust-wayland-protocols-dev
     # TIFF (and other image types) in the banner.
     qt6-image-formats-plugins
 )
@@ -19,6 +21,8 @@ tests=(
     qt6-svg-dev libxcb-xtest0-dev
     xfwm4 i3-wm trayer x11-utils x11-xserver-utils xdotool xterm
     desktop-file-utils appstream
+    # A Wayland desktop: headless sway with XWayland, screenshots, keys.
+    sway xwayland grim wtype
 )
 
 packages=("${program[@]}")

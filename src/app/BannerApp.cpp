@@ -66,7 +66,8 @@ void BannerApp::start() {
     // Screen changes, and changes of the space other docks reserve.
     connect(&m_platform.screens, &Screens::changed, this, &BannerApp::reposition);
     connect(&m_platform.windows, &WindowSystem::workAreaChanged, this, &BannerApp::reposition);
-    m_guard->start();
+    if (!m_platform.windows.compositorKeepsStripClear())
+        m_guard->start();
     m_autosave.start();
     // A change from outside may move, resize or recolour the banner.
     connect(m_live.get(), &LiveSettings::reloaded, this, &BannerApp::reposition);

@@ -1,6 +1,7 @@
 #include "platform/DesktopPlatform.h"
 
 #include "platform/NullWindowSystem.h"
+#include "platform/wayland/WaylandWindowSystem.h"
 #include "platform/x11/X11WindowSystem.h"
 
 #include <xcb/xcb.h>
@@ -11,7 +12,11 @@ DesktopPlatform::DesktopPlatform(const QIcon& dialogIcon)
     // to files of their own the first time.
     m_preferences.carryOverFrom(SettingsFiles::defaultFolder() + QStringLiteral("/vorlane.conf"));
     m_preferences.removeStaleTemporaries();
-    if (auto x11 = X11WindowSystem::create())
+    // A Wayland compositor with a layer shell shows the banner itself;
+    // others show it through XWayland.
+    if (auto wayland = WaylandWindowSystem::create())
+        m_windows = std::move(wayland);
+    else if (auto x11 = X11WindowSystem::create())
         m_windows = std::move(x11);
     else
         m_windows = std::make_unique<NullWindowSystem>();

@@ -12,7 +12,8 @@
 
 // Owns the real implementation of every service and hands them out as one
 // Platform. This is the one place where they are chosen: the X11 window
-// system when Qt runs on xcb, a window system that does nothing otherwise
+// system when Qt runs on xcb, a layer surface of the program's own where a
+// Wayland compositor offers that, a window system that does nothing otherwise
 // (the offscreen platform). Make it after the QApplication.
 class DesktopPlatform {
 public:

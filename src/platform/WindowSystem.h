@@ -80,6 +80,9 @@ public:
     virtual QList<ClientWindow> nudgeableWindows() = 0;
     // Sends every request before returning; nothing is waited for.
     virtual void moveResizeWindows(const QList<WindowRequest>& requests) = 0;
+    // The compositor itself keeps windows out of the reserved strip: no
+    // window needs moving.
+    virtual bool compositorKeepsStripClear() const { return false; }
 
 signals:
     // Another window was activated, or a new one appeared.

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QImage>
+#include <QObject>
+#include <QPoint>
+#include <QSize>
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+class WaylandDisplay;
+struct wl_buffer;
+struct wl_output;
+struct wl_surface;
+struct zwlr_layer_surface_v1;
+
+// Where a layer surface goes: on which output (by name, else by its
+// position in the layout, else by its place in the compositor's list), at
+// which edge, how along it, how large (in the
+// output's logical pixels) and how much of the edge it keeps for itself.
+struct LayerPlace {
+    enum class Along { Stretched, Left, Centred, Right };
+
+    QString outputName;
+    QPoint outputPosition;
+    qsizetype outputIndex = 0;
+    bool top = true;
+    Along along = Along::Stretched;
+    QSize size;
+    int exclusiveZone = 0;
+
+    friend bool operator==(const LayerPlace&, const LayerPlace&) = default;
+};
+
+// A surface on the compositor's top layer, above normal windows, that never
+// takes the keyboard: the banner on a Wayland desktop. It is made on its
+// output when that output is there, and made again when it comes back.
+class LayerSurface : public QObject {
+    Q_OBJECT
+public:
+    explicit LayerSurface(WaylandDisplay& display);
+    ~LayerSurface() override;
+
+    void setPlace(const LayerPlace& place);
+    // Shows the image, drawn at the output's scale. Nothing is shown before
+    // the compositor has said the surface's size.
+    void present(const QImage& image);
+    // The image size a present should have; empty while there is nothing to
+    // draw on.
+    QSize pixelSize() const;
+    int scale() const { return m_scale; }
+    wl_surface* surface() const { return m_surface; }
+
+signals:
+    // The surface has a (new) size, or is there again: draw it.
+    void needsImage();
+
+private:
+    struct Buffer;
+    void outputsChanged();
+    wl_output* chosenOutput(int* scale) const;
+    void make(wl_output* output);
+    void destroy();
+    void applyPlace();
+    Buffer* freeBuffer(QSize pixels);
+
+    static void configure(void* data, zwlr_layer_surface_v1* layer, std::uint32_t serial,
+                          std::uint32_t width, std::uint32_t height);
+    static void closed(void* data, zwlr_layer_surface_v1* layer);
+
+    WaylandDisplay& m_display;
+    LayerPlace m_place;
+    wl_output* m_output = nullptr;
+    int m_scale = 1;
+    wl_surface* m_surface = nullptr;
+    zwlr_layer_surface_v1* m_layer = nullptr;
+    QSize m_configured;
+    std::vector<std::unique_ptr<Buffer>> m_buffers;
+};

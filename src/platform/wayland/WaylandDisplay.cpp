@@ -1,0 +1,177 @@
+#include "platform/wayland/WaylandDisplay.h"
+
+#include "platform/wayland/LayerShellProtocol.h"
+
+#include <QAbstractEventDispatcher>
+#include <QCoreApplication>
+#include <wayland-client.h>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+// Events the program has no use for.
+constexpr auto ignored = [](auto...) {};
+
+} // namespace
+
+std::unique_ptr<WaylandDisplay> WaylandDisplay::connect() {
+    wl_display* display = wl_display_connect(nullptr);
+    if (!display)
+        return nullptr;
+    auto wayland = std::unique_ptr<WaylandDisplay>(new WaylandDisplay(display));
+    // The globals, then what the outputs and the seat say of themselves.
+    wl_display_roundtrip(display);
+    wl_display_roundtrip(display);
+    if (!wayland->m_compositor || !wayland->m_shm || !wayland->m_layerShell)
+        return nullptr;
+    return wayland;
+}
+
+WaylandDisplay::WaylandDisplay(wl_display* display)
+    : m_display(display) {
+    static const wl_registry_listener listener{global, globalRemoved};
+    m_registry = wl_display_get_registry(display);
+    wl_registry_add_listener(m_registry, &listener, this);
+    m_notifier =
+        std::make_unique<QSocketNotifier>(wl_display_get_fd(display), QSocketNotifier::Read);
+    QObject::connect(m_notifier.get(), &QSocketNotifier::activated, this,
+                     &WaylandDisplay::readEvents);
+    // Requests made while handling Qt's events go out before it waits again.
+    QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
+                     this, &WaylandDisplay::flush);
+}
+
+WaylandDisplay::~WaylandDisplay() {
+    m_notifier.reset();
+    for (const WaylandOutput& output : m_outputs)
+        wl_output_destroy(output.output);
+    if (m_pointer)
+        wl_pointer_destroy(m_pointer);
+    if (m_seat)
+        wl_seat_destroy(m_seat);
+    if (m_layerShell)
+        zwlr_layer_shell_v1_destroy(m_layerShell);
+    if (m_shm)
+        wl_shm_destroy(m_shm);
+    if (m_compositor)
+        wl_compositor_destroy(m_compositor);
+    wl_registry_destroy(m_registry);
+    wl_display_disconnect(m_display);
+}
+
+void WaylandDisplay::flush() {
+    wl_display_flush(m_display);
+}
+
+void WaylandDisplay::readEvents() {
+    if (wl_display_dispatch(m_display) >= 0)
+        return;
+    // The compositor is gone, and the banner with it.
+    m_notifier->setEnabled(false);
+    std::fputs("vorlane: the connection to the Wayland compositor was lost\n", stderr);
+    QCoreApplication::exit(1);
+}
+
+void WaylandDisplay::global(void* data, wl_registry* registry, std::uint32_t name,
+                            const char* interface, std::uint32_t version) {
+    auto* self = static_cast<WaylandDisplay*>(data);
+    const auto bind = [&](const wl_interface* wanted, std::uint32_t highest) {
+        return wl_registry_bind(registry, name, wanted, std::min(version, highest));
+    };
+    const QByteArray which(interface);
+    if (which == wl_compositor_interface.name) {
+        self->m_compositor = static_cast<wl_compositor*>(bind(&wl_compositor_interface, 4));
+    } else if (which == wl_shm_interface.name) {
+        self->m_shm = static_cast<wl_shm*>(bind(&wl_shm_interface, 1));
+    } else if (which == zwlr_layer_shell_v1_interface.name) {
+        self->m_layerShell =
+            static_cast<zwlr_layer_shell_v1*>(bind(&zwlr_layer_shell_v1_interface, 4));
+    } else if (which == wl_seat_interface.name && !self->m_seat) {
+        static const wl_seat_listener listener{seatCapabilities, ignored};
+        self->m_seat = static_cast<wl_seat*>(bind(&wl_seat_interface, 3));
+        wl_seat_add_listener(self->m_seat, &listener, self);
+    } else if (which == wl_output_interface.name) {
+        static const wl_output_listener listener{ignored,     ignored,    outputDone,
+                                                 outputScale, outputName, ignored};
+        auto* output = static_cast<wl_output*>(bind(&wl_output_interface, 4));
+        wl_output_add_listener(output, &listener, self);
+        self->m_outputs.push_back({name, output, {}, {}, 1});
+    }
+}
+
+void WaylandDisplay::globalRemoved(void* data, wl_registry*, std::uint32_t name) {
+    auto* self = static_cast<WaylandDisplay*>(data);
+    const auto gone = std::find_if(self->m_outputs.begin(), self->m_outputs.end(),
+                                   [name](const WaylandOutput& o) { return o.globalName == name; });
+    if (gone == self->m_outputs.end())
+        return;
+    wl_output_destroy(gone->output);
+    self->m_outputs.erase(gone);
+    emit self->outputsChanged();
+}
+
+WaylandOutput* WaylandDisplay::outputOf(wl_output* output) {
+    const auto it = std::find_if(m_outputs.begin(), m_outputs.end(),
+                                 [output](const WaylandOutput& o) { return o.output == output; });
+    return it == m_outputs.end() ? nullptr : &*it;
+}
+
+void WaylandDisplay::outputGeometry(void* data, wl_output* output, std::int32_t x, std::int32_t y,
+                                    std::int32_t, std::int32_t, std::int32_t, const char*,
+                                    const char*, std::int32_t) {
+    if (WaylandOutput* known = static_cast<WaylandDisplay*>(data)->outputOf(output))
+        known->position = QPoint(x, y);
+}
+
+void WaylandDisplay::outputName(void* data, wl_output* output, const char* name) {
+    if (WaylandOutput* known = static_cast<WaylandDisplay*>(data)->outputOf(output))
+        known->name = QString::fromUtf8(name);
+}
+
+void WaylandDisplay::outputScale(void* data, wl_output* output, std::int32_t scale) {
+    if (WaylandOutput* known = static_cast<WaylandDisplay*>(data)->outputOf(output))
+        known->scale = std::max(1, scale);
+}
+
+void WaylandDisplay::outputDone(void* data, wl_output*) {
+    emit static_cast<WaylandDisplay*>(data)->outputsChanged();
+}
+
+void WaylandDisplay::seatCapabilities(void* data, wl_seat* seat, std::uint32_t capabilities) {
+    auto* self = static_cast<WaylandDisplay*>(data);
+    const bool hasPointer = capabilities & WL_SEAT_CAPABILITY_POINTER;
+    if (hasPointer && !self->m_pointer) {
+        const auto leave = [](void* d, wl_pointer*, std::uint32_t, wl_surface*) {
+            static_cast<WaylandDisplay*>(d)->m_pointerSurface = nullptr;
+        };
+        static const wl_pointer_listener listener{
+            pointerEnter, leave,   pointerMotion, pointerButton, ignored,
+            ignored,      ignored, ignored,       ignored,       ignored};
+        self->m_pointer = wl_seat_get_pointer(seat);
+        wl_pointer_add_listener(self->m_pointer, &listener, self);
+    } else if (!hasPointer && self->m_pointer) {
+        wl_pointer_destroy(std::exchange(self->m_pointer, nullptr));
+    }
+}
+
+void WaylandDisplay::pointerEnter(void* data, wl_pointer*, std::uint32_t, wl_surface* surface,
+                                  std::int32_t x, std::int32_t y) {
+    auto* self = static_cast<WaylandDisplay*>(data);
+    self->m_pointerSurface = surface;
+    self->m_pointerAt = QPointF(wl_fixed_to_double(x), wl_fixed_to_double(y));
+}
+
+void WaylandDisplay::pointerMotion(void* data, wl_pointer*, std::uint32_t, std::int32_t x,
+                                   std::int32_t y) {
+    static_cast<WaylandDisplay*>(data)->m_pointerAt =
+        QPointF(wl_fixed_to_double(x), wl_fixed_to_double(y));
+}
+
+void WaylandDisplay::pointerButton(void* data, wl_pointer*, std::uint32_t, std::uint32_t,
+                                   std::uint32_t button, std::uint32_t state) {
+    auto* self = static_cast<WaylandDisplay*>(data);
+    if (state == WL_POINTER_BUTTON_STATE_PRESSED && self->m_pointerSurface)
+        emit self->buttonPressed(self->m_pointerSurface, self->m_pointerAt, button);
+}

@@ -1,0 +1,97 @@
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+#include <QPointF>
+#include <QSocketNotifier>
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+struct wl_compositor;
+struct wl_display;
+struct wl_output;
+struct wl_pointer;
+struct wl_registry;
+struct wl_seat;
+struct wl_shm;
+struct wl_surface;
+struct zwlr_layer_shell_v1;
+Q_DECLARE_OPAQUE_POINTER(wl_surface*)
+
+// A monitor as the compositor announces it; the name comes with version 4
+// of wl_output, so older compositors leave it empty. XWayland names its
+// screens otherwise (XWAYLAND0, ...), so Qt's screens are matched by position.
+struct WaylandOutput {
+    std::uint32_t globalName = 0;
+    wl_output* output = nullptr;
+    QString name;
+    // Where it is in the compositor's layout, which XWayland's screens share.
+    QPoint position;
+    int scale = 1;
+};
+
+// The program's own connection to the Wayland compositor, beside Qt's, which
+// stays on X11: the globals a layer surface needs, the outputs as they come
+// and go, and the pointer's buttons on the program's surfaces. Events are
+// read whenever the socket has some.
+class WaylandDisplay : public QObject {
+    Q_OBJECT
+public:
+    // Nothing when no compositor can be reached or it has no layer shell.
+    static std::unique_ptr<WaylandDisplay> connect();
+    ~WaylandDisplay() override;
+
+    wl_compositor* compositor() const { return m_compositor; }
+    wl_shm* shm() const { return m_shm; }
+    zwlr_layer_shell_v1* layerShell() const { return m_layerShell; }
+    // In the order the compositor announced them.
+    const std::vector<WaylandOutput>& outputs() const { return m_outputs; }
+
+    // Sends what has been asked so far.
+    void flush();
+
+signals:
+    // An output came, went, or changed its name or scale.
+    void outputsChanged();
+    // A pointer button went down on one of the program's surfaces, at a point
+    // in the surface's coordinates (Linux input codes: BTN_RIGHT is 0x111).
+    void buttonPressed(wl_surface* surface, QPointF at, std::uint32_t button);
+
+private:
+    explicit WaylandDisplay(wl_display* display);
+    void readEvents();
+
+    // Called by libwayland through the listeners below.
+    static void global(void* data, wl_registry* registry, std::uint32_t name, const char* interface,
+                       std::uint32_t version);
+    static void globalRemoved(void* data, wl_registry* registry, std::uint32_t name);
+    static void seatCapabilities(void* data, wl_seat* seat, std::uint32_t capabilities);
+    static void outputGeometry(void* data, wl_output* output, std::int32_t x, std::int32_t y,
+                               std::int32_t, std::int32_t, std::int32_t, const char*, const char*,
+                               std::int32_t);
+    static void outputName(void* data, wl_output* output, const char* name);
+    static void outputScale(void* data, wl_output* output, std::int32_t scale);
+    static void outputDone(void* data, wl_output* output);
+    static void pointerEnter(void* data, wl_pointer*, std::uint32_t, wl_surface* surface,
+                             std::int32_t x, std::int32_t y);
+    static void pointerMotion(void* data, wl_pointer*, std::uint32_t, std::int32_t x,
+                              std::int32_t y);
+    static void pointerButton(void* data, wl_pointer*, std::uint32_t, std::uint32_t,
+                              std::uint32_t button, std::uint32_t state);
+    WaylandOutput* outputOf(wl_output* output);
+
+    wl_display* m_display = nullptr;
+    wl_registry* m_registry = nullptr;
+    wl_compositor* m_compositor = nullptr;
+    wl_shm* m_shm = nullptr;
+    zwlr_layer_shell_v1* m_layerShell = nullptr;
+    wl_seat* m_seat = nullptr;
+    wl_pointer* m_pointer = nullptr;
+    wl_surface* m_pointerSurface = nullptr;
+    QPointF m_pointerAt;
+    std::vector<WaylandOutput> m_outputs;
+    std::unique_ptr<QSocketNotifier> m_notifier;
+};

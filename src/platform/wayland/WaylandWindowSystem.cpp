@@ -1,0 +1,150 @@
+#include "platform/wayland/WaylandWindowSystem.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QWidget>
+
+namespace {
+
+constexpr std::uint32_t rightButton = 0x111; // BTN_RIGHT
+
+// How the banner lies along its edge of the screen.
+LayerPlace::Along alongEdge(const QRect& banner, const QRect& screen) {
+    if (banner.width() >= screen.width())
+        return LayerPlace::Along::Stretched;
+    if (banner.left() <= screen.left())
+        return LayerPlace::Along::Left;
+    if (banner.right() >= screen.right())
+        return LayerPlace::Along::Right;
+    return LayerPlace::Along::Centred;
+}
+
+} // namespace
+
+std::unique_ptr<WaylandWindowSystem> WaylandWindowSystem::create() {
+    if (!qEnvironmentVariableIsSet("WAYLAND_DISPLAY"))
+        return nullptr;
+    auto display = WaylandDisplay::connect();
+    if (!display)
+        return nullptr;
+    return std::unique_ptr<WaylandWindowSystem>(new WaylandWindowSystem(std::move(display)));
+}
+
+WaylandWindowSystem::WaylandWindowSystem(std::unique_ptr<WaylandDisplay> display)
+    : m_display(std::move(display)) {
+    m_paint.setSingleShot(true);
+    m_paint.setInterval(0);
+    connect(&m_paint, &QTimer::timeout, this, &WaylandWindowSystem::paint);
+    connect(m_display.get(), &WaylandDisplay::buttonPressed, this,
+            &WaylandWindowSystem::buttonPressed);
+}
+
+WaylandWindowSystem::~WaylandWindowSystem() {
+    m_surface.reset(); // before the connection it lives on
+}
+
+void WaylandWindowSystem::showBannerWindow(QWidget& window) {
+    if (m_banner != &window) {
+        m_banner = &window;
+        window.installEventFilter(this);
+    }
+    // Qt keeps the window and paints it, but shows it nowhere.
+    window.setAttribute(Qt::WA_DontShowOnScreen);
+    window.show();
+    m_surface = std::make_unique<LayerSurface>(*m_display);
+    connect(m_surface.get(), &LayerSurface::needsImage, &m_paint, qOverload<>(&QTimer::start));
+    updatePlace();
+}
+
+QSize WaylandWindowSystem::rootSize() const {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->virtualGeometry().size() * screen->devicePixelRatio() : QSize();
+}
+
+void WaylandWindowSystem::publishBannerPlace(QWidget&, const BannerPlace& place) {
+    m_top = place.top;
+    updatePlace();
+}
+
+void WaylandWindowSystem::setBannerStrut(QWidget&, const std::optional<Strut>& strut) {
+    m_reserve = strut.has_value();
+    updatePlace();
+}
+
+bool WaylandWindowSystem::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != m_banner)
+        return false;
+    switch (event->type()) {
+    case QEvent::UpdateRequest:
+        m_paint.start();
+        break;
+    case QEvent::Move:
+    case QEvent::Resize:
+        updatePlace();
+        m_paint.start();
+        break;
+    case QEvent::Hide:
+        m_surface.reset();
+        break;
+    default:
+        break;
+    }
+    return false;
+}
+
+void WaylandWindowSystem::updatePlace() {
+    if (!m_surface || !m_banner)
+        return;
+    const QRect frame = m_banner->geometry();
+    QScreen* screen = QGuiApplication::screenAt(frame.center());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    LayerPlace place;
+    place.outputName = screen->name();
+    place.outputPosition = screen->geometry().topLeft();
+    place.outputIndex = QGuiApplication::screens().indexOf(screen);
+    place.top = m_top;
+    place.along = alongEdge(frame, screen->geometry());
+    place.size = frame.size();
+    place.exclusiveZone = m_reserve ? frame.height() : 0;
+    m_surface->setPlace(place);
+}
+
+void WaylandWindowSystem::paint() {
+    const QSize pixels = m_surface && m_banner ? m_surface->pixelSize() : QSize();
+    if (pixels.isEmpty())
+        return;
+    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(m_surface->scale());
+    image.fill(Qt::transparent);
+    m_banner->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    m_surface->present(image);
+}
+
+void WaylandWindowSystem::buttonPressed(wl_surface* surface, QPointF at, std::uint32_t button) {
+    if (!m_surface || surface != m_surface->surface() || !m_banner)
+        return;
+    // A click on the banner closes the menu that is open.
+    if (QWidget* popup = QApplication::activePopupWidget()) {
+        popup->close();
+        return;
+    }
+    if (button != rightButton)
+        return;
+    // The menu opens from Qt's event loop, not from within libwayland's
+    // dispatch, which must not be entered again.
+    const QPoint local = at.toPoint();
+    QMetaObject::invokeMethod(
+        m_banner,
+        [banner = m_banner, local] {
+            if (!banner)
+                return;
+            QContextMenuEvent event(QContextMenuEvent::Mouse, local, banner->mapToGlobal(local));
+            QCoreApplication::sendEvent(banner, &event);
+        },
+        Qt::QueuedConnection);
+}
