@@ -1,0 +1,85 @@
+// The real banner on a Wayland desktop: headless sway, where it is a layer
+// surface of its own (no tiled window), started as a user would start it.
+#include "menus/MenuRenderer.h"
+#include "settings/BannerSettings.h"
+#include "support/MenuRows.h"
+#include "support/SwaySession.h"
+
+class WaylandDesktopTest : public QObject {
+    Q_OBJECT
+    SwaySession sway;
+    SettingsFiles files;
+
+    // The colour of the screen at a point, once it is the one expected.
+    bool shows(QPoint at, QColor colour) {
+        return QTest::qWaitFor([&] { return sway.screenshot().pixelColor(at) == colour; }, 5000);
+    }
+
+private slots:
+    void initTestCase() { QVERIFY(sway.start()); }
+    void cleanup() { QVERIFY(sway.endBanners()); }
+
+    void keepsItsStrip_data() {
+        QTest::addColumn<QList<QByteArray>>("banners");
+        QTest::addColumn<QRect>("workspace"); // what tiled windows get
+        QTest::addColumn<QRect>("lastBanner");
+        const QByteArray red = "{\"bgColorHex\":\"#FF0000\",\"opacity\":1,\"text\":\"\"";
+        QTest::newRow("top") << QList{red + "}"} << QRect(0, 28, 1920, 1052)
+                             << QRect(0, 0, 1920, 28);
+        QTest::newRow("bottom") << QList{red + ",\"position\":\"bottom\"}"}
+                                << QRect(0, 0, 1920, 1052) << QRect(0, 1052, 1920, 28);
+        // A box in a corner keeps no strip of the edge, as the protocol says.
+        QTest::newRow("corner box") << QList{red + ",\"position\":\"bottomRight\"}"}
+                                    << QRect(0, 0, 1920, 1080) << QRect(1500, 1052, 420, 28);
+        QTest::newRow("reserve off") << QList{red + ",\"reserveSpace\":false}"}
+                                     << QRect(0, 0, 1920, 1080) << QRect(0, 0, 1920, 28);
+        // sway puts the later surface at the edge, the earlier one below it.
+        QTest::newRow("two at the top") << QList{QByteArray("{}"), red + "}"}
+                                        << QRect(0, 56, 1920, 1024) << QRect(0, 0, 1920, 28);
+    }
+    void keepsItsStrip() {
+        QFETCH(QList<QByteArray>, banners);
+        QFETCH(QRect, workspace);
+        QFETCH(QRect, lastBanner);
+        for (const QByteArray& settings : banners) {
+            sway.startBanner(settings);
+            QTest::qWait(700); // in the order given
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(sway.workspace(), workspace, 5000);
+        QVERIFY(shows(lastBanner.topLeft() + QPoint(2, 2), Qt::red));
+        QVERIFY(shows(lastBanner.bottomRight() - QPoint(2, 2), Qt::red));
+        QCOMPARE(sway.views(), 0);
+    }
+
+    // A right click opens the banner's menu at the click, through XWayland;
+    // a click on a row runs its command.
+    void rightClickOpensItsMenu() {
+        const QString id = sway.startBanner("{\"bgColorHex\":\"#FF0000\",\"opacity\":1}");
+        QTRY_COMPARE_WITH_TIMEOUT(sway.workspace(), QRect(0, 28, 1920, 1052), 5000);
+        const QPoint at(300, 12);
+        QVERIFY(sway.click(at, "none")); // the banner has the pointer first
+        QVERIFY(sway.click(at, "right"));
+        const BannerSettings settings = BannerSettings::load(files, id);
+        const auto menu = renderMenu(contextMenuModel({settings, {}, {}, false, id}), {});
+        const MenuRow row = menuRow(*menu, "Reserve Screen Space");
+        QVERIFY(row.action);
+        const QPoint rowAt = at + menu->actionGeometry(row.action).center();
+        QVERIFY(QTest::qWaitFor([&] { return sway.screenshot().pixelColor(rowAt) != Qt::red; }));
+        QTest::qWait(300);
+        QVERIFY(sway.click(rowAt, "left"));
+        QTRY_COMPARE_WITH_TIMEOUT(sway.workspace(), QRect(0, 0, 1920, 1080), 5000);
+        QTRY_VERIFY(!BannerSettings::load(files, id).reserveSpace);
+    }
+
+    // On the screen it names, once that screen is there.
+    void followsOutputs() {
+        sway.startBanner("{\"screenName\":\"XWAYLAND1\"}");
+        QTRY_COMPARE_WITH_TIMEOUT(sway.workspace().top(), 28, 5000);
+        sway.swaymsg({"create_output"});
+        QTRY_COMPARE_WITH_TIMEOUT(sway.workspace("HEADLESS-2").top(), 28, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(sway.workspace().top(), 0, 5000);
+    }
+};
+
+VORLANE_TEST_MAIN(WaylandDesktopTest)
+#include "tst_waylanddesktop.moc"
