@@ -17,30 +17,39 @@ class WaylandDesktopTest : public QObject {
 
 private slots:
     void initTestCase() { QVERIFY(sway.start()); }
-    void cleanup() { QVERIFY(sway.endBanners()); }
+    void cleanup() {
+        QVERIFY(sway.endBanners());
+        sway.swaymsg({"output", "HEADLESS-1", "scale", "1"});
+    }
 
     void keepsItsStrip_data() {
         QTest::addColumn<QList<QByteArray>>("banners");
-        QTest::addColumn<QRect>("workspace"); // what tiled windows get
-        QTest::addColumn<QRect>("lastBanner");
+        QTest::addColumn<QRect>("workspace");  // what tiled windows get
+        QTest::addColumn<QRect>("lastBanner"); // in the output's pixels
+        QTest::addColumn<int>("scale");
         const QByteArray red = "{\"bgColorHex\":\"#FF0000\",\"opacity\":1,\"text\":\"\"";
         QTest::newRow("top") << QList{red + "}"} << QRect(0, 28, 1920, 1052)
-                             << QRect(0, 0, 1920, 28);
+                             << QRect(0, 0, 1920, 28) << 1;
         QTest::newRow("bottom") << QList{red + ",\"position\":\"bottom\"}"}
-                                << QRect(0, 0, 1920, 1052) << QRect(0, 1052, 1920, 28);
+                                << QRect(0, 0, 1920, 1052) << QRect(0, 1052, 1920, 28) << 1;
         // A box in a corner keeps no strip of the edge, as the protocol says.
         QTest::newRow("corner box") << QList{red + ",\"position\":\"bottomRight\"}"}
-                                    << QRect(0, 0, 1920, 1080) << QRect(1500, 1052, 420, 28);
+                                    << QRect(0, 0, 1920, 1080) << QRect(1500, 1052, 420, 28) << 1;
         QTest::newRow("reserve off") << QList{red + ",\"reserveSpace\":false}"}
-                                     << QRect(0, 0, 1920, 1080) << QRect(0, 0, 1920, 28);
+                                     << QRect(0, 0, 1920, 1080) << QRect(0, 0, 1920, 28) << 1;
         // sway puts the later surface at the edge, the earlier one below it.
         QTest::newRow("two at the top") << QList{QByteArray("{}"), red + "}"}
-                                        << QRect(0, 56, 1920, 1024) << QRect(0, 0, 1920, 28);
+                                        << QRect(0, 56, 1920, 1024) << QRect(0, 0, 1920, 28) << 1;
+        // At scale 2 the layout has half the output's pixels.
+        QTest::newRow("top, scale 2")
+            << QList{red + "}"} << QRect(0, 28, 960, 512) << QRect(0, 0, 1920, 56) << 2;
     }
     void keepsItsStrip() {
         QFETCH(QList<QByteArray>, banners);
         QFETCH(QRect, workspace);
         QFETCH(QRect, lastBanner);
+        QFETCH(int, scale);
+        sway.swaymsg({"output", "HEADLESS-1", "scale", QString::number(scale)});
         for (const QByteArray& settings : banners) {
             sway.startBanner(settings);
             QTest::qWait(700); // in the order given
@@ -48,6 +57,12 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(sway.workspace(), workspace, 5000);
         QVERIFY(shows(lastBanner.topLeft() + QPoint(2, 2), Qt::red));
         QVERIFY(shows(lastBanner.bottomRight() - QPoint(2, 2), Qt::red));
+        const QImage shot = sway.screenshot();
+        for (QPoint beyond :
+             {lastBanner.topLeft() + QPoint(2, -1), lastBanner.bottomLeft() + QPoint(2, 1)}) {
+            if (shot.rect().contains(beyond))
+                QVERIFY(shot.pixelColor(beyond) != QColor(Qt::red));
+        }
         QCOMPARE(sway.views(), 0);
     }
 
