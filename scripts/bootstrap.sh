@@ -21,8 +21,8 @@ tests=(
     qt6-svg-dev libxcb-xtest0-dev
     xfwm4 i3-wm trayer x11-utils x11-xserver-utils xdotool xterm
     desktop-file-utils appstream
-    # A Wayland desktop: headless sway with XWayland, screenshots, keys.
-    sway xwayland grim wtype
+    # Wayland desktops: headless sway and mutter with XWayland, screenshots.
+    sway mutter xwayland grim
 )
 
 packages=("${program[@]}")

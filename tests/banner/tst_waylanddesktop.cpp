@@ -1,5 +1,7 @@
-// The real banner on a Wayland desktop: headless sway, where it is a layer
-// surface of its own (no tiled window), started as a user would start it.
+// The real banner on Wayland desktops, started as a user would start it:
+// under headless sway a layer surface of its own (no tiled window), under
+// headless mutter (GNOME), which has no layer shell, the X11 dock through
+// XWayland.
 #include "menus/MenuRenderer.h"
 #include "settings/BannerSettings.h"
 #include "support/MenuRows.h"
@@ -93,6 +95,57 @@ private slots:
         sway.swaymsg({"create_output"});
         QTRY_COMPARE_WITH_TIMEOUT(sway.workspace("HEADLESS-2").top(), 28, 5000);
         QTRY_COMPARE_WITH_TIMEOUT(sway.workspace().top(), 0, 5000);
+    }
+
+    void throughXWaylandOnMutter() {
+        QTemporaryDir runtime;
+        QFile::setPermissions(runtime.path(),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QProcess mutter;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_RUNTIME_DIR", runtime.path());
+        mutter.setProcessEnvironment(env);
+        mutter.setProcessChannelMode(QProcess::MergedChannels);
+        mutter.start("dbus-run-session",
+                     {"--", "mutter", "--wayland", "--headless", "--virtual-monitor", "1920x1080",
+                      "--wayland-display", "wayland-0"});
+        QByteArray said;
+        const QRegularExpression publicDisplay("public X11 display (:\\d+)");
+        QVERIFY(QTest::qWaitFor(
+            [&] { return publicDisplay.match(said += mutter.readAll()).hasMatch(); }, 15000));
+        const QString xauth =
+            QDir(runtime.path(), ".mutter-Xwaylandauth.*", QDir::NoSort, QDir::Files | QDir::Hidden)
+                .entryInfoList()
+                .value(0)
+                .filePath();
+        env = sway.environment();
+        env.insert("DISPLAY", publicDisplay.match(said).captured(1));
+        env.insert("XAUTHORITY", xauth);
+        env.insert("WAYLAND_DISPLAY", runtime.path() + "/wayland-0");
+        const auto x = [&](const QString& program, const QStringList& arguments) {
+            QProcess p;
+            p.setProcessEnvironment(env);
+            p.start(program, arguments);
+            p.waitForFinished(10000);
+            return p.readAllStandardOutput();
+        };
+        QProcess banner;
+        banner.setProcessEnvironment(env);
+        banner.start(qEnvironmentVariable("VORLANE_BINARY"), {"on-mutter"});
+        // A dock at the top that mutter keeps windows out of...
+        QTRY_VERIFY_WITH_TIMEOUT(
+            x("xprop", {"-root", "_NET_WORKAREA"}).contains("= 0, 28, 1920, 1052"), 10000);
+        const QByteArray window = x("xdotool", {"search", "--name", "^Vorlane$"}).trimmed();
+        QVERIFY(!window.isEmpty());
+        // ...and that a click does not focus.
+        x("xdotool", {"mousemove", "300", "10", "click", "1"});
+        QTest::qWait(500);
+        QVERIFY(!x("xdotool", {"getactivewindow"}).startsWith(window));
+        banner.terminate();
+        QVERIFY(banner.waitForFinished(5000) && banner.exitCode() == 0);
+        QCOMPARE(banner.readAllStandardError(), QByteArray());
+        mutter.terminate();
+        mutter.waitForFinished(5000);
     }
 };
 

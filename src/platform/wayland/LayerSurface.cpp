@@ -10,8 +10,13 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
+namespace {
+constexpr std::size_t maxBuffers = 3;
+} // namespace
+
 // A shared-memory buffer the compositor reads from until it releases it.
 struct LayerSurface::Buffer {
+    LayerSurface* owner = nullptr;
     wl_buffer* buffer = nullptr;
     uchar* data = nullptr;
     std::size_t bytes = 0;
@@ -170,7 +175,14 @@ LayerSurface::Buffer* LayerSurface::freeBuffer(QSize pixels) {
         if (!buffer->busy)
             return buffer.get();
     }
+    // A compositor that holds on to every buffer gets no more: the image is
+    // drawn again once one comes back.
+    if (m_buffers.size() >= maxBuffers) {
+        m_waitingForBuffer = true;
+        return nullptr;
+    }
     auto buffer = std::make_unique<Buffer>();
+    buffer->owner = this;
     buffer->pixels = pixels;
     const int stride = pixels.width() * 4;
     buffer->bytes = std::size_t(stride) * std::size_t(pixels.height());
@@ -192,8 +204,12 @@ LayerSurface::Buffer* LayerSurface::freeBuffer(QSize pixels) {
                                                WL_SHM_FORMAT_ARGB8888);
     wl_shm_pool_destroy(pool);
     close(fd);
-    static const wl_buffer_listener listener{
-        [](void* b, wl_buffer*) { static_cast<Buffer*>(b)->busy = false; }};
+    static const wl_buffer_listener listener{[](void* owner, wl_buffer*) {
+        auto* released = static_cast<Buffer*>(owner);
+        released->busy = false;
+        if (std::exchange(released->owner->m_waitingForBuffer, false))
+            emit released->owner->needsImage();
+    }};
     wl_buffer_add_listener(buffer->buffer, &listener, buffer.get());
     m_buffers.push_back(std::move(buffer));
     return m_buffers.back().get();

@@ -77,4 +77,5 @@ private:
     zwlr_layer_surface_v1* m_layer = nullptr;
     QSize m_configured;
     std::vector<std::unique_ptr<Buffer>> m_buffers;
+    bool m_waitingForBuffer = false;
 };
