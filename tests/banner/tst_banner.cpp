@@ -4,6 +4,7 @@
 // readouts, and what they say; the sampler behind the readouts (its /proc
 // source on recorded samples, its arithmetic, priming and failure rules).
 #include "banner/BannerContentView.h"
+#include "banner/Icons.h"
 #include "banner/ImageCache.h"
 #include "banner/Placement.h"
 #include "banner/RowLayout.h"
@@ -15,7 +16,9 @@
 #include "spaceguard/NudgeRule.h"
 #include "support/TestEnvironment.h"
 
+#include <QPainter>
 #include <QSignalSpy>
+#include <QSvgRenderer>
 
 using Edge = Strut::Edge;
 using P = BannerPosition;
@@ -289,6 +292,37 @@ private slots:
         QCOMPARE(publishedSoFar, (QList<qsizetype>{0, 2, 5, 7, 9, 12}));
         QVERIFY(qAbs(metrics.memUsedGB() - 12.36) < 0.01);
         QCOMPARE(metrics.memTotalGB(), 16.0);
+    }
+
+    // The program draws its icon itself: the picture an installation carries
+    // as SVG, at every size it offers (antialiased edges differ a little).
+    // The processor readout's icon looks the same turned or mirrored.
+    void iconsAsDrawn() {
+        const auto difference = [](const QImage& a, const QImage& b) {
+            qint64 sum = 0;
+            for (int y = 0; y < a.height(); ++y)
+                for (int x = 0; x < a.width(); ++x)
+                    sum += qAbs(qGray(a.pixel(x, y)) - qGray(b.pixel(x, y))) +
+                           qAbs(qAlpha(a.pixel(x, y)) - qAlpha(b.pixel(x, y)));
+            return sum;
+        };
+        QSvgRenderer svg(testDataPath("../../data/com.tarnwick.vorlane.svg"));
+        for (const QSize& size : programIcon().availableSizes()) {
+            QImage installed(size, QImage::Format_ARGB32_Premultiplied);
+            installed.fill(Qt::transparent);
+            QPainter painter(&installed);
+            svg.render(&painter);
+            painter.end();
+            const QImage drawn =
+                programIcon().pixmap(size).toImage().convertToFormat(installed.format());
+            QVERIFY2(difference(drawn, installed) * 3 < size.width() * size.height(),
+                     qPrintable(QString::number(size.width())));
+        }
+        const QImage processor = iconPixmap(Icon::processor, 48, Qt::black).toImage();
+        for (const QImage& turned :
+             {processor.mirrored(true, false), processor.mirrored(false, true),
+              processor.transformed(QTransform().rotate(90))})
+            QVERIFY(difference(processor, turned) < 500); // antialiasing: 80
     }
 
     void everyOfferedImageTypeShows() {

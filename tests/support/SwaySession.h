@@ -17,15 +17,24 @@ class SwaySession {
 public:
     ~SwaySession() {
         endBanners();
-        if (m_sway)
-            m_sway->terminate(), m_sway->waitForFinished(5000);
+        for (QProcess* p : {m_sway, m_bus}) {
+            if (p)
+                p->terminate(), p->waitForFinished(5000);
+        }
         if (m_pointer && !m_pointer->waitForFinished(3000)) // it ends with sway
             m_pointer->kill(), m_pointer->waitForFinished();
         delete m_sway;
         delete m_pointer;
+        delete m_bus;
     }
 
     bool start() {
+        // A session bus, as a desktop session has one.
+        m_bus = new QProcess;
+        m_bus->start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
+        if (!m_bus->waitForReadyRead(5000))
+            return false;
+        m_busAddress = QString::fromLatin1(m_bus->readLine().trimmed());
         QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
                                                 QFile::ReadOther | QFile::ExeOther);
         m_runtime = m_dir.path() + "/run";
@@ -60,6 +69,7 @@ public:
         env.insert("WAYLAND_DISPLAY", m_runtime + "/wayland-1");
         env.insert("DISPLAY", m_display);
         env.insert("XDG_SESSION_TYPE", "wayland");
+        env.insert("DBUS_SESSION_BUS_ADDRESS", m_busAddress);
         env.remove("QT_QPA_PLATFORM");
         env.remove("XDG_RUNTIME_DIR");
         return env;
@@ -96,22 +106,19 @@ public:
     // Moves the pointer to a point of the layout and presses a button there
     // ("left", "right" or "none").
     bool click(QPoint at, const QString& button, QSize layout = QSize(1920, 1080)) {
-        m_pointer->write(QString("%1 %2 %3 %4 %5\n")
-                             .arg(at.x())
-                             .arg(at.y())
-                             .arg(layout.width())
-                             .arg(layout.height())
-                             .arg(button)
+        m_pointer->write(QString::asprintf("%d %d %d %d %s\n", at.x(), at.y(), layout.width(),
+                                           layout.height(), qPrintable(button))
                              .toLatin1());
         return QTest::qWaitFor([&] { return m_pointer->readLine().startsWith("done"); }, 5000);
     }
 
-    // Stores the settings and starts that banner.
-    QString startBanner(const QByteArray& settings) {
+    // Stores the settings and starts that banner (on this desktop unless
+    // told otherwise).
+    QString startBanner(const QByteArray& settings, QProcessEnvironment env = {}) {
         const QString id = QString("banner-%1").arg(m_banners.size() + 1);
         writeFile(SettingsFiles().filePath("VorlaneSettings_" + id), settings);
         auto* banner = new QProcess;
-        QProcessEnvironment env = environment();
+        env = env.isEmpty() ? environment() : env;
         env.insert("TMPDIR", isolateUserFolders());
         banner->setProcessEnvironment(env);
         banner->setStandardOutputFile(QProcess::nullDevice());
@@ -143,7 +150,8 @@ private:
     }
 
     QTemporaryDir m_dir;
-    QString m_runtime, m_display, m_socket;
+    QString m_runtime, m_display, m_socket, m_busAddress;
+    QProcess* m_bus = nullptr;
     QProcess* m_sway = nullptr;
     QProcess* m_pointer = nullptr;
     QList<QProcess*> m_banners;
