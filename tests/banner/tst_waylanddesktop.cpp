@@ -14,7 +14,7 @@ class WaylandDesktopTest : public QObject {
 
     // The colour of the screen at a point, once it is the one expected.
     bool shows(QPoint at, QColor colour) {
-        return QTest::qWaitFor([&] { return sway.screenshot().pixelColor(at) == colour; }, 5000);
+        return QTest::qWaitFor([&] { return sway.screenshot().pixelColor(at) == colour; }, 10000);
     }
 
 private slots:
@@ -56,7 +56,7 @@ private slots:
             sway.startBanner(settings);
             QTest::qWait(700); // in the order given
         }
-        QTRY_COMPARE_WITH_TIMEOUT(sway.workspace(), workspace, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(sway.workspace(), workspace, 10000);
         QVERIFY(shows(lastBanner.topLeft() + QPoint(2, 2), Qt::red));
         QVERIFY(shows(lastBanner.bottomRight() - QPoint(2, 2), Qt::red));
         const QImage shot = sway.screenshot();
@@ -72,7 +72,7 @@ private slots:
     // a click on a row runs its command.
     void rightClickOpensItsMenu() {
         const QString id = sway.startBanner("{\"bgColorHex\":\"#FF0000\",\"opacity\":1}");
-        QTRY_COMPARE_WITH_TIMEOUT(sway.workspace(), QRect(0, 28, 1920, 1052), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(sway.workspace(), QRect(0, 28, 1920, 1052), 10000);
         const QPoint at(300, 12);
         QVERIFY(sway.click(at, "none")); // the banner has the pointer first
         QVERIFY(sway.click(at, "right"));
