@@ -65,7 +65,6 @@ private slots:
             if (shot.rect().contains(beyond))
                 QVERIFY(shot.pixelColor(beyond) != QColor(Qt::red));
         }
-        QCOMPARE(sway.views(), 0);
     }
 
     // A right click opens the banner's menu at the click, through XWayland;
@@ -99,14 +98,10 @@ private slots:
 
     // mutter has no layer shell: there the banner is the X11 dock.
     void throughXWaylandOnMutter() {
-        QTemporaryDir runtime;
-        QFile::setPermissions(runtime.path(),
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QTemporaryDir runtime; // private to its owner, as a runtime folder must be
         QProcess mutter;
         QProcessEnvironment env = sway.environment(); // its session bus
         env.insert("XDG_RUNTIME_DIR", runtime.path());
-        env.remove("DISPLAY");
-        env.remove("WAYLAND_DISPLAY");
         mutter.setProcessEnvironment(env);
         mutter.setProcessChannelMode(QProcess::MergedChannels);
         mutter.start("mutter", {"--wayland", "--headless", "--virtual-monitor", "1920x1080",
@@ -116,28 +111,22 @@ private slots:
         QVERIFY(QTest::qWaitFor(
             [&] { return publicDisplay.match(said += mutter.readAll()).hasMatch(); }, 15000));
         const QString xauth =
-            QDir(runtime.path(), ".mutter-Xwaylandauth.*", QDir::NoSort, QDir::Files | QDir::Hidden)
-                .entryInfoList()
-                .value(0)
-                .filePath();
+            runtime.filePath(QDir(runtime.path())
+                                 .entryList({".mutter-Xwaylandauth.*"}, QDir::Hidden | QDir::Files)
+                                 .value(0));
         env = sway.environment();
         env.insert("DISPLAY", publicDisplay.match(said).captured(1));
         env.insert("XAUTHORITY", xauth);
         env.insert("WAYLAND_DISPLAY", runtime.path() + "/wayland-0");
         const auto x = [&](const QString& program, const QStringList& arguments) {
-            QProcess p;
-            p.setProcessEnvironment(env);
-            p.start(program, arguments);
-            p.waitForFinished(10000);
-            return p.readAllStandardOutput();
+            return output(program, arguments, env).value_or("");
         };
         sway.startBanner("{}", env);
         // A dock at the top that mutter keeps windows out of...
         QTRY_VERIFY_WITH_TIMEOUT(
             x("xprop", {"-root", "_NET_WORKAREA"}).contains("= 0, 28, 1920, 1052"), 10000);
         const QByteArray window = x("xdotool", {"search", "--name", "^Vorlane$"}).trimmed();
-        QVERIFY(!window.isEmpty());
-        // ...and that a click does not focus.
+        // ...and that a click does not focus (nor a missing window pass).
         x("xdotool", {"mousemove", "300", "10", "click", "1"});
         QTest::qWait(500);
         QVERIFY(!x("xdotool", {"getactivewindow"}).startsWith(window));

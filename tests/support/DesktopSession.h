@@ -61,14 +61,8 @@ public:
         return env;
     }
 
-    // Runs a program to its end; its output, or nothing when it failed.
     std::optional<QByteArray> run(const QString& program, const QStringList& arguments) {
-        QProcess p;
-        p.setProcessEnvironment(environment());
-        p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        p.start(program, arguments);
-        const bool ok = p.waitForFinished(20000) && p.exitStatus() == QProcess::NormalExit;
-        return ok && !p.exitCode() ? std::optional(p.readAllStandardOutput()) : std::nullopt;
+        return output(program, arguments, environment());
     }
     bool xdotool(const QStringList& arguments) { return bool(run("xdotool", arguments)); }
 
@@ -91,17 +85,9 @@ public:
     Banner startBanner(const QByteArray& settings = "{}", const QString& id = {}) {
         Banner banner;
         banner.id = id.isEmpty() ? QString("banner-%1").arg(++m_bannersStarted) : id;
-        writeFile(SettingsFiles().filePath("VorlaneSettings_" + banner.id), settings);
-        // As a session without a runtime folder starts it (Qt makes its own):
-        // standard error stays empty while nothing is wrong.
         banner.process = child();
-        QProcessEnvironment env = environment();
-        env.remove("XDG_RUNTIME_DIR");
-        env.insert("TMPDIR", isolateUserFolders());
-        banner.process->setProcessEnvironment(env);
         banner.process->setProcessChannelMode(QProcess::SeparateChannels);
-        banner.process->setStandardOutputFile(QProcess::nullDevice());
-        banner.process->start(qEnvironmentVariable("VORLANE_BINARY"), {banner.id});
+        ::startBanner(*banner.process, banner.id, settings, environment());
         // Where the window manager stretches a box, the banner takes a new,
         // unmanaged window a moment later: the window that stays is the banner's.
         for (int same = 0; same < 6; QTest::qWait(100)) {
@@ -116,18 +102,10 @@ public:
     // when every banner ended with exit code 0 and said nothing on stderr.
     bool endBannersAndWindows() {
         for (const Banner& banner : std::as_const(m_banners))
-            banner.process->terminate();
+            banner.process->terminate(); // all at once
         bool clean = true;
-        for (const Banner& banner : std::exchange(m_banners, {})) {
-            clean = (banner.process->state() == QProcess::NotRunning ||
-                     banner.process->waitForFinished(5000)) &&
-                    banner.process->exitStatus() == QProcess::NormalExit &&
-                    banner.process->exitCode() == 0 && clean;
-            const QByteArray said = banner.process->readAllStandardError();
-            if (!said.isEmpty())
-                qWarning("%s said: %s", qPrintable(banner.id), said.constData());
-            clean = said.isEmpty() && clean;
-        }
+        for (const Banner& banner : std::exchange(m_banners, {}))
+            clean = endedCleanly(*banner.process, banner.id) && clean;
         for (xcb_window_t w : std::exchange(m_windows, {}))
             closeWindow(w);
         return clean;

@@ -17,24 +17,17 @@ class SwaySession {
 public:
     ~SwaySession() {
         endBanners();
-        for (QProcess* p : {m_sway, m_bus}) {
-            if (p)
-                p->terminate(), p->waitForFinished(5000);
-        }
-        if (m_pointer && !m_pointer->waitForFinished(3000)) // it ends with sway
-            m_pointer->kill(), m_pointer->waitForFinished();
-        delete m_sway;
-        delete m_pointer;
-        delete m_bus;
+        for (QProcess* p : {&m_sway, &m_bus}) // the pointer ends with sway
+            p->terminate(), p->waitForFinished(5000);
+        m_pointer.waitForFinished(3000);
     }
 
     bool start() {
         // A session bus, as a desktop session has one.
-        m_bus = new QProcess;
-        m_bus->start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
-        if (!m_bus->waitForReadyRead(5000))
+        m_bus.start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
+        if (!m_bus.waitForReadyRead(5000))
             return false;
-        m_busAddress = QString::fromLatin1(m_bus->readLine().trimmed());
+        m_busAddress = QString::fromLatin1(m_bus.readLine().trimmed());
         QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
                                                 QFile::ReadOther | QFile::ExeOther);
         m_runtime = m_dir.path() + "/run";
@@ -46,21 +39,21 @@ public:
                   "output HEADLESS-1 resolution 1920x1080\nxwayland force\ndefault_border none\n"
                   "exec sh -c 'xhost +si:localuser:root; echo \"$DISPLAY\" > "
                   "\"$XDG_RUNTIME_DIR/display\"'\n");
-        m_sway = new QProcess;
-        m_sway->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_sway->setStandardOutputFile(QProcess::nullDevice());
-        start(*m_sway, {"env", "-i", "HOME=" + m_dir.path(), "XDG_RUNTIME_DIR=" + m_runtime,
-                        "WLR_BACKENDS=headless", "WLR_RENDERER=pixman", "WLR_LIBINPUT_NO_DEVICES=1",
-                        "PATH=/usr/bin:/bin", "sway", "-c", m_dir.path() + "/config"});
+        m_sway.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_sway.setStandardOutputFile(QProcess::nullDevice());
+        QStringList sway =
+            asUser({"env", "-i", "HOME=" + m_dir.path(), "XDG_RUNTIME_DIR=" + m_runtime,
+                    "WLR_BACKENDS=headless", "WLR_RENDERER=pixman", "WLR_LIBINPUT_NO_DEVICES=1",
+                    "PATH=/usr/bin:/bin", "sway", "-c", m_dir.path() + "/config"});
+        m_sway.start(sway.takeFirst(), sway);
         if (!QTest::qWaitFor([&] { return QFile::exists(m_runtime + "/display"); }, 15000))
             return false;
         m_display = readFile(m_runtime + "/display").trimmed();
         m_socket =
             m_runtime + "/" + QDir(m_runtime).entryList({"sway-ipc.*.sock"}, QDir::System).value(0);
-        m_pointer = new QProcess;
-        m_pointer->setProcessEnvironment(environment());
-        m_pointer->start(qEnvironmentVariable("VORLANE_WAYLAND_POINTER"));
-        return m_pointer->waitForStarted() && !m_display.isEmpty();
+        m_pointer.setProcessEnvironment(environment());
+        m_pointer.start(qEnvironmentVariable("VORLANE_WAYLAND_POINTER"));
+        return m_pointer.waitForStarted() && !m_display.isEmpty();
     }
 
     // As a banner is started on a sway session: no platform chosen for Qt.
@@ -76,10 +69,8 @@ public:
     }
 
     QJsonArray swaymsg(const QStringList& arguments) {
-        QProcess p;
-        p.start("swaymsg", QStringList{"-s", m_socket, "-r"} + arguments);
-        p.waitForFinished(10000);
-        return QJsonDocument::fromJson(p.readAllStandardOutput()).array();
+        const QStringList command = QStringList{"-s", m_socket, "-r"} + arguments;
+        return QJsonDocument::fromJson(output("swaymsg", command).value_or("")).array();
     }
     // The area that tiled windows get on an output.
     QRect workspace(const QString& output = "HEADLESS-1") {
@@ -91,68 +82,52 @@ public:
         }
         return {};
     }
-    // The windows in sway's tree, tiled or floating.
-    int views() {
-        const QByteArray tree = QJsonDocument(swaymsg({"-t", "get_tree"})).toJson();
-        return int(tree.count("\"pid\""));
-    }
     QImage screenshot() {
-        QProcess grim;
-        start(grim,
-              {"env", "XDG_RUNTIME_DIR=" + m_runtime, "WAYLAND_DISPLAY=wayland-1", "grim", "-"});
-        grim.waitForFinished(10000);
-        return QImage::fromData(grim.readAllStandardOutput()).convertToFormat(QImage::Format_RGB32);
+        QStringList grim = asUser(
+            {"env", "XDG_RUNTIME_DIR=" + m_runtime, "WAYLAND_DISPLAY=wayland-1", "grim", "-"});
+        return QImage::fromData(output(grim.takeFirst(), grim).value_or(""))
+            .convertToFormat(QImage::Format_RGB32);
     }
-    // Moves the pointer to a point of the layout and presses a button there
-    // ("left", "right" or "none").
-    bool click(QPoint at, const QString& button, QSize layout = QSize(1920, 1080)) {
-        m_pointer->write(QString::asprintf("%d %d %d %d %s\n", at.x(), at.y(), layout.width(),
-                                           layout.height(), qPrintable(button))
-                             .toLatin1());
-        return QTest::qWaitFor([&] { return m_pointer->readLine().startsWith("done"); }, 5000);
+    // Moves the pointer to a point of the 1920x1080 layout and presses a
+    // button there ("left", "right" or "none").
+    bool click(QPoint at, const QString& button) {
+        m_pointer.write(
+            QString::asprintf("%d %d 1920 1080 %s\n", at.x(), at.y(), qPrintable(button))
+                .toLatin1());
+        return QTest::qWaitFor([&] { return m_pointer.readLine().startsWith("done"); }, 5000);
     }
 
     // Stores the settings and starts that banner (on this desktop unless
     // told otherwise).
     QString startBanner(const QByteArray& settings, QProcessEnvironment env = {}) {
         const QString id = QString("banner-%1").arg(m_banners.size() + 1);
-        writeFile(SettingsFiles().filePath("VorlaneSettings_" + id), settings);
-        auto* banner = new QProcess;
-        env = env.isEmpty() ? environment() : env;
-        env.insert("TMPDIR", isolateUserFolders());
-        banner->setProcessEnvironment(env);
-        banner->setStandardOutputFile(QProcess::nullDevice());
-        banner->start(qEnvironmentVariable("VORLANE_BINARY"), {id});
-        m_banners.append(banner);
+        m_banners.append(new QProcess);
+        ::startBanner(*m_banners.last(), id, settings, env.isEmpty() ? environment() : env);
         return id;
     }
     // True when every banner ended with exit code 0 and said nothing.
     bool endBanners() {
         bool clean = true;
-        for (QProcess* banner : std::exchange(m_banners, {})) {
+        for (QProcess* banner : m_banners)
             banner->terminate();
-            clean = banner->waitForFinished(5000) && banner->exitCode() == 0 && clean;
-            const QByteArray said = banner->readAllStandardError();
-            if (!said.isEmpty())
-                qWarning("a banner said: %s", said.constData());
-            clean = said.isEmpty() && clean;
+        for (QProcess* banner : std::exchange(m_banners, {})) {
+            clean = endedCleanly(*banner, "a banner") && clean;
             delete banner;
         }
         return clean;
     }
 
 private:
-    void start(QProcess& p, QStringList command) {
-        if (geteuid() == 0)
-            command = QStringList{"--reuid=65534", "--regid=65534", "--clear-groups"} + command;
-        const QString program = geteuid() == 0 ? "setpriv" : command.takeFirst();
-        p.start(program, command);
+    // The command as the unprivileged user when the test runs as root.
+    static QStringList asUser(const QStringList& command) {
+        return geteuid()
+                   ? command
+                   : QStringList{"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"} +
+                         command;
     }
 
     QTemporaryDir m_dir;
     QString m_runtime, m_display, m_socket, m_busAddress;
-    QProcess* m_bus = nullptr;
-    QProcess* m_sway = nullptr;
-    QProcess* m_pointer = nullptr;
+    QProcess m_pointer, m_bus, m_sway; // ended in reverse order
     QList<QProcess*> m_banners;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/SettingsFiles.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -38,6 +40,41 @@ inline bool writeFile(const QString& path, const QByteArray& content) {
     QDir().mkpath(QFileInfo(path).path());
     QFile f(path);
     return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(content) == content.size();
+}
+
+// Runs a program to its end; its output, or nothing when it failed.
+inline std::optional<QByteArray>
+output(const QString& program, const QStringList& arguments,
+       const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    p.start(program, arguments);
+    const bool ok = p.waitForFinished(20000) && p.exitStatus() == QProcess::NormalExit;
+    return ok && !p.exitCode() ? std::optional(p.readAllStandardOutput()) : std::nullopt;
+}
+
+// Stores a banner's settings and starts it as a session without a runtime
+// folder would (Qt makes its own): standard error stays empty while nothing
+// is wrong.
+inline void startBanner(QProcess& banner, const QString& id, const QByteArray& settings,
+                        QProcessEnvironment env) {
+    writeFile(SettingsFiles().filePath("VorlaneSettings_" + id), settings);
+    env.remove("XDG_RUNTIME_DIR");
+    env.insert("TMPDIR", isolateUserFolders());
+    banner.setProcessEnvironment(env);
+    banner.setStandardOutputFile(QProcess::nullDevice());
+    banner.start(qEnvironmentVariable("VORLANE_BINARY"), {id});
+}
+// Waits for a banner asked to end (once: a second signal is not waited for);
+// true when it ended with exit code 0 and said nothing.
+inline bool endedCleanly(QProcess& banner, const QString& id) {
+    const bool ended = (banner.state() == QProcess::NotRunning || banner.waitForFinished(5000)) &&
+                       banner.exitStatus() == QProcess::NormalExit && banner.exitCode() == 0;
+    const QByteArray said = banner.readAllStandardError();
+    if (!said.isEmpty())
+        qWarning("%s said: %s", qPrintable(id), said.constData());
+    return ended && said.isEmpty();
 }
 
 // QTEST_MAIN with the user folders isolated before anything else runs.
