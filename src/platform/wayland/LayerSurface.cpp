@@ -33,7 +33,7 @@ struct LayerSurface::Buffer {
 
 LayerSurface::LayerSurface(WaylandDisplay& display)
     : m_display(display) {
-    connect(&display, &WaylandDisplay::outputsChanged, this, &LayerSurface::outputsChanged);
+    connect(&display, &WaylandDisplay::outputsChanged, this, &LayerSurface::followOutputs);
 }
 
 LayerSurface::~LayerSurface() {
@@ -49,7 +49,7 @@ void LayerSurface::setPlace(const LayerPlace& place) {
         return;
     m_place = place;
     if (otherOutput || !m_layer) {
-        outputsChanged();
+        followOutputs();
         return;
     }
     applyPlace();
@@ -76,7 +76,7 @@ wl_output* LayerSurface::chosenOutput(int* scale) const {
     return chosen ? chosen->output : nullptr;
 }
 
-void LayerSurface::outputsChanged() {
+void LayerSurface::followOutputs() {
     int scale = 1;
     wl_output* output = chosenOutput(&scale);
     if (output == m_output && m_layer) {

@@ -58,7 +58,7 @@ signals:
 
 private:
     struct Buffer;
-    void outputsChanged();
+    void followOutputs();
     wl_output* chosenOutput(int* scale) const;
     void make(wl_output* output);
     void destroy();

@@ -16,7 +16,7 @@ constexpr auto ignored = [](auto...) {};
 
 } // namespace
 
-std::unique_ptr<WaylandDisplay> WaylandDisplay::connect() {
+std::unique_ptr<WaylandDisplay> WaylandDisplay::open() {
     wl_display* display = wl_display_connect(nullptr);
     if (!display)
         return nullptr;
@@ -36,11 +36,10 @@ WaylandDisplay::WaylandDisplay(wl_display* display)
     wl_registry_add_listener(m_registry, &listener, this);
     m_notifier =
         std::make_unique<QSocketNotifier>(wl_display_get_fd(display), QSocketNotifier::Read);
-    QObject::connect(m_notifier.get(), &QSocketNotifier::activated, this,
-                     &WaylandDisplay::readEvents);
+    connect(m_notifier.get(), &QSocketNotifier::activated, this, &WaylandDisplay::readEvents);
     // Requests made while handling Qt's events go out before it waits again.
-    QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
-                     this, &WaylandDisplay::flush);
+    connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
+            &WaylandDisplay::flush);
 }
 
 WaylandDisplay::~WaylandDisplay() {

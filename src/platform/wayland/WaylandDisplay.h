@@ -41,7 +41,7 @@ class WaylandDisplay : public QObject {
     Q_OBJECT
 public:
     // Nothing when no compositor can be reached or it has no layer shell.
-    static std::unique_ptr<WaylandDisplay> connect();
+    static std::unique_ptr<WaylandDisplay> open();
     ~WaylandDisplay() override;
 
     wl_compositor* compositor() const { return m_compositor; }

@@ -26,7 +26,7 @@ LayerPlace::Along alongEdge(const QRect& banner, const QRect& screen) {
 std::unique_ptr<WaylandWindowSystem> WaylandWindowSystem::create() {
     if (!qEnvironmentVariableIsSet("WAYLAND_DISPLAY"))
         return nullptr;
-    auto display = WaylandDisplay::connect();
+    auto display = WaylandDisplay::open();
     if (!display)
         return nullptr;
     return std::unique_ptr<WaylandWindowSystem>(new WaylandWindowSystem(std::move(display)));
@@ -37,8 +37,7 @@ WaylandWindowSystem::WaylandWindowSystem(std::unique_ptr<WaylandDisplay> display
     m_paint.setSingleShot(true);
     m_paint.setInterval(0);
     connect(&m_paint, &QTimer::timeout, this, &WaylandWindowSystem::paint);
-    connect(m_display.get(), &WaylandDisplay::buttonPressed, this,
-            &WaylandWindowSystem::buttonPressed);
+    connect(m_display.get(), &WaylandDisplay::buttonPressed, this, &WaylandWindowSystem::clicked);
 }
 
 WaylandWindowSystem::~WaylandWindowSystem() {
@@ -125,7 +124,7 @@ void WaylandWindowSystem::paint() {
     m_surface->present(image);
 }
 
-void WaylandWindowSystem::buttonPressed(wl_surface* surface, QPointF at, std::uint32_t button) {
+void WaylandWindowSystem::clicked(wl_surface* surface, QPointF at, std::uint32_t button) {
     if (!m_surface || surface != m_surface->surface() || !m_banner)
         return;
     // A click on the banner closes the menu that is open.

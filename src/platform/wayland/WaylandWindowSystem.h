@@ -37,7 +37,7 @@ private:
     explicit WaylandWindowSystem(std::unique_ptr<WaylandDisplay> display);
     void updatePlace();
     void paint();
-    void buttonPressed(wl_surface* surface, QPointF at, std::uint32_t button);
+    void clicked(wl_surface* surface, QPointF at, std::uint32_t button);
 
     std::unique_ptr<WaylandDisplay> m_display;
     std::unique_ptr<LayerSurface> m_surface;
