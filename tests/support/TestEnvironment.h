@@ -54,9 +54,8 @@ output(const QString& program, const QStringList& arguments,
     return ok && !p.exitCode() ? std::optional(p.readAllStandardOutput()) : std::nullopt;
 }
 
-// Stores a banner's settings and starts it as a session without a runtime
-// folder would (Qt makes its own): standard error stays empty while nothing
-// is wrong.
+// Stores a banner's settings and starts it without a runtime folder, as some
+// sessions do (Qt makes its own, and says nothing while all is well).
 inline void startBanner(QProcess& banner, const QString& id, const QByteArray& settings,
                         QProcessEnvironment env) {
     writeFile(SettingsFiles().filePath("VorlaneSettings_" + id), settings);
