@@ -1,6 +1,7 @@
 # Sourced by the scripts that need a desktop of their own: starts Xvfb on a
 # free display number (Xvfb picks it), a session bus as every desktop session
-# has one, and openbox; exports DISPLAY and DBUS_SESSION_BUS_ADDRESS, and ends
+# has one, and openbox; exports DISPLAY and DBUS_SESSION_BUS_ADDRESS (and
+# drops WAYLAND_DISPLAY: a banner would take the compositor named there), ends
 # them (and whatever was added to desktop_pids) when the script exits, the
 # last started first.
 #   start_private_desktop WIDTHxHEIGHT
@@ -15,6 +16,7 @@ stop_private_desktop() {
 
 start_private_desktop() {
     trap stop_private_desktop EXIT
+    unset WAYLAND_DISPLAY
     local displayfd number
     exec {displayfd}<> <(:)
     Xvfb -displayfd "$displayfd" -screen 0 "${1}x24" -nolisten tcp >/dev/null 2>&1 &

@@ -4,6 +4,7 @@
 #include "platform/wayland/WaylandWindowSystem.h"
 #include "platform/x11/X11WindowSystem.h"
 
+#include <QGuiApplication>
 #include <xcb/xcb.h>
 
 DesktopPlatform::DesktopPlatform(const QIcon& dialogIcon)
@@ -12,13 +13,14 @@ DesktopPlatform::DesktopPlatform(const QIcon& dialogIcon)
     // to files of their own the first time.
     m_preferences.carryOverFrom(SettingsFiles::defaultFolder() + QStringLiteral("/vorlane.conf"));
     m_preferences.removeStaleTemporaries();
-    // A Wayland compositor with a layer shell shows the banner itself;
-    // others show it through XWayland.
-    if (auto wayland = WaylandWindowSystem::create())
-        m_windows = std::move(wayland);
-    else if (auto x11 = X11WindowSystem::create())
-        m_windows = std::move(x11);
-    else
+    // Where Qt runs on X11, a Wayland compositor with a layer shell shows the
+    // banner itself (Qt's menus and dialogs go through XWayland); others show
+    // it through XWayland. Off X11 (the offscreen platform) nothing is shown.
+    if (QGuiApplication::platformName() == QLatin1String("xcb"))
+        m_windows = WaylandWindowSystem::create();
+    if (!m_windows)
+        m_windows = X11WindowSystem::create();
+    if (!m_windows)
         m_windows = std::make_unique<NullWindowSystem>();
 }
 
