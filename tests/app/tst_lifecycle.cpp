@@ -1,6 +1,5 @@
-// One banner process from its command line through start-up, its timed
-// actions and strip-keeping passes to shut-down, and its auto-start entry,
-// on recording fakes.
+// One banner process from its command line through start-up, its timed actions
+// and strip-keeping passes to shut-down, and its auto-start entry, on fakes.
 #include "app/CommandLine.h"
 #include "banner/BannerWindow.h"
 #include "fakes/FakePlatform.h"
@@ -89,7 +88,8 @@ private slots:
         QCOMPARE(fake->windows.passes, 0);
         // but the pass after start-up runs
         QTRY_COMPARE_WITH_TIMEOUT(fake->windows.passes, 1, StripGuard::startupPassDelayMs + 500);
-        app.guard().stop(); // its own ticks stay out of the count from here on
+        QVERIFY(app.guard().isRunning()); // ticking
+        app.guard().stop();               // its own ticks stay out of the count from here on
         app.settings().reserveSpace = true;
         // A window activated or new: a pass 0.3 s later; those that come
         // meanwhile, one more.

@@ -1,8 +1,6 @@
-// The banner: where it goes (the frame table, the target-screen rules, the
-// area that other docks leave available, its own strut), which windows it
-// moves out of its strip, and where its row puts the image, the text and the
-// readouts, and what they say; the sampler behind the readouts (its /proc
-// source on recorded samples, its arithmetic, priming and failure rules).
+// The banner: its frame, screen, available area and strut; which windows it
+// moves out of its strip; its row and readouts; the sampler behind them (its
+// /proc source on recorded samples, its arithmetic, priming and failures).
 #include "banner/BannerContentView.h"
 #include "banner/Icons.h"
 #include "banner/ImageCache.h"
@@ -115,6 +113,7 @@ private slots:
 
     void bannerStrut() {
         const QSize root(1920, 1080), tall(1920, 2160);
+        const QList<QRect> two{{0, 0, 640, 1080}, {1280, 0, 640, 1080}}; // tall monitors
         const auto top = [](uint32_t depth, uint32_t from, uint32_t to) {
             return std::optional(strutOn(Edge::top, depth, from, to));
         };
@@ -130,13 +129,8 @@ private slots:
                  {1.25, {0, 0, 1536, 28}, true, root, {}, top(35, 0, 1919)},
                  {1.5, {0, 692, 1280, 28}, false, root, {}, strutOn(Edge::bottom, 42, 0, 1919)},
                  {1.5, {860, 0, 420, 27}, true, root, {}, top(41, 1290, 1919)},
-                 // The bottom of a shorter monitor beside a taller one.
-                 {1,
-                  {1280, 452, 640, 28},
-                  false,
-                  root,
-                  {{0, 0, 1280, 1024}},
-                  strutOn(Edge::bottom, 628, 1280, 1919)},
+                 // The bottom of a shorter monitor between two taller ones.
+                 {1, {640, 452, 640, 28}, false, root, two, strutOn(Edge::bottom, 628, 640, 1279)},
                  // Another monitor between the banner and the root's edge: none.
                  {1, {0, 1080, 1920, 28}, true, tall, {{0, 0, 1920, 1080}}, {}},
                  {1, {0, 1052, 1920, 28}, false, tall, {{0, 1080, 1920, 1080}}, {}}})

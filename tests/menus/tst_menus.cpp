@@ -1,5 +1,4 @@
-// The context and tray menus as data (rows, check marks and payloads for a
-// few settings, screens, running banners and auto-start states), and the
+// The context and tray menus as data (rows, check marks, payloads), and the
 // editing commands as a chosen item runs them, on fakes: what each stores,
 // whether it saves, and whether it redraws or re-places the banner.
 #include "banner/BannerWindow.h"

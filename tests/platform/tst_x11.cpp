@@ -1,6 +1,5 @@
-// What the X server's replies mean to the banner, on values recorded from
-// real servers: which windows it may move and their frames, and the space
-// other docks reserve.
+// What the X server's replies mean to the banner, on values recorded from real
+// servers: which windows it may move, their frames, the space docks reserve.
 #include "platform/x11/X11Decoders.h"
 #include "support/TestEnvironment.h"
 
@@ -54,7 +53,10 @@ private slots:
         bottom.setEdge(Strut::Edge::bottom, 30, 0, 1279);
         const QSize root(1280, 720);
         QCOMPARE(reservedStrut({}, partial, {0, 0, 0, 24}, root), bottom); // partial first
-        QCOMPARE(reservedStrut({}, {}, {0, 0, 0, 30}, root), bottom);
+        Strut old = bottom; // the old form's bands span their whole edge
+        old.setEdge(Strut::Edge::left, 20, 0, 719);
+        old.setEdge(Strut::Edge::top, 10, 0, 1279);
+        QCOMPARE(reservedStrut({}, {}, {20, 0, 10, 30}, root), old);
         QCOMPARE(reservedStrut({1}, partial, {}, root), std::nullopt); // a banner's
         QCOMPARE(reservedStrut({}, std::vector<uint32_t>(12, 0), {}, root), std::nullopt);
         QCOMPARE(reservedStrut({}, {0, 0, 0, 30}, {0, 0}, root), std::nullopt); // too short
