@@ -182,11 +182,10 @@ private slots:
     }
 
     void alignments() {
-        // Banner 1000x30; text 100 wide; readouts 150 wide, always at
-        // 1000 - 8 - 150 = 842. Right: one space of 1000 - (100 + 150 + 8) -
-        // 2*8 = 726 after the text; centre: two of (1000 - 258 - 3*8) / 2 =
-        // 359. The image, 26 high (30 - 4) from a 52x52 picture: 26 wide,
-        // after a 4 inset.
+        // Banner 1000x30; text 100 wide; readouts 150 wide, always at 1000 - 8 -
+        // 150 = 842. Right: a space of 1000 - (100 + 150 + 8) - 2*8 = 726 after the
+        // text; centre: two of (1000 - 258 - 3*8) / 2 = 359. The image, 26 high
+        // (30 - 4) from a 52x52 picture: 26 wide, after a 4 inset.
         for (auto [align, withImage, textX] :
              {std::tuple{TextAlign::left, false, 8.0},
               {TextAlign::right, false, 726.0 + 8},
@@ -275,15 +274,28 @@ private slots:
         SystemMetrics metrics(source);
         QSignalSpy published(&metrics, &SystemMetrics::changed);
         metrics.start(); // its first reads fail
+        // A banner showing the readouts repaints when, and only when, they read anew.
+        const BannerSettings shown;
+        BannerContentView view(shown, metrics);
+        struct : QObject {
+            int count = 0;
+            bool eventFilter(QObject*, QEvent* e) override {
+                return (count += e->type() == QEvent::Paint, false);
+            }
+        } painted;
+        view.resize(400, 28), view.show(), view.installEventFilter(&painted);
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
         QList<double> usage;
-        QList<qsizetype> publishedSoFar{published.count()}; // memory: used, then total
+        QList<qsizetype> publishedSoFar{published.count()}, paints; // memory: used, then total
         for (int i = 0; i < 5; ++i) {
             metrics.sample();
             usage << metrics.cpuUsage();
             publishedSoFar << published.count();
+            painted.count = 0, QCoreApplication::processEvents(), paints << painted.count;
         }
         QCOMPARE(usage, (QList<double>{0, 50, 50, 50, 25}));
         QCOMPARE(publishedSoFar, (QList<qsizetype>{0, 2, 5, 7, 9, 12}));
+        QCOMPARE(paints, (QList<qsizetype>{1, 1, 0, 0, 1}));
         QVERIFY(qAbs(metrics.memUsedGB() - 12.36) < 0.01);
         QCOMPARE(metrics.memTotalGB(), 16.0);
     }

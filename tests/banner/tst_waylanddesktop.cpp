@@ -51,10 +51,8 @@ private slots:
         QFETCH(QRect, lastBanner);
         QFETCH(int, scale);
         sway.swaymsg({"output", "HEADLESS-1", "scale", QString::number(scale)});
-        for (const QByteArray& settings : banners) {
-            sway.startBanner(settings);
-            QTest::qWait(700); // in the order given
-        }
+        for (const QByteArray& settings : banners)
+            sway.startBanner(settings), QTest::qWait(700); // in the order given
         QTRY_COMPARE_WITH_TIMEOUT(sway.workspace(), workspace, 10000);
         QVERIFY(shows(lastBanner.topLeft() + QPoint(2, 2), Qt::red));
         QVERIFY(shows(lastBanner.bottomRight() - QPoint(2, 2), Qt::red));
@@ -137,8 +135,7 @@ private slots:
         QTest::qWait(500);
         QVERIFY(!x("xdotool", {"getactivewindow"}).startsWith(window));
         QVERIFY(sway.endBanners());
-        mutter.terminate();
-        mutter.waitForFinished(5000);
+        mutter.terminate(), mutter.waitForFinished(5000);
     }
 };
 

@@ -151,10 +151,9 @@ private slots:
     }
 
     void killedAtRandomMomentsLeavesEveryFileReadable() {
-        // Killed while it starts, registers or saves as it ends (after a
-        // SIGTERM, SIGINT or SIGHUP): nothing torn, nothing kept aside, no
-        // lock that holds up the next start. The first start also carries
-        // the entries of the old shared file over.
+        // Killed while it starts, registers or saves as it ends (SIGTERM, SIGINT,
+        // SIGHUP): nothing torn or kept aside, no lock that holds up the next
+        // start. The first start also carries the old shared file's entries over.
         const QString dir = SettingsFiles::defaultFolder();
         QDir().mkpath(dir);
         QVERIFY(QFile::copy(testDataPath("vorlane.conf"), dir + "/vorlane.conf"));

@@ -86,10 +86,9 @@ private slots:
     void commands() {
         using A = MenuAction;
         // A row chosen by its titles, or a choice no row offers (a value from
-        // elsewhere, a screen gone since the menu was built, a payload that
-        // is not a stored form); the keys that change (empty: nothing at all),
-        // then what follows: "redraw", "re-place" (ends with a pass, as
-        // reserveSpace is on) or "strut" (off: the strut goes, no pass).
+        // elsewhere, a screen gone, a payload that is not a stored form); the
+        // keys that change (empty: nothing at all), then what follows: "redraw",
+        // "re-place" (ends with a pass: reserveSpace is on) or "strut" (no pass).
         struct Row {
             QString path;
             MenuChoice choice;

@@ -53,10 +53,9 @@ private slots:
         bottom.setEdge(Strut::Edge::bottom, 30, 0, 1279);
         const QSize root(1280, 720);
         QCOMPARE(reservedStrut({}, partial, {0, 0, 0, 24}, root), bottom); // partial first
-        Strut old = bottom; // the old form's bands span their whole edge
-        old.setEdge(Strut::Edge::left, 20, 0, 719);
-        old.setEdge(Strut::Edge::top, 10, 0, 1279);
-        QCOMPARE(reservedStrut({}, {}, {20, 0, 10, 30}, root), old);
+        // The old form's bands span their whole edge.
+        const std::array<uint32_t, 12> old{20, 0, 10, 30, 0, 719, 0, 0, 0, 1279, 0, 1279};
+        QCOMPARE(reservedStrut({}, {}, {20, 0, 10, 30}, root), Strut::fromPartial(old));
         QCOMPARE(reservedStrut({1}, partial, {}, root), std::nullopt); // a banner's
         QCOMPARE(reservedStrut({}, std::vector<uint32_t>(12, 0), {}, root), std::nullopt);
         QCOMPARE(reservedStrut({}, {0, 0, 0, 30}, {0, 0}, root), std::nullopt); // too short

@@ -111,10 +111,9 @@ public:
         return clean;
     }
 
-    // Other programs' windows (bench/test_windows), returned once managed
-    // (mapped, frame extents known; i3 sets none) or after 5 s. A normal
-    // window at a user-given position and size, without resize increments;
-    // "plain" asks for no decorations, so that frame and client agree.
+    // Other programs' windows (bench/test_windows), returned once managed (mapped,
+    // frame extents known; i3 sets none) or after 5 s: at a user-given place and
+    // size, no resize increments; undecorated, frame and client agree.
     xcb_window_t openWindow(const QRect& r, bool decorated = false) {
         return openWindowOf({"window", QString::number(r.x()), QString::number(r.y()),
                              QString::number(r.width()), QString::number(r.height()), "1",
@@ -131,9 +130,8 @@ public:
         xcb_flush(m_connection);
     }
 
-    // A monitor as data, "RIGHT=640x480+1280+0" (xrandr wants millimetres
-    // too: 96 dpi). Xvfb cannot re-set the monitor of its output: only the
-    // first monitor gets it.
+    // A monitor as data, "RIGHT=640x480+1280+0" (xrandr wants millimetres too:
+    // 96 dpi). Xvfb cannot re-set its output's monitor: only the first gets it.
     bool addMonitor(const QString& entry, bool withOutput = false) {
         const ScreenInfo monitor = screenLayout(entry).value(0);
         const QRect r = monitor.geometry;
@@ -241,9 +239,8 @@ private:
         return w;
     }
 
-    // A session bus of its own, as a desktop session has one (xfwm4 keeps
-    // its settings there), then the window manager, ready once it announces
-    // its EWMH support with a window that exists.
+    // A session bus of its own (xfwm4 keeps its settings there), then the window
+    // manager, ready once it announces EWMH support with a window that exists.
     bool startWindowManager() {
         QProcess* bus = child();
         bus->start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});

@@ -1,9 +1,8 @@
 #pragma once
 
-// Rows of a rendered menu found by their titles ("Banners > Quick Launch >
-// Save Current Session"), never by counting, with the keys that walk a
-// freshly opened menu to one: Down to each row (the arrow keys pass over
-// separators and rows that cannot be chosen), Right into each submenu.
+// Rows of a rendered menu found by their titles ("Banners > Quick Launch > Save
+// Current Session"), never by counting, with the keys that walk a fresh menu to
+// one: Down to each row (past separators and disabled rows), Right into submenus.
 #include <QMenu>
 
 struct MenuRow {

@@ -1,9 +1,9 @@
 #pragma once
 
-// A private Wayland desktop for one test: headless sway with XWayland, run as
-// an unprivileged user when the test runs as root (sway refuses root), with a
-// runtime folder of its own; swaymsg reads its layout, grim takes screenshots
-// and a virtual pointer (tools/wayland_pointer) clicks.
+// A private Wayland desktop for one test: headless sway with XWayland, as an
+// unprivileged user when the test runs as root (sway refuses root), with its own
+// runtime folder; swaymsg reads its layout, grim takes screenshots and a virtual
+// pointer (tools/wayland_pointer) clicks.
 #include "platform/SettingsFiles.h"
 #include "support/TestEnvironment.h"
 

@@ -8,10 +8,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-// Points HOME, XDG_CONFIG_HOME and XDG_RUNTIME_DIR into a fresh temporary
-// folder that lives until the test process ends, so no test touches a real
-// user's files. Every test's main does this first; later calls return the
-// same folder.
+// Points HOME, XDG_CONFIG_HOME and XDG_RUNTIME_DIR into a fresh temporary folder
+// that lives until the test process ends, so no test touches a real user's
+// files. Every test's main does this first; later calls return that folder.
 inline QString isolateUserFolders() {
     static QTemporaryDir home;
     if (qEnvironmentVariable("HOME") != home.path()) {
