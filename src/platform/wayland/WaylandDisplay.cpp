@@ -92,8 +92,8 @@ void WaylandDisplay::global(void* data, wl_registry* registry, std::uint32_t nam
         self->m_seat = static_cast<wl_seat*>(bind(&wl_seat_interface, 3));
         wl_seat_add_listener(self->m_seat, &listener, self);
     } else if (which == wl_output_interface.name) {
-        static const wl_output_listener listener{ignored,     ignored,    outputDone,
-                                                 outputScale, outputName, ignored};
+        static const wl_output_listener listener{outputGeometry, ignored,    outputDone,
+                                                 outputScale,    outputName, ignored};
         auto* output = static_cast<wl_output*>(bind(&wl_output_interface, 4));
         wl_output_add_listener(output, &listener, self);
         self->m_outputs.push_back({name, output, {}, {}, 1});
