@@ -19,16 +19,13 @@ private slots:
     }
 
     void identifierFromCommandLine() {
-        const char* argv[] = {"vorlane", "side info", "more"};
-        QCOMPARE(instanceIdFromArgv(3, argv), QStringLiteral("side info"));
-        QCOMPARE(instanceIdFromArgv(1, argv), QStringLiteral("default"));
-        const char* empty[] = {"vorlane", ""}; // the empty identifier
-        QCOMPARE(instanceIdFromArgv(2, empty), QString());
-        const char* nfd[] = {"vorlane", "cafe\xcc\x81"}; // e + combining acute: one form
-        QCOMPARE(instanceIdFromArgv(2, nfd), QStringLiteral("caf\u00e9"));
-        for (const char* bad : {"\xff", "\xfe", "a\xc3"}) {
-            const char* invalid[] = {"vorlane", bad};
-            QCOMPARE(instanceIdFromArgv(2, invalid), std::nullopt);
+        // The first argument (none: "default"; e + combining acute: one form;
+        // "-": not UTF-8), whatever follows.
+        const char* first[] = {"side info", nullptr, "", "cafe\xcc\x81", "\xff", "\xfe", "a\xc3"};
+        const QStringList ids{"side info", "default", "", "caf\u00e9", "-", "-", "-"};
+        for (int i = 0; i < ids.size(); ++i) {
+            const char* argv[] = {"vorlane", first[i], "more"};
+            QCOMPARE(instanceIdFromArgv(first[i] ? 3 : 1, argv).value_or("-"), ids[i]);
         }
         QProcess refused; // and the program says so and ends
         refused.start("sh", {"-c", "exec \"$0\" \"$(printf '\\377')\"",
@@ -69,9 +66,12 @@ private slots:
         app.settings().fontSize = 30;
         QMetaObject::invokeMethod(autosave, "timeout");
         QCOMPARE(fake->preferences.writes, 1);
-
-        app.settings().fontSize = 40;
+        fake->preferences.edit("VorlaneSettings_prod", R"({"text":"STAGING"})"); // by hand
+        QTRY_COMPARE(app.settings().text, "STAGING");
         journal.clear();
+        QTest::qWait(500); // then the file is left alone while nothing changes
+        QVERIFY(journal.filter("read").isEmpty());
+        app.settings().fontSize = 40;
         app.stop();
         QCOMPARE(journal.filter("write"), QStringList{"write VorlaneSettings_prod"});
         QVERIFY(!app.metrics().isRunning() && !app.guard().isRunning() && !autosave->isActive());

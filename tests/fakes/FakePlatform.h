@@ -57,8 +57,7 @@ public:
         return QStringLiteral("aside");
     }
     void watch(const QString&, std::function<void()> onChange) override { changed = onChange; }
-    // An edit from outside: another program rewrote the entry.
-    void edit(const QString& key, const QByteArray& value) {
+    void edit(const QString& key, const QByteArray& value) { // by another program
         entries.insert(key, value);
         if (changed)
             changed();
@@ -102,7 +101,7 @@ public:
     }
     QSize rootSize() const override { return root; }
     QList<Strut> foreignStruts() const override { return {}; }
-    QList<BannerPlace> earlierBanners() const override { return earlier; }
+    QList<BannerPlace> earlierBanners() const override { return {}; }
     void publishBannerPlace(QWidget&, const BannerPlace& place) override { published = place; }
     void setBannerStrut(QWidget&, const std::optional<Strut>& s) override { strut = s; }
     QList<ClientWindow> nudgeableWindows() override {
@@ -121,7 +120,6 @@ public:
     QSize root{1920, 1080};
     QList<ClientWindow> windows;
     std::optional<Strut> strut; // the last written
-    QList<BannerPlace> earlier;
     std::optional<BannerPlace> published;
     bool stubborn = false;
     int passes = 0;

@@ -36,12 +36,11 @@ private slots:
         };
         if (DesktopSession::windowManager() != "i3") // which publishes none
             QTRY_COMPARE(workArea(), (Strut{0, 28, 1280, 938}));
-        // A new window across the strip is pushed out (xfwm4 itself places it
-        // below), and one dragged into it, within two guard ticks; then all stays.
+        // A new window across the strip is pushed out, and one dragged into it,
+        // within two guard ticks (xfwm4 itself keeps both below); then all stays.
         const QRect settled = desktop.frameGeometry(overlapping);
         const xcb_window_t late = desktop.openWindow(QRect(100, 5, 600, 400));
         QTRY_VERIFY_WITH_TIMEOUT(desktop.frameGeometry(late).top() >= 28, 5000);
-        // (xfwm4 keeps it out of the strip itself.)
         QVERIFY(desktop.xdotool({"windowmove", QString::number(late), "100", "0"}));
         QTest::qWait(300);
         const int bottom = desktop.frameGeometry(late).bottom();

@@ -56,6 +56,10 @@ public:
         return m_pointer.waitForStarted() && !m_display.isEmpty();
     }
 
+    QStringList bannerBuffers() const { // that sway has mapped: lines of its memory map
+        const QString maps = readFile(QString("/proc/%1/maps").arg(m_sway.processId()));
+        return maps.split('\n').filter("/memfd:vorlane-banner");
+    }
     // As a banner is started on a sway session: no platform chosen for Qt.
     QProcessEnvironment environment() const {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
