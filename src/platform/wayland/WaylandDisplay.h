@@ -29,6 +29,8 @@ struct WaylandOutput {
     wl_output* output = nullptr;
     QString name;
     // Where it is in the compositor's layout, which XWayland's screens share.
+    // wlroots compositors (sway) send 0,0 for every output: there the place
+    // in the list decides.
     QPoint position;
     int scale = 1;
 };
