@@ -58,16 +58,10 @@ QList<ClientWindow> X11WindowSystem::readNudgeableWindows() {
         readProperty32(m_connection, requestProperty(m_connection, m_root,
                                                      m_atoms[X11Atoms::NetClientList], 4096));
     // One batch: four properties, the geometry and the position of each.
-    constexpr X11Atoms::Name asked[] = {X11Atoms::NetWmWindowType, X11Atoms::NetWmState,
-                                        X11Atoms::VorlaneBanner, X11Atoms::NetFrameExtents};
-    std::vector<std::pair<xcb_window_t, xcb_atom_t>> properties;
-    for (xcb_window_t w : clients) {
-        for (X11Atoms::Name name : asked)
-            properties.emplace_back(w, m_atoms[name]);
-    }
-    const auto propertyCookies = sendAll(properties, [&](const auto& p) {
-        return requestProperty(m_connection, p.first, p.second);
-    });
+    const std::vector<xcb_atom_t> asked = {
+        m_atoms[X11Atoms::NetWmWindowType], m_atoms[X11Atoms::NetWmState],
+        m_atoms[X11Atoms::VorlaneBanner], m_atoms[X11Atoms::NetFrameExtents]};
+    const auto propertyCookies = requestProperties(m_connection, clients, asked);
     const auto geometryCookies =
         sendAll(clients, [&](xcb_window_t w) { return xcb_get_geometry(m_connection, w); });
     const auto originCookies = sendAll(clients, [&](xcb_window_t w) {
@@ -80,7 +74,7 @@ QList<ClientWindow> X11WindowSystem::readNudgeableWindows() {
     QList<ClientWindow> windows;
     std::vector<xcb_window_t> withoutExtents;
     for (size_t i = 0; i < clients.size(); ++i) {
-        const auto* v = &values[i * std::size(asked)];
+        const auto* v = &values[i * asked.size()];
         WindowFacts facts{values32(v[0].get()), values32(v[1].get()), values32(v[2].get()),
                           values32(v[3].get()), std::nullopt};
         if (geometries[i] && origins[i])

@@ -12,6 +12,18 @@ xcb_get_property_cookie_t requestProperty(xcb_connection_t* c, xcb_window_t wind
     return xcb_get_property(c, 0, window, property, XCB_GET_PROPERTY_TYPE_ANY, 0, maxValues);
 }
 
+std::vector<xcb_get_property_cookie_t>
+requestProperties(xcb_connection_t* c, const std::vector<xcb_window_t>& windows,
+                  const std::vector<xcb_atom_t>& properties) {
+    std::vector<xcb_get_property_cookie_t> cookies;
+    cookies.reserve(windows.size() * properties.size());
+    for (xcb_window_t w : windows) {
+        for (xcb_atom_t property : properties)
+            cookies.push_back(requestProperty(c, w, property));
+    }
+    return cookies;
+}
+
 std::vector<uint32_t> values32(const xcb_get_property_reply_t* reply) {
     if (!reply || reply->format != 32)
         return {};

@@ -40,6 +40,11 @@ std::vector<XcbReply<Reply>> readAll(xcb_connection_t* c, const std::vector<Cook
 
 xcb_get_property_cookie_t requestProperty(xcb_connection_t* c, xcb_window_t window,
                                           xcb_atom_t property, uint32_t maxValues = 64);
+// Every property of every window, sent window by window: the request for
+// property k of window i is at i * properties.size() + k.
+std::vector<xcb_get_property_cookie_t> requestProperties(xcb_connection_t* c,
+                                                         const std::vector<xcb_window_t>& windows,
+                                                         const std::vector<xcb_atom_t>& properties);
 // The 32-bit values of a property; empty when it is absent or of another format.
 std::vector<uint32_t> values32(const xcb_get_property_reply_t* reply);
 std::vector<uint32_t> readProperty32(xcb_connection_t* c, xcb_get_property_cookie_t cookie);

@@ -217,22 +217,15 @@ bool X11WindowSystem::refreshForeignStruts() {
     const std::vector<xcb_window_t> framed = mappedChildren(windows);
     windows.insert(windows.end(), framed.begin(), framed.end());
 
-    constexpr X11Atoms::Name asked[] = {X11Atoms::VorlaneBanner, X11Atoms::NetWmStrutPartial,
-                                        X11Atoms::NetWmStrut, X11Atoms::VorlanePlace};
-    std::vector<std::pair<xcb_window_t, xcb_atom_t>> properties;
-    for (xcb_window_t w : windows) {
-        for (X11Atoms::Name name : asked)
-            properties.emplace_back(w, m_atoms[name]);
-    }
-    const auto values = readAll(
-        m_connection,
-        sendAll(properties,
-                [&](const auto& p) { return requestProperty(m_connection, p.first, p.second); }),
-        xcb_get_property_reply);
+    const std::vector<xcb_atom_t> asked = {
+        m_atoms[X11Atoms::VorlaneBanner], m_atoms[X11Atoms::NetWmStrutPartial],
+        m_atoms[X11Atoms::NetWmStrut], m_atoms[X11Atoms::VorlanePlace]};
+    const auto values = readAll(m_connection, requestProperties(m_connection, windows, asked),
+                                xcb_get_property_reply);
     QList<Strut> struts;
     QList<PublishedPlace> earlier;
     for (size_t i = 0; i < windows.size(); ++i) {
-        const auto* v = &values[i * std::size(asked)];
+        const auto* v = &values[i * asked.size()];
         if (const auto strut = reservedStrut(values32(v[0].get()), values32(v[1].get()),
                                              values32(v[2].get()), m_rootSize))
             struts.append(*strut);
