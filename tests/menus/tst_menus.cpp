@@ -5,12 +5,15 @@
 #include "fakes/FakePlatform.h"
 #include "menus/MenuModel.h"
 #include "menus/MenuRenderer.h"
+#include "platform/QtDialogs.h"
 #include "settings/HexColor.h"
 #include "spaceguard/StripGuard.h"
 #include "support/TestEnvironment.h"
 #include "tray/TrayIcon.h"
 
+#include <QColorDialog>
 #include <QJsonDocument>
+#include <QLineEdit>
 #include <QMenu>
 
 // GCC 12 takes the std::optional members of the table's rows for
@@ -199,6 +202,45 @@ private slots:
         const auto picked = d.picked;
         app.reset();
         picked(Qt::red, true); // the banner is gone: nothing happens
+    }
+
+    // The real dialogs: in the text prompt, typing replaces the text, Return
+    // accepts and Escape cancels. The one colour dialog reports each colour
+    // live; opened for another target, it reports nothing to either; its
+    // Cancel gives back the colour it was opened with.
+    void realDialogs() {
+        QtDialogs dialogs{QIcon()};
+        TextPrompt prompt;
+        prompt.text = "PRODUCTION";
+        for (const auto& [key, expected] :
+             {std::pair{Qt::Key_Return, std::optional<QString>("STAGING")}, {Qt::Key_Escape, {}}}) {
+            QTimer::singleShot(0, [key = key] {
+                auto* field = QApplication::activeModalWidget()->findChild<QLineEdit*>();
+                QCOMPARE(field->window()->focusWidget(), field);
+                QTest::keyClicks(field, "STAGING");
+                QTest::keyClick(field, key);
+            });
+            QCOMPARE(dialogs.askText(prompt), expected);
+        }
+        QStringList said;
+        const auto to = [&](const QString& target) {
+            return [&, target](const QColor& c, bool closed) {
+                said << target + " " + hexString(c) + (closed ? " closed" : "");
+            };
+        };
+        dialogs.showColorPicker(Qt::blue, to("bg"));
+        QColorDialog* dialog = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            dialog = dialog ? dialog : qobject_cast<QColorDialog*>(w);
+        dialog->setCurrentColor(Qt::red);
+        dialogs.showColorPicker(Qt::green, to("text"));
+        dialog->setCurrentColor(Qt::yellow);
+        dialog->reject();
+        dialogs.showColorPicker(Qt::white, to("bg"));
+        dialog->setCurrentColor(Qt::black);
+        dialog->accept();
+        QCOMPARE(said, (QStringList{"bg #FF0000", "text #FFFF00", "text #00FF00 closed",
+                                    "bg #000000", "bg #000000 closed"}));
     }
 
     void openMenuActsOnTheSettingsOfTheMoment() {
