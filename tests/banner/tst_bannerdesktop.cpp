@@ -74,8 +74,13 @@ private slots:
         // A script's rename, then an editor's rewrite in place.
         QVERIFY(!writeFileAtomically(file, "{\"position\":\"top\",\"bannerHeight\":50}"));
         QTRY_COMPARE(desktop.geometry(banner.window), QRect(0, 0, 1280, 50));
-        QVERIFY(writeFile(file, "{\"bannerHeight\":40}"));
+        const auto strut = [&] {
+            return desktop.property32(banner.window, "_NET_WM_STRUT_PARTIAL");
+        };
+        QTRY_COMPARE(strut(), (std::vector<uint32_t>{0, 0, 50, 0, 0, 0, 0, 0, 0, 1279, 0, 0}));
+        QVERIFY(writeFile(file, "{\"bannerHeight\":40,\"reserveSpace\":false}"));
         QTRY_COMPARE(desktop.geometry(banner.window), QRect(0, 0, 1280, 40));
+        QTRY_VERIFY(strut().empty());
         // A broken edit is kept aside and said; the banner stays as it was.
         const auto keptAside = [](QProcess* process) {
             QByteArray said;

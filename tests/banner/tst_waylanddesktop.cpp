@@ -23,41 +23,30 @@ private slots:
         sway.swaymsg({"output", "HEADLESS-1", "scale", "1"});
     }
 
-    void keepsItsStrip_data() {
-        QTest::addColumn<QList<QByteArray>>("banners");
-        QTest::addColumn<QRect>("workspace");  // what tiled windows get
-        QTest::addColumn<QRect>("lastBanner"); // in the output's pixels
-        QTest::addColumn<int>("scale");
-        const QByteArray red = "{\"bgColorHex\":\"#FF0000\",\"opacity\":1,\"text\":\"\"";
-        QTest::newRow("top") << QList{red + "}"} << QRect(0, 28, 1920, 1052)
-                             << QRect(0, 0, 1920, 28) << 1;
-        QTest::newRow("bottom") << QList{red + ",\"position\":\"bottom\"}"}
-                                << QRect(0, 0, 1920, 1052) << QRect(0, 1052, 1920, 28) << 1;
-        // A box in a corner keeps no strip of the edge, as the protocol says.
-        QTest::newRow("corner box") << QList{red + ",\"position\":\"bottomRight\"}"}
-                                    << QRect(0, 0, 1920, 1080) << QRect(1500, 1052, 420, 28) << 1;
-        QTest::newRow("reserve off") << QList{red + ",\"reserveSpace\":false}"}
-                                     << QRect(0, 0, 1920, 1080) << QRect(0, 0, 1920, 28) << 1;
-        // At scale 2 the layout has half the output's pixels.
-        QTest::newRow("top, scale 2")
-            << QList{red + "}"} << QRect(0, 28, 960, 512) << QRect(0, 0, 1920, 56) << 2;
-    }
     void keepsItsStrip() {
-        QFETCH(QList<QByteArray>, banners);
-        QFETCH(QRect, workspace);
-        QFETCH(QRect, lastBanner);
-        QFETCH(int, scale);
-        sway.swaymsg({"output", "HEADLESS-1", "scale", QString::number(scale)});
-        for (const QByteArray& settings : banners)
-            sway.startBanner(settings), QTest::qWait(700); // in the order given
-        QTRY_COMPARE_WITH_TIMEOUT(sway.workspace(), workspace, 10000);
-        QVERIFY(shows(lastBanner.topLeft() + QPoint(2, 2), Qt::red));
-        QVERIFY(shows(lastBanner.bottomRight() - QPoint(2, 2), Qt::red));
-        const QImage shot = sway.screenshot();
-        for (QPoint beyond :
-             {lastBanner.topLeft() + QPoint(2, -1), lastBanner.bottomLeft() + QPoint(2, 1)}) {
-            if (shot.rect().contains(beyond))
-                QVERIFY(shot.pixelColor(beyond) != QColor(Qt::red));
+        // A red banner: the area tiled windows get, and the banner in the
+        // output's pixels (at scale 2 the layout has half of them).
+        const QByteArray red = "{\"bgColorHex\":\"#FF0000\",\"opacity\":1,\"text\":\"\"";
+        for (const auto& [settings, workspace, banner, scale] :
+             std::initializer_list<std::tuple<QByteArray, QRect, QRect, int>>{
+                 {"}", {0, 28, 1920, 1052}, {0, 0, 1920, 28}, 1},
+                 {",\"position\":\"bottom\"}", {0, 0, 1920, 1052}, {0, 1052, 1920, 28}, 1},
+                 // A box in a corner keeps no strip of the edge, as the protocol says.
+                 {",\"position\":\"bottomRight\"}", {0, 0, 1920, 1080}, {1500, 1052, 420, 28}, 1},
+                 {",\"reserveSpace\":false}", {0, 0, 1920, 1080}, {0, 0, 1920, 28}, 1},
+                 {"}", {0, 28, 960, 512}, {0, 0, 1920, 56}, 2}}) {
+            sway.swaymsg({"output", "HEADLESS-1", "scale", QString::number(scale)});
+            sway.startBanner(red + settings);
+            QTRY_COMPARE_WITH_TIMEOUT(sway.workspace(), workspace, 10000);
+            QVERIFY(shows(banner.topLeft() + QPoint(2, 2), Qt::red));
+            QVERIFY(shows(banner.bottomRight() - QPoint(2, 2), Qt::red));
+            QCOMPARE(sway.workspace(), workspace); // with the banner drawn
+            const QImage shot = sway.screenshot();
+            for (QPoint beyond :
+                 {banner.topLeft() + QPoint(2, -1), banner.bottomLeft() + QPoint(2, 1)})
+                QVERIFY(!shot.rect().contains(beyond) ||
+                        shot.pixelColor(beyond) != QColor(Qt::red));
+            cleanup();
         }
     }
 
@@ -95,8 +84,12 @@ private slots:
         QStringList before;
         QTRY_VERIFY_WITH_TIMEOUT(!(before = sway.bannerBuffers()).isEmpty(), 5000); // drawn
         sway.swaymsg({"create_output"});
+        sway.swaymsg({"create_output"}); // one more after the one it names
         QTRY_COMPARE_WITH_TIMEOUT(sway.workspace("HEADLESS-2").top(), 28, 5000);
         QTRY_COMPARE_WITH_TIMEOUT(sway.workspace().top(), 0, 5000);
+        QTest::qWait(500);
+        QCOMPARE(sway.workspace("HEADLESS-2").top(), 28);
+        QCOMPARE(sway.workspace("HEADLESS-3"), QRect(0, 0, 1920, 1080).translated(3840, 0));
         for (const QString& buffer : before) // drawn for the first output: given back
             QTRY_VERIFY(!sway.bannerBuffers().contains(buffer));
     }

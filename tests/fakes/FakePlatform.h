@@ -52,10 +52,7 @@ public:
             QTimer::singleShot(0, changed);
         return std::nullopt;
     }
-    std::optional<QString> keepAside(const QString& key) override {
-        keptAside.append(entries.value(key));
-        return QStringLiteral("aside");
-    }
+    std::optional<QString> keepAside(const QString&) override { return QStringLiteral("aside"); }
     void watch(const QString&, std::function<void()> onChange) override { changed = onChange; }
     void edit(const QString& key, const QByteArray& value) { // by another program
         entries.insert(key, value);
@@ -63,7 +60,6 @@ public:
             changed();
     }
     QMap<QString, QByteArray> entries;
-    QByteArrayList keptAside;
     int writes = 0, flushes = 0;
     bool failWrites = false;
     std::function<void()> changed;
@@ -102,7 +98,7 @@ public:
     QSize rootSize() const override { return root; }
     QList<Strut> foreignStruts() const override { return {}; }
     QList<BannerPlace> earlierBanners() const override { return {}; }
-    void publishBannerPlace(QWidget&, const BannerPlace& place) override { published = place; }
+    void publishBannerPlace(QWidget&, const BannerPlace&) override {}
     void setBannerStrut(QWidget&, const std::optional<Strut>& s) override { strut = s; }
     QList<ClientWindow> nudgeableWindows() override {
         ++passes;
@@ -120,7 +116,6 @@ public:
     QSize root{1920, 1080};
     QList<ClientWindow> windows;
     std::optional<Strut> strut; // the last written
-    std::optional<BannerPlace> published;
     bool stubborn = false;
     int passes = 0;
     QList<WindowRequest> sent;

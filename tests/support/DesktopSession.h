@@ -3,19 +3,15 @@
 // A private X desktop for one test: Xvfb on a display number of its own, a
 // window manager (VORLANE_TEST_WM: openbox, the default, xfwm4 or i3), and
 // an xcb connection through which the test looks at the server.
-#include "platform/SettingsFiles.h"
+#include "platform/x11/X11Properties.h"
 #include "support/ScreenLayout.h"
 #include "support/TestEnvironment.h"
 
 #include <QImage>
 #include <QtTest>
 
-#include <xcb/xcb.h>
-
 #include <csignal>
-#include <optional>
 #include <sys/prctl.h>
-#include <vector>
 
 class DesktopSession {
 public:
@@ -45,7 +41,7 @@ public:
         m_connection = xcb_connect(m_display.toLatin1().constData(), nullptr);
         if (m_display == ":" || xcb_connection_has_error(m_connection))
             return false;
-        m_root = xcb_setup_roots_iterator(xcb_get_setup(m_connection)).data->root;
+        m_root = rootWindow(m_connection);
         return startWindowManager();
     }
 
@@ -188,13 +184,8 @@ public:
     }
 
     std::vector<uint32_t> property32(xcb_window_t window, const char* name) {
-        const auto reply =
-            ask(xcb_get_property_reply, xcb_get_property(m_connection, 0, window, atom(name),
-                                                         XCB_GET_PROPERTY_TYPE_ANY, 0, 4096));
-        if (!reply || reply->format != 32)
-            return {};
-        const auto* data = static_cast<const uint32_t*>(xcb_get_property_value(reply.get()));
-        return {data, data + xcb_get_property_value_length(reply.get()) / 4};
+        return readProperty32(m_connection,
+                              requestProperty(m_connection, window, atom(name), 4096));
     }
     xcb_window_t inputFocus() {
         const auto reply = ask(xcb_get_input_focus_reply, xcb_get_input_focus(m_connection));
@@ -210,9 +201,9 @@ public:
 private:
     // The reply to one request, freed with it; empty when the request failed.
     template <typename Reply, typename Cookie>
-    std::unique_ptr<Reply, decltype(&std::free)>
-    ask(Reply* (*reply)(xcb_connection_t*, Cookie, xcb_generic_error_t**), Cookie cookie) {
-        return {reply(m_connection, cookie, nullptr), &std::free};
+    XcbReply<Reply> ask(Reply* (*reply)(xcb_connection_t*, Cookie, xcb_generic_error_t**),
+                        Cookie cookie) {
+        return XcbReply<Reply>(reply(m_connection, cookie, nullptr));
     }
 
     // A child process on this display that ends with the test, also when the
