@@ -90,6 +90,8 @@ private slots:
         for (int i = 0; i < 3; ++i)
             emit fake->windows.applicationEvent();
         QTRY_COMPARE(fake->windows.passes, 3);
+        QTest::qWait(3 * StripGuard::windowEventDelayMs); // then they stop
+        QCOMPARE(fake->windows.passes, 3);
         app.guard().tick();
         QCOMPARE(fake->windows.passes, 4);
         fake->screens.setLayout(""); // no screen: no pass

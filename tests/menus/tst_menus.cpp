@@ -204,10 +204,9 @@ private slots:
         picked(Qt::red, true); // the banner is gone: nothing happens
     }
 
-    // The real dialogs: in the text prompt, typing replaces the text, Return
-    // accepts and Escape cancels. The one colour dialog reports each colour
-    // live; opened for another target, it reports nothing to either; its
-    // Cancel gives back the colour it was opened with.
+    // The real dialogs: typed text replaces the prompt's, Return accepts, Escape
+    // cancels. The colour dialog reports each colour live, nothing when opened
+    // for another target, and at Cancel the colour it was opened with.
     void realDialogs() {
         QtDialogs dialogs{QIcon()};
         TextPrompt prompt;

@@ -79,8 +79,6 @@ private slots:
         QVERIFY(desktop.xdotool({"type", "#FF0000"}));
         QTRY_COMPARE(stored(banner).bgColorHex, QStringLiteral("#FF0000"));
         QTRY_COMPARE(desktop.screenshot().pixelColor(200, 14), QColor(Qt::red));
-        QVERIFY(desktop.xdotool({"key", "Escape"})); // Cancel: the colour it opened with
-        QTRY_COMPARE(stored(banner).bgColorHex, QStringLiteral("#1A1A2E"));
     }
 
     void quitThisAndQuitAll() {
@@ -104,7 +102,6 @@ private slots:
         }
         QCOMPARE(readFile(SessionManager::defaultSessionFile()), document);
         QVERIFY(decoy->state() == QProcess::Running && editor->state() == QProcess::Running);
-        QVERIFY(SettingsFiles().data("VorlaneSettings_" + c.id)); // saved as it ended
     }
 
     void trayIcons() {

@@ -71,16 +71,15 @@ public:
         return p;
     }
 
-    // Stores the settings under a new identifier (or the one given), starts
-    // that banner and waits for its window (0 when none came).
+    // Stores the settings under a new identifier, starts that banner and
+    // waits for its window (0 when none came).
     struct Banner {
         QProcess* process = nullptr;
         xcb_window_t window = 0;
         QString id;
     };
-    Banner startBanner(const QByteArray& settings = "{}", const QString& id = {}) {
-        Banner banner;
-        banner.id = id.isEmpty() ? QString("banner-%1").arg(++m_bannersStarted) : id;
+    Banner startBanner(const QByteArray& settings = "{}") {
+        Banner banner{nullptr, 0, QString("banner-%1").arg(++m_bannersStarted)};
         banner.process = child();
         banner.process->setProcessChannelMode(QProcess::SeparateChannels);
         ::startBanner(*banner.process, banner.id, settings, environment());

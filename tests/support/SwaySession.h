@@ -56,9 +56,12 @@ public:
         return m_pointer.waitForStarted() && !m_display.isEmpty();
     }
 
-    QStringList bannerBuffers() const { // that sway has mapped: lines of its memory map
-        const QString maps = readFile(QString("/proc/%1/maps").arg(m_sway.processId()));
-        return maps.split('\n').filter("/memfd:vorlane-banner");
+    // The banner buffers (their inodes) that sway, or else the last banner, maps.
+    QStringList bannerBuffers(bool ofSway = true) const {
+        const qint64 pid = ofSway ? m_sway.processId() : m_banners.last()->processId();
+        const QString maps = readFile(QString("/proc/%1/maps").arg(pid));
+        static const QRegularExpression inode(R"(^(\S+\s+){4}(\d+).*)");
+        return maps.split('\n').filter("/memfd:vorlane-banner").replaceInStrings(inode, "\\2");
     }
     // As a banner is started on a sway session: no platform chosen for Qt.
     QProcessEnvironment environment() const {
