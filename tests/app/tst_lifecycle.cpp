@@ -100,9 +100,11 @@ private slots:
     }
 
     void stubbornWindowIsAskedOncePerTickForThreeTicks() {
+        fake->screens.setLayout("960x540+0+0@2"); // device pixels, twice the logical ones
         fake->windows.stubborn = true;
         fake->windows.windows = {{7, QRect(100, 10, 800, 600), {}},
-                                 {8, QRect(900, 0, 300, 300), {}}};
+                                 {8, QRect(900, 0, 300, 300), {}},
+                                 {9, QRect(1300, 0, 90, 600), {}}}; // 45 wide: never moved
         BannerApp app("x", fake->services());
         app.start();
         StripGuard& guard = app.guard();

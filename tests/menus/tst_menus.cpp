@@ -228,9 +228,8 @@ private slots:
             };
         };
         dialogs.showColorPicker(Qt::blue, to("bg"));
-        QColorDialog* dialog = nullptr;
-        for (QWidget* w : QApplication::topLevelWidgets())
-            dialog = dialog ? dialog : qobject_cast<QColorDialog*>(w);
+        QCoreApplication::processEvents(); // shown, it is the active window
+        auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeWindow());
         dialog->setCurrentColor(Qt::red);
         dialogs.showColorPicker(Qt::green, to("text"));
         dialog->setCurrentColor(Qt::yellow);
