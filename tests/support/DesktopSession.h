@@ -85,9 +85,11 @@ public:
         ::startBanner(*banner.process, banner.id, settings, environment());
         // Where the window manager stretches a box, the banner takes a new,
         // unmanaged window a moment later: the window that stays is the banner's.
-        for (int same = 0; same < 6; QTest::qWait(100)) {
+        // A banner slow to start has none yet, which is not the one that stays.
+        const QDeadlineTimer deadline(15000);
+        for (int same = 0; same < 6 && !deadline.hasExpired(); QTest::qWait(100)) {
             const xcb_window_t w = windowOfProcess(banner.process->processId()).value_or(0);
-            same = w == banner.window ? same + 1 : 0;
+            same = w && w == banner.window ? same + 1 : 0;
             banner.window = w;
         }
         m_banners.append(banner);
