@@ -104,7 +104,8 @@ private slots:
         fake->windows.stubborn = true;
         fake->windows.windows = {{7, QRect(100, 10, 800, 600), {}},
                                  {8, QRect(900, 0, 300, 300), {}},
-                                 {9, QRect(1300, 0, 90, 600), {}}}; // 45 wide: never moved
+                                 {9, QRect(1300, 0, 90, 600), {}},    // 45 wide: never moved
+                                 {10, QRect(1500, 0, 300, 150), {}}}; // 47 left: never moved
         BannerApp app("x", fake->services());
         app.start();
         StripGuard& guard = app.guard();
