@@ -85,8 +85,7 @@ private slots:
         QVERIFY(app.guard().isRunning()); // ticking
         app.guard().stop();               // its own ticks stay out of the count from here on
         app.settings().reserveSpace = true;
-        // A window activated or new: a pass 0.3 s later; those that come
-        // meanwhile, one more.
+        // A window activated or new: a pass 0.3 s later, one more for those meanwhile.
         for (int i = 0; i < 3; ++i)
             emit fake->windows.applicationEvent();
         QTRY_COMPARE(fake->windows.passes, 3);

@@ -79,13 +79,11 @@ public:
         QString id;
     };
     Banner startBanner(const QByteArray& settings = "{}") {
-        Banner banner{nullptr, 0, QString("banner-%1").arg(++m_bannersStarted)};
-        banner.process = child();
+        Banner banner{child(), 0, QString("banner-%1").arg(++m_bannersStarted)};
         banner.process->setProcessChannelMode(QProcess::SeparateChannels);
         ::startBanner(*banner.process, banner.id, settings, environment());
-        // Where the window manager stretches a box, the banner takes a new,
-        // unmanaged window a moment later: the window that stays is the banner's.
-        // A banner slow to start has none yet, which is not the one that stays.
+        // Where the window manager stretches a box, the banner takes a new, unmanaged
+        // window a moment later: the window that stays (none does not count) is the banner's.
         const QDeadlineTimer deadline(15000);
         for (int same = 0; same < 6 && !deadline.hasExpired(); QTest::qWait(100)) {
             const xcb_window_t w = windowOfProcess(banner.process->processId()).value_or(0);
