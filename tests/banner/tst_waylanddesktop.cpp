@@ -24,28 +24,30 @@ private slots:
     }
 
     void keepsItsStrip() {
-        // A red banner: the area tiled windows get, and the banner in the
-        // output's pixels (at scale 2 the layout has half of them).
+        // A red banner at the output's scale and at Qt's: the area tiled windows
+        // get, and the banner in the output's pixels (twice the layout's at 2).
         const QByteArray red = "{\"bgColorHex\":\"#FF0000\",\"opacity\":1,\"text\":\"\"";
-        for (const auto& [settings, workspace, banner, scale] :
-             std::initializer_list<std::tuple<QByteArray, QRect, QRect, int>>{
-                 {"}", {0, 28, 1920, 1052}, {0, 0, 1920, 28}, 1},
-                 {",\"position\":\"bottom\"}", {0, 0, 1920, 1052}, {0, 1052, 1920, 28}, 1},
+        const QRect all(0, 0, 1920, 1080);
+        for (const auto& [settings, workspace, banner, scale, qtScale] :
+             std::initializer_list<std::tuple<QByteArray, QRect, QRect, int, int>>{
+                 {"}", {0, 28, 1920, 1052}, {0, 0, 1920, 28}, 1, 1},
+                 {",\"position\":\"bottom\"}", {0, 0, 1920, 1052}, {0, 1052, 1920, 28}, 1, 1},
                  // A box in a corner keeps no strip of the edge, as the protocol says.
-                 {",\"position\":\"bottomRight\"}", {0, 0, 1920, 1080}, {1500, 1052, 420, 28}, 1},
-                 {",\"reserveSpace\":false}", {0, 0, 1920, 1080}, {0, 0, 1920, 28}, 1},
-                 {"}", {0, 28, 960, 512}, {0, 0, 1920, 56}, 2}}) {
+                 {",\"position\":\"bottomRight\"}", all, {1500, 1052, 420, 28}, 1, 1},
+                 {"}", {0, 28, 960, 512}, {0, 0, 1920, 56}, 2, 1},
+                 {",\"position\":\"bottom\"}", {0, 0, 1920, 1024}, {0, 1024, 1920, 56}, 1, 2},
+                 {",\"position\":\"topRight\"}", all, {1080, 0, 840, 56}, 1, 2}}) {
             sway.swaymsg({"output", "HEADLESS-1", "scale", QString::number(scale)});
-            sway.startBanner(red + settings);
+            QProcessEnvironment env = sway.environment();
+            env.insert("QT_SCALE_FACTOR", QString::number(qtScale));
+            sway.startBanner(red + settings, env);
             QTRY_COMPARE_WITH_TIMEOUT(sway.workspace(), workspace, 10000);
             QVERIFY(shows(banner.topLeft() + QPoint(2, 2), Qt::red));
             QVERIFY(shows(banner.bottomRight() - QPoint(2, 2), Qt::red));
             QCOMPARE(sway.workspace(), workspace); // with the banner drawn
             const QImage shot = sway.screenshot();
-            for (QPoint beyond :
-                 {banner.topLeft() + QPoint(2, -1), banner.bottomLeft() + QPoint(2, 1)})
-                QVERIFY(!shot.rect().contains(beyond) ||
-                        shot.pixelColor(beyond) != QColor(Qt::red));
+            for (QPoint p : {banner.topLeft() + QPoint(2, -1), banner.bottomLeft() + QPoint(2, 1)})
+                QVERIFY(!shot.rect().contains(p) || shot.pixelColor(p) != QColor(Qt::red));
             cleanup();
         }
     }

@@ -108,8 +108,11 @@ void WaylandWindowSystem::updatePlace() {
     place.outputIndex = QGuiApplication::screens().indexOf(screen);
     place.top = m_top;
     place.along = alongEdge(frame, screen->geometry());
-    place.size = frame.size();
-    place.exclusiveZone = m_reserve ? frame.height() : 0;
+    // Qt's device pixels are XWayland's, which are the compositor's logical
+    // ones; under QT_SCALE_FACTOR the banner's own pixels are larger.
+    m_qtScale = screen->devicePixelRatio();
+    place.size = (QSizeF(frame.size()) * m_qtScale).toSize();
+    place.exclusiveZone = m_reserve ? place.size.height() : 0;
     m_surface->setPlace(place);
 }
 
@@ -118,7 +121,7 @@ void WaylandWindowSystem::paint() {
     if (pixels.isEmpty())
         return;
     QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(m_surface->scale());
+    image.setDevicePixelRatio(m_surface->scale() * m_qtScale);
     image.fill(Qt::transparent);
     m_banner->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
     m_surface->present(image);
@@ -136,7 +139,7 @@ void WaylandWindowSystem::clicked(wl_surface* surface, QPointF at, std::uint32_t
         return;
     // The menu opens from Qt's event loop, not from within libwayland's
     // dispatch, which must not be entered again.
-    const QPoint local = at.toPoint();
+    const QPoint local = (at / m_qtScale).toPoint();
     QMetaObject::invokeMethod(
         m_banner,
         [banner = m_banner, local] {
