@@ -10,6 +10,7 @@ class WaylandDesktopTest : public QObject {
     Q_OBJECT
     SwaySession sway;
     SettingsFiles files;
+    const QByteArray red = "{\"bgColorHex\":\"#FF0000\",\"opacity\":1,\"text\":\"\"";
 
     // The colour of the screen at a point, once it is the one expected.
     bool shows(QPoint at, QColor colour) {
@@ -26,7 +27,6 @@ private slots:
     void keepsItsStrip() {
         // A red banner at the output's scale and at Qt's: the area tiled windows
         // get, and the banner in the output's pixels (twice the layout's at 2).
-        const QByteArray red = "{\"bgColorHex\":\"#FF0000\",\"opacity\":1,\"text\":\"\"";
         const QRect all(0, 0, 1920, 1080);
         for (const auto& [settings, workspace, banner, scale, qtScale] :
              std::initializer_list<std::tuple<QByteArray, QRect, QRect, int, int>>{
@@ -52,31 +52,36 @@ private slots:
         }
     }
 
-    // A right click opens the banner's menu at the click, through XWayland;
-    // a click on a row runs its command.
+    // A right click opens the banner's menu through XWayland, beside the
+    // banner, not under it; a click on a row runs its command.
     void rightClickOpensItsMenu() {
         // Qt's xcb platform leaks a pointing device when XWayland's pointer
         // moves into the menu; a sanitized banner would report it at exit.
         QProcessEnvironment env = sway.environment();
         env.insert("ASAN_OPTIONS", env.value("ASAN_OPTIONS") + ":detect_leaks=0");
-        const QString id = sway.startBanner("{\"bgColorHex\":\"#FF0000\",\"opacity\":1}", env);
-        const QPoint at(300, 12);
-        QVERIFY(shows(at, Qt::red)); // drawn, so the pointer can find it
-        const BannerSettings settings = BannerSettings::load(files, id);
-        const auto menu = renderMenu(contextMenuModel({settings, {}, {}, false, id}), {});
-        const MenuRow row = menuRow(*menu, "Reserve Screen Space");
-        QVERIFY(row.action);
-        const QPoint rowAt = at + menu->actionGeometry(row.action).center();
-        const QColor desktop = sway.screenshot().pixelColor(rowAt);
-        QVERIFY(sway.click(at, "none")); // the banner has the pointer first
-        QVERIFY(sway.click(at, "right"));
-        // The row is there once the menu is drawn over the desktop.
-        QVERIFY(
-            QTest::qWaitFor([&] { return sway.screenshot().pixelColor(rowAt) != desktop; }, 10000));
-        QTest::qWait(300);
-        QVERIFY(sway.click(rowAt, "left"));
-        QTRY_COMPARE_WITH_TIMEOUT(sway.workspace(), QRect(0, 0, 1920, 1080), 5000);
-        QTRY_VERIFY(!BannerSettings::load(files, id).reserveSpace);
+        for (const QByteArray position : {"top", "bottom"}) {
+            const QString id = sway.startBanner(red + ",\"position\":\"" + position + "\"}", env);
+            const bool top = position == "top";
+            const QPoint at(300, top ? 12 : 1066);
+            QVERIFY(shows(at, Qt::red)); // drawn, so the pointer can find it
+            const BannerSettings settings = BannerSettings::load(files, id);
+            const auto menu = renderMenu(contextMenuModel({settings, {}, {}, false, id}), {});
+            const MenuRow row = menuRow(*menu, "Reserve Screen Space");
+            QVERIFY(row.action);
+            const QPoint corner(at.x(), top ? 28 : 1052 - menu->sizeHint().height());
+            const QPoint rowAt = corner + menu->actionGeometry(row.action).center();
+            const QColor desktop = sway.screenshot().pixelColor(rowAt);
+            QVERIFY(sway.click(at, "none")); // the banner has the pointer first
+            QVERIFY(sway.click(at, "right"));
+            // The row is there once the menu is drawn over the desktop.
+            QVERIFY(QTest::qWaitFor([&] { return sway.screenshot().pixelColor(rowAt) != desktop; },
+                                    10000));
+            QTest::qWait(300);
+            QVERIFY(sway.click(rowAt, "left"));
+            QTRY_COMPARE_WITH_TIMEOUT(sway.workspace(), QRect(0, 0, 1920, 1080), 5000);
+            QTRY_VERIFY(!BannerSettings::load(files, id).reserveSpace);
+            cleanup();
+        }
     }
 
     // On the screen it names, once that screen is there.

@@ -38,6 +38,7 @@ WaylandWindowSystem::WaylandWindowSystem(std::unique_ptr<WaylandDisplay> display
     m_paint.setInterval(0);
     connect(&m_paint, &QTimer::timeout, this, &WaylandWindowSystem::paint);
     connect(m_display.get(), &WaylandDisplay::buttonPressed, this, &WaylandWindowSystem::clicked);
+    QCoreApplication::instance()->installEventFilter(this);
 }
 
 WaylandWindowSystem::~WaylandWindowSystem() {
@@ -47,7 +48,6 @@ WaylandWindowSystem::~WaylandWindowSystem() {
 void WaylandWindowSystem::showBannerWindow(QWidget& window) {
     if (m_banner != &window) {
         m_banner = &window;
-        window.installEventFilter(this);
     }
     // Qt keeps the window and paints it, but shows it nowhere.
     window.setAttribute(Qt::WA_DontShowOnScreen);
@@ -73,8 +73,11 @@ void WaylandWindowSystem::setBannerStrut(QWidget&, const std::optional<Strut>& s
 }
 
 bool WaylandWindowSystem::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != m_banner)
+    if (watched != m_banner) {
+        if (event->type() == QEvent::Show)
+            keepOutOfStrip(qobject_cast<QWidget*>(watched));
         return false;
+    }
     switch (event->type()) {
     case QEvent::UpdateRequest:
         m_paint.start();
@@ -91,6 +94,19 @@ bool WaylandWindowSystem::eventFilter(QObject* watched, QEvent* event) {
         break;
     }
     return false;
+}
+
+// The compositor shows the banner above every XWayland window: a menu (or a
+// submenu) that would open under its strip opens beside it instead.
+void WaylandWindowSystem::keepOutOfStrip(QWidget* popup) const {
+    if (!popup || !m_banner || popup->windowType() != Qt::Popup)
+        return;
+    const QRect strip = m_banner->geometry();
+    QRect frame = popup->geometry();
+    if (!frame.intersects(strip))
+        return;
+    frame.moveTop(m_top ? strip.bottom() + 1 : strip.top() - frame.height());
+    popup->move(frame.topLeft());
 }
 
 void WaylandWindowSystem::updatePlace() {

@@ -36,6 +36,7 @@ public:
 private:
     explicit WaylandWindowSystem(std::unique_ptr<WaylandDisplay> display);
     void updatePlace();
+    void keepOutOfStrip(QWidget* popup) const;
     void paint();
     void clicked(wl_surface* surface, QPointF at, std::uint32_t button);
 
