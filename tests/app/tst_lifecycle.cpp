@@ -1,6 +1,7 @@
 // One banner process from its command line through start-up, its timed actions
 // and strip-keeping passes to shut-down, and its auto-start entry, on fakes.
 #include "app/CommandLine.h"
+#include "app/QuietQtMessages.h"
 #include "banner/BannerWindow.h"
 #include "fakes/FakePlatform.h"
 #include "instances/BannerFleet.h"
@@ -39,6 +40,16 @@ private slots:
             QVERIFY(noX.waitForFinished(10000) && noX.exitCode() == 1 &&
                     noX.readAllStandardError().startsWith("vorlane: "));
         }
+    }
+
+    void harmlessQtNoticesKeptQuiet() { // any other warning fails the test
+        keepHarmlessQtMessagesQuiet();
+        QTest::failOnWarning(QRegularExpression(".*"));
+        const QLoggingCategory xcb("qt.qpa.xcb");
+        qCWarning(xcb, "Unhandled client message: \"_KDE_WM_CHANGE_STATE\"");
+        qWarning("QStandardPaths: XDG_RUNTIME_DIR not set, defaulting to '/tmp/runtime-root'");
+        QTest::ignoreMessage(QtWarningMsg, "Unhandled client message: the program's own");
+        qWarning("Unhandled client message: the program's own");
     }
 
     void startUpOrderAndTimedActions() {

@@ -1,5 +1,4 @@
-// The real banner on a real X server (Xvfb and each window manager), looked
-// at from outside.
+// The real banner on a real X server (Xvfb and each window manager), looked at from outside.
 #include "support/DesktopSession.h"
 #include "support/TestEnvironment.h"
 

@@ -59,9 +59,8 @@ private slots:
         // moves into the menu; a sanitized banner would report it at exit.
         QProcessEnvironment env = sway.environment();
         env.insert("ASAN_OPTIONS", env.value("ASAN_OPTIONS") + ":detect_leaks=0");
-        for (const QByteArray position : {"top", "bottom"}) {
-            const QString id = sway.startBanner(red + ",\"position\":\"" + position + "\"}", env);
-            const bool top = position == "top";
+        for (const bool top : {true, false}) {
+            const auto id = sway.startBanner(red + (top ? "}" : ",\"position\":\"bottom\"}"), env);
             const QPoint at(300, top ? 12 : 1066);
             QVERIFY(shows(at, Qt::red)); // drawn, so the pointer can find it
             const BannerSettings settings = BannerSettings::load(files, id);

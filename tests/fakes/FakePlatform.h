@@ -65,8 +65,7 @@ public:
     std::function<void()> changed;
 };
 
-// Hands out the readings it was given, one per query (nothing: a failed
-// read), repeating the last.
+// Hands out the readings it was given, one per query (nothing: a failed read), repeating the last.
 class ScriptedStatsSource final : public SystemStatsSource {
 public:
     std::optional<CpuTicks> readCpuTicks() override {
@@ -86,8 +85,7 @@ private:
     }
 };
 
-// Applies move/resize requests as an obliging window manager would, unless
-// stubborn.
+// Applies move/resize requests as an obliging window manager would, unless stubborn.
 class RecordingWindowSystem final : public WindowSystem {
 public:
     void showBannerWindow(QWidget& window) override {
@@ -100,17 +98,13 @@ public:
     QList<BannerPlace> earlierBanners() const override { return {}; }
     void publishBannerPlace(QWidget&, const BannerPlace&) override {}
     void setBannerStrut(QWidget&, const std::optional<Strut>& s) override { strut = s; }
-    QList<ClientWindow> nudgeableWindows() override {
-        ++passes;
-        return windows;
-    }
+    QList<ClientWindow> nudgeableWindows() override { return ++passes, windows; } // a pass
     void moveResizeWindows(const QList<WindowRequest>& requests) override {
         for (const WindowRequest& r : requests) {
             sent.append(r);
-            for (ClientWindow& w : windows) {
+            for (ClientWindow& w : windows)
                 if (w.id == r.window.id && !stubborn)
                     w.frame = QRect(r.change.position.value_or(w.frame.topLeft()), r.change.size);
-            }
         }
     }
     QSize root{1920, 1080};

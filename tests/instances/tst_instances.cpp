@@ -14,9 +14,6 @@
 #include <csignal>
 
 namespace {
-QByteArray session() {
-    return readFile(SessionManager::defaultSessionFile());
-}
 void writeSession(const QByteArray& content) {
     QFile::remove(SessionManager::defaultSessionFile());
     if (content != "<none>")
@@ -28,6 +25,7 @@ class InstancesTest : public QObject {
     Q_OBJECT
     std::unique_ptr<FakePlatform> fake;
     std::unique_ptr<BannerApp> app;
+    static QByteArray session() { return readFile(SessionManager::defaultSessionFile()); }
 
 private slots:
     void init() {
@@ -182,9 +180,9 @@ private slots:
             QTRY_VERIFY_WITH_TIMEOUT(SessionManager().load().contains(id), 2000);
             ::kill(pid_t(banner.processId()), sig);
             QVERIFY(banner.waitForFinished() && banner.exitStatus() == QProcess::NormalExit);
-            QVERIFY(QFile::exists(SettingsFiles().filePath("VorlaneSettings_" + id)));
+            QVERIFY(QFile::exists(dir + "/VorlaneSettings_" + id + ".json")); // the name as stored
         }
-        QVERIFY(readFile(SettingsFiles().filePath("VorlaneSettings_a/b")).contains("\"old\""));
+        QVERIFY(readFile(dir + "/VorlaneSettings_a%2Fb.json").contains("\"old\""));
     }
 
     void runningBanners() {

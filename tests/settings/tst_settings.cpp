@@ -9,12 +9,6 @@
 #include <unistd.h>
 
 namespace {
-RgbColor rgb255(int r, int g, int b) {
-    return RgbColor{r / 255.0, g / 255.0, b / 255.0, 1.0};
-}
-QString folder() {
-    return qEnvironmentVariable("XDG_CONFIG_HOME") + "/vorlane";
-}
 void writeEntry(const QString& id, const QByteArray& bytes) {
     QVERIFY(writeFile(SettingsFiles().filePath("VorlaneSettings_" + id), bytes));
 }
@@ -26,6 +20,9 @@ ino_t inode(const QString& path) {
 
 class SettingsTest : public QObject {
     Q_OBJECT
+    static RgbColor rgb255(int r, int g, int b) { return {r / 255.0, g / 255.0, b / 255.0, 1.0}; }
+    static QString folder() { return qEnvironmentVariable("XDG_CONFIG_HOME") + "/vorlane"; }
+
 private slots:
     void init() { QDir(folder()).removeRecursively(); }
 

@@ -150,8 +150,7 @@ public:
     // icons): deeper than a window manager's frame.
     std::vector<xcb_window_t> embeddedWindows(qint64 pid) { return windowsOfProcess(pid, 2, 8); }
 
-    // The window's rectangle in root coordinates, without and with the
-    // window manager's frame.
+    // The window's rectangle in root coordinates, without and with the window manager's frame.
     QRect geometry(xcb_window_t window) {
         const auto geometry = ask(xcb_get_geometry_reply, xcb_get_geometry(m_connection, window));
         const auto origin = ask(xcb_translate_coordinates_reply,
@@ -164,8 +163,7 @@ public:
         const auto e = property32(window, "_NET_FRAME_EXTENTS"); // left, right, top, bottom
         if (e.size() >= 4)
             return geometry(window).adjusted(-int(e[0]), -int(e[2]), int(e[1]), int(e[3]));
-        // Without extents (i3), the frame is the window's ancestor among the
-        // root's children.
+        // Without extents (i3), the frame is the window's ancestor among the root's children.
         for (xcb_window_t w = window;;) {
             const auto tree = ask(xcb_query_tree_reply, xcb_query_tree(m_connection, w));
             if (!tree || tree->parent == XCB_WINDOW_NONE)
@@ -205,8 +203,7 @@ private:
         return XcbReply<Reply>(reply(m_connection, cookie, nullptr));
     }
 
-    // A child process on this display that ends with the test, also when the
-    // test crashes.
+    // A child process on this display that ends with the test, also when the test crashes.
     QProcess* child() {
         auto* p = new QProcess;
         p->setProcessEnvironment(environment());

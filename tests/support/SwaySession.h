@@ -1,9 +1,8 @@
 #pragma once
 
-// A private Wayland desktop for one test: headless sway with XWayland, as an
-// unprivileged user when the test runs as root (sway refuses root), with its own
-// runtime folder; swaymsg reads its layout, grim takes screenshots and a virtual
-// pointer (tools/wayland_pointer) clicks.
+// A private Wayland desktop for one test: headless sway with XWayland, as an unprivileged
+// user when the test runs as root (sway refuses root), with its own runtime folder; swaymsg
+// reads its layout, grim takes screenshots and a virtual pointer (tools/wayland_pointer) clicks.
 #include "platform/SettingsFiles.h"
 #include "support/TestEnvironment.h"
 
@@ -104,8 +103,7 @@ public:
         return QTest::qWaitFor([&] { return m_pointer.readLine().startsWith("done"); }, 5000);
     }
 
-    // Stores the settings and starts that banner (on this desktop unless
-    // told otherwise).
+    // Stores the settings and starts that banner (on this desktop unless told otherwise).
     QString startBanner(const QByteArray& settings, QProcessEnvironment env = {}) {
         const QString id = QString("banner-%1").arg(m_banners.size() + 1);
         m_banners.append(new QProcess);
