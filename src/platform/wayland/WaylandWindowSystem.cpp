@@ -46,9 +46,7 @@ WaylandWindowSystem::~WaylandWindowSystem() {
 }
 
 void WaylandWindowSystem::showBannerWindow(QWidget& window) {
-    if (m_banner != &window) {
-        m_banner = &window;
-    }
+    m_banner = &window;
     // Qt keeps the window and paints it, but shows it nowhere.
     window.setAttribute(Qt::WA_DontShowOnScreen);
     window.show();
