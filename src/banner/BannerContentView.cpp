@@ -33,12 +33,16 @@ QFont monospaced(int pixelSize, QFont::Weight weight) {
     return font;
 }
 
+} // namespace
+
 // One line: text after a line break is cut like text that does not fit.
 QString firstLine(const QString& text) {
     const auto lineBreak =
         std::find_if(text.cbegin(), text.cend(), [](QChar c) { return c == u'\r' || c == u'\n'; });
     return lineBreak == text.cend() ? text : text.first(lineBreak - text.cbegin()) + QChar(0x2026);
 }
+
+namespace {
 
 struct Readout {
     Icon icon;

@@ -14,6 +14,8 @@ class SystemMetrics;
 // The readout texts: "8%" and "10.3/16GB".
 QString cpuReadoutText(double cpuUsage);
 QString memoryReadoutText(double usedGB, double totalGB);
+// The text up to its first line break, then an ellipsis; the text itself when it has none.
+QString firstLine(const QString& text);
 
 // The fonts of the row, with the settings' sizes clamped to what can be
 // drawn: the text at fontSize (medium weight), the readouts one point

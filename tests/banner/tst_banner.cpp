@@ -223,6 +223,7 @@ private slots:
         QCOMPARE(memoryReadoutText(0.25, 15.5), QStringLiteral("0.2/16GB"));
         QCOMPARE(memoryReadoutText(10.26, 16), QStringLiteral("10.3/16GB"));
         QCOMPARE(memoryReadoutText(0, 0), QStringLiteral("0.0/0GB"));
+        QCOMPARE(firstLine("PROD\r\nUCTION") + firstLine("\nx") + firstLine("PROD"), "PROD……PROD");
         // Sizes are clamped to what can be drawn; readouts one point smaller.
         for (auto [size, text, readout] : {std::tuple{14.0, 14, 13},
                                            {0.0, 1, 1},
@@ -240,8 +241,8 @@ private slots:
         const auto b = ProcFsStatsSource(testDataPath("proc/stat-b")).readCpuTicks();
         // user, system+irq+softirq+steal, idle+iowait, nice
         QCOMPARE(a, (CpuTicks{10000, 3550, 81000, 500}));
-        QCOMPARE(cpuUsagePercent(*a, *b), 25.0); // dU 30, dS 20, dI 140, dN 10
-        QVERIFY(ProcFsStatsSource(testDataPath("proc/stat-short")).readCpuTicks()); // 4 columns
+        QCOMPARE(cpuUsagePercent(*a, *b), 25.0);                   // dU 30, dS 20, dI 140, dN 10
+        QVERIFY(ProcFsStatsSource::parseStat("cpu 100 5 30 800")); // 4 columns, at the end
         QVERIFY(!ProcFsStatsSource(testDataPath("proc/stat-damaged")).readCpuTicks());
         QVERIFY(!ProcFsStatsSource::parseStat("cpu 100 5 30\ncpu0 100 5 30 800\n")); // 3 columns
         QVERIFY(!ProcFsStatsSource(testDataPath("proc/none")).readCpuTicks());

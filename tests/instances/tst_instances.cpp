@@ -13,19 +13,16 @@
 
 #include <csignal>
 
-namespace {
-void writeSession(const QByteArray& content) {
-    QFile::remove(SessionManager::defaultSessionFile());
-    if (content != "<none>")
-        QVERIFY(writeFile(SessionManager::defaultSessionFile(), content));
-}
-} // namespace
-
 class InstancesTest : public QObject {
     Q_OBJECT
     std::unique_ptr<FakePlatform> fake;
     std::unique_ptr<BannerApp> app;
     static QByteArray session() { return readFile(SessionManager::defaultSessionFile()); }
+    static void writeSession(const QByteArray& content) {
+        QFile::remove(SessionManager::defaultSessionFile());
+        if (content != "<none>")
+            QVERIFY(writeFile(SessionManager::defaultSessionFile(), content));
+    }
 
 private slots:
     void init() {
@@ -99,9 +96,8 @@ private slots:
 
     void newBanner() {
         app->start();
-        for (const std::optional<QString>& answer :
-             {std::optional<QString>("  ticker \n"), std::optional<QString>("side info/2"),
-              std::optional<QString>("   "), std::optional<QString>()}) {
+        for (const std::optional<QString>& answer : std::initializer_list<std::optional<QString>>{
+                 "  ticker \n", "side info/2", "   ", {}}) {
             fake->dialogs.answer = answer;
             QVERIFY(choose(*app, "Banners > New Banner..."));
         }

@@ -8,20 +8,17 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace {
-void writeEntry(const QString& id, const QByteArray& bytes) {
-    QVERIFY(writeFile(SettingsFiles().filePath("VorlaneSettings_" + id), bytes));
-}
-ino_t inode(const QString& path) {
-    struct stat s {};
-    return ::stat(QFile::encodeName(path).constData(), &s) == 0 ? s.st_ino : 0;
-}
-} // namespace
-
 class SettingsTest : public QObject {
     Q_OBJECT
     static RgbColor rgb255(int r, int g, int b) { return {r / 255.0, g / 255.0, b / 255.0, 1.0}; }
     static QString folder() { return qEnvironmentVariable("XDG_CONFIG_HOME") + "/vorlane"; }
+    static void writeEntry(const QString& id, const QByteArray& bytes) {
+        QVERIFY(writeFile(SettingsFiles().filePath("VorlaneSettings_" + id), bytes));
+    }
+    static ino_t inode(const QString& path) {
+        struct stat s {};
+        return ::stat(QFile::encodeName(path).constData(), &s) == 0 ? s.st_ino : 0;
+    }
 
 private slots:
     void init() { QDir(folder()).removeRecursively(); }
@@ -221,6 +218,7 @@ private slots:
     void hexColours() {
         for (const auto& [hex, expected] : std::initializer_list<std::pair<QString, RgbColor>>{
                  {" \t1A1A2E\n", rgb255(26, 26, 46)},
+                 {"#a0fF0b", rgb255(160, 255, 11)},
                  {"+FFFFF", rgb255(15, 255, 255)}, // the sign counts as a character
                  {"-00000", rgb255(0, 0, 0)}})
             QCOMPARE(colorFromHex(hex), expected);

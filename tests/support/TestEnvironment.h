@@ -13,14 +13,13 @@
 // files. Every test's main does this first; later calls return that folder.
 inline QString isolateUserFolders() {
     static QTemporaryDir home;
+    const QString config = home.path() + "/.config", runtime = home.path() + "/.runtime";
     if (qEnvironmentVariable("HOME") != home.path()) {
-        QDir().mkpath(home.path() + QStringLiteral("/.config"));
-        QDir().mkpath(home.path() + QStringLiteral("/.runtime"));
-        QFile::setPermissions(home.path() + QStringLiteral("/.runtime"),
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QDir().mkpath(config), QDir().mkpath(runtime);
+        QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         qputenv("HOME", home.path().toLocal8Bit());
-        qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/.config")).toLocal8Bit());
-        qputenv("XDG_RUNTIME_DIR", (home.path() + QStringLiteral("/.runtime")).toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", config.toLocal8Bit());
+        qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
     }
     return home.path();
 }
