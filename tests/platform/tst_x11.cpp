@@ -56,6 +56,7 @@ private slots:
         // The old form's bands span their whole edge.
         const std::array<uint32_t, 12> old{20, 0, 10, 30, 0, 719, 0, 0, 0, 1279, 0, 1279};
         QCOMPARE(reservedStrut({}, {}, {20, 0, 10, 30}, root), Strut::fromPartial(old));
+        QCOMPARE(Strut::fromPartial(old).partial(), old); // written as read, every edge
         QCOMPARE(reservedStrut({1}, partial, {}, root), std::nullopt); // a banner's
         QCOMPARE(reservedStrut({}, std::vector<uint32_t>(12, 0), {}, root), std::nullopt);
         QCOMPARE(reservedStrut({}, {0, 0, 0, 30}, {0, 0}, root), std::nullopt); // too short
