@@ -66,9 +66,9 @@ private slots:
         QStringList ids = QString(" |default|Default|a/b|a//b|a/|/a|a\\b|a%2Fb|a%b|.|..|\u00e9|"
                                   "e\u0301|x\ny|\x01|%-")
                               .split(u'|');
-        // With "VorlaneSettings_" and ".json": names of 248 bytes (the longest
-        // that leaves room for the temporary file's), of 255, and far more.
-        ids << "" << QString(227, u'x') << QString(234, u'y') << QString(4096, u'w');
+        // File names of 248 bytes (the longest with room for a temporary's), 249, 255, more.
+        for (const int length : {0, 227, 228, 234, 4096})
+            ids << QString(length, u'x');
         SettingsFiles store;
         for (const QString& id : ids) {
             BannerSettings s;
@@ -80,6 +80,7 @@ private slots:
         for (const QString& id : ids) // names and their way back: the fuzz target
             QCOMPARE(BannerSettings::load(otherProcess, id).text, "text of <" + id + ">");
         QCOMPARE(QDir(folder()).entryList(QDir::Files).size(), ids.size());
+        QVERIFY(QFile::exists(folder() + "/VorlaneSettings_" + QString(227, u'x') + ".json"));
     }
 
     void writesOnlyWhatChangedAndKeepsUnknownKeys() {
