@@ -241,8 +241,9 @@ private slots:
         const auto b = ProcFsStatsSource(testDataPath("proc/stat-b")).readCpuTicks();
         // user, system+irq+softirq+steal, idle+iowait, nice
         QCOMPARE(a, (CpuTicks{10000, 3550, 81000, 500}));
-        QCOMPARE(cpuUsagePercent(*a, *b), 25.0);                   // dU 30, dS 20, dI 140, dN 10
-        QVERIFY(ProcFsStatsSource::parseStat("cpu 100 5 30 800")); // 4 columns, at the end
+        QCOMPARE(cpuUsagePercent(*a, *b), 25.0);                      // dU 30, dS 20, dI 140, dN 10
+        QVERIFY(ProcFsStatsSource::parseStat("cpu 100 5 30 800\n") && // 4 columns, a line's end
+                ProcFsStatsSource::parseStat("cpu 100 5 30 800"));    // and the text's
         QVERIFY(!ProcFsStatsSource(testDataPath("proc/stat-damaged")).readCpuTicks());
         QVERIFY(!ProcFsStatsSource::parseStat("cpu 100 5 30\ncpu0 100 5 30 800\n")); // 3 columns
         QVERIFY(!ProcFsStatsSource(testDataPath("proc/none")).readCpuTicks());
@@ -306,8 +307,7 @@ private slots:
         QCOMPARE(metrics.memTotalGB(), 16.0);
     }
 
-    // The program's icon as a tray paints it is the SVG an installation carries,
-    // at each size it offers; the processor readout's icon looks the same mirrored.
+    // The program's icon as a tray paints it is the installed SVG; the CPU icon is symmetric.
     void iconsAsDrawn() {
         const auto difference = [](const QImage& a, const QImage& b) { // per pixel
             qint64 sum = 0;
