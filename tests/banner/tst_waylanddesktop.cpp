@@ -99,13 +99,17 @@ private slots:
             QTRY_VERIFY(!(sway.bannerBuffers() + sway.bannerBuffers(false)).contains(buffer));
     }
 
-    // Every change is drawn, long after each buffer has been used once.
+    // Every change is drawn, long after each buffer has been used once, and a
+    // new size in a buffer of its own size (two draws at each size).
     void drawsEveryChange() {
         const QString file = files.filePath("VorlaneSettings_" + sway.startBanner("{}"));
-        for (const QColor colour : {Qt::red, Qt::green, Qt::blue, Qt::yellow, Qt::cyan}) {
-            writeFileAtomically(file, "{\"opacity\":1,\"bgColorHex\":\"" +
-                                          colour.name().toLatin1() + "\"}");
-            QVERIFY(shows({300, 14}, colour));
+        int next = Qt::red;
+        for (const QByteArray position : {"top", "top", "topLeft", "topLeft", "top"}) {
+            const QColor colour = Qt::GlobalColor(next++);
+            writeFileAtomically(file, "{\"opacity\":1,\"position\":\"" + position +
+                                          "\",\"bgColorHex\":\"" + colour.name().toLatin1() +
+                                          "\"}");
+            QVERIFY(shows({position == "top" ? 1500 : 400, 14}, colour));
         }
     }
 

@@ -167,8 +167,7 @@ struct FakePlatform {
     Platform services() { return {preferences, stats, screens, windows, processes, dialogs}; }
 };
 
-// Chooses a row of the banner's context menu as a click does, and lets the
-// command run; false when the menu has no such row.
+// Chooses a context-menu row as a click does and lets its command run; false when there is none.
 inline bool choose(BannerApp& app, const QString& path) {
     const std::unique_ptr<QMenu> menu = app.buildContextMenu();
     QAction* row = menuRow(*menu, path).action;

@@ -83,8 +83,7 @@ private slots:
         SessionManager().addInstance("b");
         QVERIFY(!lock.exists()); // taken over, then released
         QCOMPARE(session(), R"({"instances":["a","b"]})");
-        // Held by a live banner: start-up goes on without waiting for it, and
-        // the banner registers once it is free.
+        // Held by a live banner: start-up goes on at once; it registers once the lock is free.
         QLockFile held(lock.fileName());
         QVERIFY(held.lock());
         QCOMPARE(SessionManager().addInstance("c").outcome, SessionManager::Change::busy);
@@ -167,8 +166,7 @@ private slots:
                          qPrintable(name));
         }
         QVERIFY(QDir(dir).entryList({"*unreadable*"}).isEmpty());
-        // Each of the signals a desktop session sends ends a banner cleanly,
-        // with its settings saved.
+        // Each signal a desktop session sends ends a banner cleanly, with its settings saved.
         for (const int sig : {SIGTERM, SIGINT, SIGHUP}) {
             const QString id = QString("after %1").arg(sig);
             QProcess banner;

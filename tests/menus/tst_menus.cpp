@@ -16,8 +16,7 @@
 #include <QLineEdit>
 #include <QMenu>
 
-// GCC 12 takes the std::optional members of the table's rows for
-// uninitialised (a known false positive with initializer lists).
+// GCC 12 takes the table rows' std::optional members for uninitialised (a false positive).
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
 
 namespace {
