@@ -182,10 +182,9 @@ private slots:
     }
 
     void alignments() {
-        // Banner 1000x30; text 100 wide; readouts 150 wide, always at 1000 - 8 -
-        // 150 = 842. Right: a space of 1000 - (100 + 150 + 8) - 2*8 = 726 after the
-        // text; centre: two of (1000 - 258 - 3*8) / 2 = 359. The image, 26 high
-        // (30 - 4) from a 52x52 picture: 26 wide, after a 4 inset.
+        // Banner 1000x30; text 100 wide; readouts 150 wide, always at 1000 - 8 - 150 = 842.
+        // Right: a space of 1000 - (100 + 150 + 8) - 2*8 = 726 after the text; centre: two of
+        // (1000 - 258 - 3*8) / 2 = 359. The image, 26 high (30 - 4) from 52x52: 26 wide, inset 4.
         for (auto [align, withImage, textX] :
              {std::tuple{TextAlign::left, false, 8.0},
               {TextAlign::right, false, 726.0 + 8},
@@ -267,8 +266,7 @@ private slots:
     }
 
     void samplingPrimesThenPublishes() {
-        // A failed read changes nothing, priming included; a counter that
-        // goes down gives no value and primes again.
+        // A failed read changes nothing (nor priming); a falling counter gives none, primes again.
         ScriptedStatsSource source;
         source.cpu = {std::nullopt, CpuTicks{0, 0, 0, 0},   CpuTicks{50, 0, 50, 0},
                       std::nullopt, CpuTicks{10, 0, 10, 0}, CpuTicks{20, 0, 40, 0}};

@@ -8,6 +8,7 @@
 #include "support/TestEnvironment.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QtTest>
 
 #include <csignal>
@@ -71,8 +72,7 @@ public:
         return p;
     }
 
-    // Stores the settings under a new identifier, starts that banner and
-    // waits for its window (0 when none came).
+    // Stores the settings under a new identifier, starts that banner, waits for its window (or 0).
     struct Banner {
         QProcess* process = nullptr;
         xcb_window_t window = 0;
