@@ -3,6 +3,7 @@
 #include "app/QuietQtMessages.h"
 #include "app/TerminationSignals.h"
 #include "banner/Icons.h"
+#include "platform/ConfigFolder.h"
 #include "platform/DesktopPlatform.h"
 
 #include <QApplication>
@@ -17,6 +18,11 @@ int main(int argc, char** argv) {
     if (!instanceId) {
         std::fputs("vorlane: the instance identifier is not valid UTF-8\n", stderr);
         return 2;
+    }
+    QString noFolder;
+    if (!ConfigFolder::programFolder(&noFolder)) {
+        std::fprintf(stderr, "vorlane: %s\n", qPrintable(noFolder));
+        return 1;
     }
     if (const auto problem = DesktopPlatform::chooseQtPlatform()) {
         std::fprintf(stderr, "vorlane: %s\n", qPrintable(*problem));

@@ -25,7 +25,7 @@ BannerApp::BannerApp(QString instanceId, Platform platform, QObject* parent)
     connect(&m_autosave, &QTimer::timeout, this, [this] { saveSettings(); });
     m_previewSave.setSingleShot(true);
     m_previewSave.setInterval(previewSaveMs);
-    connect(&m_previewSave, &QTimer::timeout, this, [this] { saveSettings(Flush::later); });
+    connect(&m_previewSave, &QTimer::timeout, this, [this] { saveSettings(); });
     connect(m_fleet.get(), &BannerFleet::problem, this, &BannerApp::tellOnce);
 }
 
@@ -81,15 +81,16 @@ void BannerApp::stop() {
     // An edit from outside made just before the end is read, not overwritten,
     // and not shown any more.
     disconnect(m_live.get(), nullptr, this, nullptr);
-    saveSettings();
+    if (const auto error = m_live->saveAtEnd())
+        tellOnce(QStringLiteral("The settings of this banner could not be saved: %1").arg(*error));
     m_metrics->stop();
     m_guard->stop();
     m_autosave.stop();
     m_previewSave.stop();
 }
 
-void BannerApp::saveSettings(Flush flush) {
-    if (const auto error = m_live->save(flush))
+void BannerApp::saveSettings() {
+    if (const auto error = m_live->save())
         tellOnce(QStringLiteral("The settings of this banner could not be saved: %1").arg(*error));
 }
 

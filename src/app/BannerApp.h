@@ -64,7 +64,7 @@ public:
 private:
     // Runs a choice once its menu has closed, while this banner exists.
     MenuDispatch dispatcher();
-    void saveSettings(Flush flush = Flush::toDisk);
+    void saveSettings();
     void tellOnce(const QString& message);
     void edited(BannerEditor::FollowUp followUp);
     // The banner placed and drawn anew, and a pass while reserveSpace is on.

@@ -1,9 +1,10 @@
 #include "autostart/AutostartEntry.h"
 
+#include "platform/ConfigFolder.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 #include <utility>
 
@@ -13,7 +14,7 @@ AutostartEntry::AutostartEntry(QString executableDir, QString autostartDir)
 
 AutostartEntry AutostartEntry::forExecutable(const QString& executablePath) {
     return AutostartEntry(QFileInfo(executablePath).path(),
-                          QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                          ConfigFolder::userConfigHome().value_or(QString()) +
                               QStringLiteral("/autostart"));
 }
 
@@ -33,8 +34,9 @@ std::optional<QString> AutostartEntry::shippedPath() const {
 QStringList AutostartEntry::shippedCandidates() const {
     // Beside the program in the build tree; in its data folder installed.
     const QString name = QLatin1StringView(fileName);
-    return {QDir::cleanPath(m_executableDir + QLatin1Char('/') + name),
-            QDir::cleanPath(m_executableDir + QStringLiteral("/" VORLANE_DATA_FROM_BIN "/") + name)};
+    return {
+        QDir::cleanPath(m_executableDir + QLatin1Char('/') + name),
+        QDir::cleanPath(m_executableDir + QStringLiteral("/" VORLANE_DATA_FROM_BIN "/") + name)};
 }
 
 bool AutostartEntry::isInstalled() const {

@@ -62,7 +62,7 @@ void BannerFleet::launchOnScreen(int screenIndex, const std::optional<QString>& 
     settings.textAlign = TextAlign::center;
     settings.text = QStringLiteral("Banner on ") + displayName;
     // Written through before the new process reads it at start-up.
-    settings.save(m_platform.preferences, Flush::toDisk);
+    (void)settings.save(m_platform.preferences);
     launch(id);
 }
 
@@ -86,17 +86,26 @@ void BannerFleet::restoreSession() {
 
 void BannerFleet::saveSession() {
     const SessionManager session;
-    const QStringList list = session.load();
-    if (const auto error = session.save(list)) {
+    const auto change = session.rewrite();
+    if (change.outcome != SessionManager::Change::done) {
+        const QString reason = change.outcome == SessionManager::Change::busy
+                                   ? QStringLiteral("another banner is changing it; try again")
+                                   : change.reason;
         m_platform.dialogs.alert(QStringLiteral("Session Not Saved"),
                                  QStringLiteral("The session could not be saved to %1: %2")
-                                     .arg(session.sessionFile(), *error));
+                                     .arg(session.sessionFile(), reason));
         return;
     }
+    const QString aside =
+        change.keptAside.isEmpty()
+            ? QString()
+            : QStringLiteral(" (the saved session could not be read; it is kept as %1)")
+                  .arg(change.keptAside);
     m_platform.dialogs.alert(QStringLiteral("Session Saved"),
                              QStringLiteral("Saved %1 banner(s): %2")
-                                 .arg(list.size())
-                                 .arg(list.join(QStringLiteral(", "))));
+                                     .arg(change.instances.size())
+                                     .arg(change.instances.join(QStringLiteral(", "))) +
+                                 aside);
 }
 
 QStringList BannerFleet::runningRows() const {

@@ -1,16 +1,9 @@
 #include "instances/SessionManager.h"
 
-#include "platform/SettingsFiles.h"
-
-#include <QDateTime>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLockFile>
-#include <QStandardPaths>
 
 #include <utility>
 
@@ -22,19 +15,12 @@ constexpr int lockWaitMs = 300;
 
 } // namespace
 
-const QString& SessionManager::defaultSessionFile() {
-    static const QString file =
-        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-        QStringLiteral("/vorlane/session.json");
-    return file;
+QString SessionManager::defaultSessionFile() {
+    return SessionManager().sessionFile();
 }
 
-SessionManager::SessionManager(QString sessionFile)
-    : m_file(std::move(sessionFile)) {}
-
-QString SessionManager::sessionDir() const {
-    return QFileInfo(m_file).path();
-}
+SessionManager::SessionManager(QString folder)
+    : m_folder(std::move(folder)) {}
 
 bool SessionManager::sameIdentifier(const QString& a, const QString& b) {
     return a == b ||
@@ -65,55 +51,40 @@ QByteArray SessionManager::serialize(const QStringList& instances) {
 }
 
 QStringList SessionManager::load() const {
-    QFile file(m_file);
-    if (!file.open(QIODevice::ReadOnly))
-        return fallbackList;
-    const auto list = parse(file.readAll());
+    const FileContent content = m_folder.read(QLatin1StringView(fileName));
+    const auto list = content.isPresent() ? parse(content.bytes) : std::nullopt;
     return list && !list->isEmpty() ? *list : fallbackList;
 }
 
-std::optional<QString> SessionManager::save(const QStringList& instances) const {
-    if (!QDir().mkpath(sessionDir()))
-        return QStringLiteral("The folder %1 could not be created.").arg(sessionDir());
-    // Not QSaveFile: on a full disk it renames the short file over the old one.
-    return writeFileAtomically(m_file, serialize(instances));
-}
-
-std::optional<QString> SessionManager::keepAsideIfDamaged() const {
-    // A document that is there but does not read (a hand edit gone wrong)
-    // is copied aside before the fallback list replaces it.
-    QFile file(m_file);
-    if (!file.open(QIODevice::ReadOnly) || file.size() == 0 || parse(file.readAll()))
-        return std::nullopt;
-    const QString copy = m_file + QStringLiteral(".unreadable-") +
-                         QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    if (!QFile::copy(m_file, copy))
-        return std::nullopt;
-    qWarning("vorlane: the session document could not be read; it is kept as %s", qPrintable(copy));
-    return copy;
-}
-
 template <typename Edit> SessionManager::Change SessionManager::change(Edit&& edit) const {
-    QDir().mkpath(sessionDir());
-    // A lock left by a process that died is taken over (QLockFile checks its
-    // PID); one that names no process (left empty by a crash) is stale once
-    // it is a second old.
-    QLockFile lock(m_file + QStringLiteral(".lock"));
-    lock.setStaleLockTime(1000);
-    if (!lock.tryLock(lockWaitMs)) {
-        if (lock.error() == QLockFile::LockFailedError)
-            return {Change::busy, {}, {}};
-        // No lock can be made here (a folder that cannot be written): the
-        // document cannot be replaced either, and the save below says why.
+    bool busy = false;
+    const auto lock = m_folder.lock(QLatin1StringView(fileName), lockWaitMs, &busy);
+    if (busy)
+        return {Change::busy, {}, {}, {}};
+    // Without a lock (a folder that cannot be written) the document cannot be
+    // replaced either, and the replacement below says why.
+    const QString name = QLatin1StringView(fileName);
+    const FileContent content = m_folder.read(name);
+    QString keptAside;
+    if (content.isPresent() && !content.bytes.isEmpty() && !parse(content.bytes)) {
+        // A hand edit gone wrong: copied aside, or left alone when that fails.
+        const auto copy = m_folder.keepAside(name);
+        if (!copy)
+            return {Change::failed,
+                    QStringLiteral("%1 could not be read, and no copy of it could be made")
+                        .arg(sessionFile()),
+                    {},
+                    {}};
+        keptAside = *copy;
+        qWarning("vorlane: the session document could not be read; it is kept as %s",
+                 qPrintable(keptAside));
     }
-    const QString keptAside = keepAsideIfDamaged().value_or(QString());
     QStringList list = load();
     edit(list);
-    if (const auto error = save(list)) {
-        qWarning("vorlane: the session document was not changed: %s", qPrintable(*error));
-        return {Change::failed, *error, keptAside};
-    }
-    return {Change::done, {}, keptAside};
+    const Replaced replaced = m_folder.replace(name, serialize(list));
+    if (!replaced.ok())
+        return {Change::failed, replaced.problem, keptAside, {}};
+    return {Change::done, {}, keptAside, list};
 }
 
 SessionManager::Change SessionManager::addInstance(const QString& id) const {
@@ -130,4 +101,12 @@ SessionManager::Change SessionManager::removeInstance(const QString& id) const {
     return change([&id](QStringList& list) {
         list.removeIf([&id](const QString& listed) { return sameIdentifier(listed, id); });
     });
+}
+
+SessionManager::Change SessionManager::rewrite() const {
+    return change([](QStringList&) {});
+}
+
+SessionManager::Change SessionManager::save(const QStringList& instances) const {
+    return change([&instances](QStringList& list) { list = instances; });
 }

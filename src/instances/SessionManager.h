@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/ConfigFolder.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -7,40 +9,43 @@
 
 // The session document: {"instances":["default","ticker"]}, the identifiers
 // of the banners that belong to the user's session, shared by every banner
-// process. Each change reads and writes it whole while holding a lock file,
-// and writes go to a temporary file that is then renamed, so that banners
-// starting or quitting at the same moment keep each other's entries and a
-// crash cannot leave a damaged document. The lock is only ever held for
-// the length of one read and one write.
+// process. Every change reads and writes it whole while holding a lock file
+// (session.json.lock), a document that does not read is kept aside before it
+// is replaced, and writes are the folder's careful replacement, so that
+// banners starting or quitting at the same moment keep each other's entries
+// and a crash cannot leave a damaged document. The lock is only ever held
+// for the length of one read and one write.
 class SessionManager {
 public:
-    // $XDG_CONFIG_HOME/vorlane/session.json (~/.config/... when unset),
-    // computed once per process.
-    static const QString& defaultSessionFile();
+    static constexpr const char* fileName = "session.json";
 
-    explicit SessionManager(QString sessionFile = defaultSessionFile());
+    // $XDG_CONFIG_HOME/vorlane/session.json (~/.config/... when unset).
+    static QString defaultSessionFile();
 
-    const QString& sessionFile() const { return m_file; }
-    QString sessionDir() const;
+    explicit SessionManager(QString folder = ConfigFolder::programFolder().value_or(QString()));
+
+    QString sessionFile() const { return m_folder.filePath(QLatin1StringView(fileName)); }
+    QString sessionDir() const { return m_folder.path(); }
 
     // The listed identifiers in order, duplicates kept; the fallback list
     // ["default"] for a document that is missing, unreadable, damaged or empty.
     QStringList load() const;
-    // Writes the document; the error's description when that failed.
-    std::optional<QString> save(const QStringList& instances) const;
 
     // What a change of the document came to. A lock held by another banner
     // is waited for a few hundred milliseconds at most: busy means "try
     // again later", and nothing was changed.
     struct Change {
         enum Outcome { done, busy, failed } outcome = done;
-        QString reason;    // for failed
-        QString keptAside; // where a document that did not read was copied
+        QString reason;        // for failed
+        QString keptAside;     // where a document that did not read was copied
+        QStringList instances; // done: the list as written
     };
-    // Appends the identifier unless it is listed; removes every occurrence.
-    // Both rewrite the document in its normal form.
+    // Appends the identifier unless it is listed; removes every occurrence;
+    // writes the list as it is, in its normal form; writes the given list.
     Change addInstance(const QString& id) const;
     Change removeInstance(const QString& id) const;
+    Change rewrite() const;
+    Change save(const QStringList& instances) const;
 
     // Identifiers are equal as Unicode strings under canonical equivalence.
     static bool sameIdentifier(const QString& a, const QString& b);
@@ -50,7 +55,6 @@ public:
 
 private:
     template <typename Edit> Change change(Edit&& edit) const;
-    std::optional<QString> keepAsideIfDamaged() const;
 
-    QString m_file;
+    ConfigFolder m_folder;
 };

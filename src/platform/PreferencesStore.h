@@ -1,32 +1,32 @@
 #pragma once
 
+#include "platform/ConfigFolder.h"
+
 #include <QByteArray>
 #include <QString>
 
 #include <functional>
 #include <optional>
 
-// Whether a write waits until the bytes are on the disk. A write that does
-// not wait is still whole or not there at all; only a power cut right after
-// it may undo it.
-enum class Flush { toDisk, later };
-
 // The per-user key-value store that every instance of the program shares.
-// Each instance writes only its own key; values are byte strings.
+// Each instance writes only its own key; values are byte strings. People and
+// scripts may change an entry at any moment, so a write says what it expects
+// to replace.
 class PreferencesStore {
 public:
     virtual ~PreferencesStore() = default;
-    // The byte-string value under `key`; nothing when there is no entry or
-    // the entry is not a byte string.
-    virtual std::optional<QByteArray> data(const QString& key) const = 0;
-    // Replaces the value and writes it through, so that another process
-    // that reads right afterwards sees it. On failure the stored value stays
-    // as it was and the reason (with the file) is returned.
-    virtual std::optional<QString> setData(const QString& key, const QByteArray& value,
-                                           Flush flush) = 0;
+    // What the entry under `key` holds now: absent, present, or refused (not
+    // a file the program reads, and one it never writes over).
+    virtual FileContent read(const QString& key) const = 0;
+    // Replaces the entry with `value` and flushes it to disk, so that another
+    // process that reads right afterwards sees it and a power cut cannot
+    // empty it. With `known` (what the caller last read or wrote), an entry
+    // that holds anything else is left as it is and handed back instead.
+    [[nodiscard]] virtual Replaced write(const QString& key, const QByteArray& value,
+                                         const std::optional<FileContent>& known) = 0;
     // Keeps a copy of an entry that could not be read, before anything
     // replaces it; where the copy went.
-    virtual std::optional<QString> keepAside(const QString&) { return std::nullopt; }
+    virtual std::optional<QString> keepAside(const QString& key) = 0;
     // Calls `changed` soon after the entry under `key` may have changed,
     // whoever changed it; the caller reads it and compares.
     virtual void watch(const QString& key, std::function<void()> changed) = 0;

@@ -1,27 +1,17 @@
 #include "platform/SettingsFiles.h"
 
 #include <QCryptographicHash>
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QFileSystemWatcher>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QRegularExpression>
 #include <QSettings>
-#include <QStandardPaths>
-
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace {
 
-// Saving writes a temporary file first, named after the file with this
-// after it; both names must fit the 255 bytes a file name may have.
-constexpr char temporarySuffix[] = ".XXXXXX";
-constexpr int maxFileNameBytes = 255 - int(sizeof(temporarySuffix) - 1);
+// Names up to 248 bytes are plain (saves once named their temporary file
+// after the file plus seven characters); the stored files keep those names.
+constexpr int maxFileNameBytes = 248;
 const QString suffix = QStringLiteral(".json");
 // Escaping always writes '%' as "%25", so a name with a bare "%-" is a hash.
 const QString hashedMark = QStringLiteral("%-");
@@ -45,8 +35,25 @@ QString hashedName(const QByteArray& escaped, const QString& key) {
            suffix;
 }
 
-QString systemError(const QString& path, int error) {
-    return path + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(error));
+// The key a hashed file names, when it parses and names one.
+std::optional<QString> keyNamedIn(const QByteArray& bytes) {
+    const QJsonObject document = QJsonDocument::fromJson(bytes).object();
+    if (!document.value(keyInFile).isString())
+        return std::nullopt;
+    return document.value(keyInFile).toString();
+}
+
+// A hashed file as the reader sees it: without the key it carries.
+FileContent withoutKey(FileContent content) {
+    if (!content.isPresent())
+        return content;
+    QJsonParseError error{};
+    const QJsonDocument parsed = QJsonDocument::fromJson(content.bytes, &error);
+    if (error.error != QJsonParseError::NoError || !parsed.isObject())
+        return content; // damaged: handed on as it is, so that the reader keeps it aside
+    QJsonObject document = parsed.object();
+    document.remove(keyInFile);
+    return FileContent::present(QJsonDocument(document).toJson(QJsonDocument::Compact));
 }
 
 } // namespace
@@ -54,11 +61,8 @@ QString systemError(const QString& path, int error) {
 SettingsFiles::SettingsFiles(QString folder)
     : m_folder(std::move(folder)) {}
 
-SettingsFiles::~SettingsFiles() = default;
-
 QString SettingsFiles::defaultFolder() {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           QStringLiteral("/vorlane");
+    return ConfigFolder::programFolder().value_or(QString());
 }
 
 QString SettingsFiles::fileName(const QString& key) {
@@ -99,100 +103,71 @@ std::optional<QString> SettingsFiles::keyFromFileName(const QString& name) {
     return fileName(decoded) == name ? std::optional(decoded) : std::nullopt;
 }
 
+QString SettingsFiles::nameInFolder(const QString& key) const {
+    const QString name = fileName(key);
+    if (!name.contains(hashedMark))
+        return name;
+    for (int n = 1;; ++n) {
+        const QString candidate =
+            n == 1 ? name : name.chopped(suffix.size()) + QStringLiteral("-%1").arg(n) + suffix;
+        const FileContent content = m_folder.read(candidate);
+        const auto named = content.isPresent() ? keyNamedIn(content.bytes) : std::nullopt;
+        if (!named || *named == key || n == 100)
+            return candidate;
+        if (!m_saidTaken.contains(candidate)) {
+            m_saidTaken.insert(candidate);
+            qWarning("vorlane: %s holds the settings of another banner (\"%s\"); it is left "
+                     "alone, and those of \"%s\" are kept in a file of their own",
+                     qPrintable(m_folder.filePath(candidate)), qPrintable(named->left(80)),
+                     qPrintable(key.left(80)));
+        }
+    }
+}
+
 QString SettingsFiles::filePath(const QString& key) const {
-    return m_folder + u'/' + fileName(key);
+    return m_folder.filePath(nameInFolder(key));
 }
 
-std::optional<QByteArray> SettingsFiles::data(const QString& key) const {
-    QFile file(filePath(key));
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    const QByteArray bytes = file.readAll();
-    if (!fileName(key).contains(hashedMark))
-        return bytes;
-    // A hashed name: the file says whose it is, when it says. A damaged one
-    // is handed on as it is, so that the reader keeps it aside.
-    QJsonParseError error{};
-    const QJsonDocument parsed = QJsonDocument::fromJson(bytes, &error);
-    if (error.error != QJsonParseError::NoError || !parsed.isObject())
-        return bytes;
-    QJsonObject document = parsed.object();
-    if (document.contains(keyInFile) && document.value(keyInFile).toString() != key)
-        return std::nullopt;
-    document.remove(keyInFile);
-    return QJsonDocument(document).toJson(QJsonDocument::Compact);
+FileContent SettingsFiles::read(const QString& key) const {
+    const QString name = nameInFolder(key);
+    const FileContent content = m_folder.read(name);
+    return name.contains(hashedMark) ? withoutKey(content) : content;
 }
 
-std::optional<QString> SettingsFiles::setData(const QString& key, const QByteArray& value,
-                                              Flush flush) {
+Replaced SettingsFiles::write(const QString& key, const QByteArray& value,
+                              const std::optional<FileContent>& known) {
+    const QString name = nameInFolder(key);
+    const bool hashed = name.contains(hashedMark);
     QByteArray bytes = value;
-    if (fileName(key).contains(hashedMark)) {
+    if (hashed) {
         QJsonObject document = QJsonDocument::fromJson(value).object();
         document.insert(keyInFile, key);
         bytes = QJsonDocument(document).toJson(QJsonDocument::Compact);
     }
-    const QString path = filePath(key);
-    QFile current(path);
-    if (current.open(QIODevice::ReadOnly) && current.size() == bytes.size() &&
-        current.readAll() == bytes) {
-        // Unchanged: nothing to write, but maybe an earlier write to flush.
-        if (flush == Flush::toDisk && ::fsync(current.handle()) != 0)
-            return systemError(path, errno);
-        return std::nullopt;
-    }
-    if (!QDir().mkpath(m_folder))
-        return systemError(m_folder, errno);
-    return writeFileAtomically(path, bytes, flush);
+    const auto stillAsKnown = [&](const FileContent& now) {
+        return !known || (hashed ? withoutKey(now) : now) == *known;
+    };
+    Replaced replaced = m_folder.replace(name, bytes, stillAsKnown);
+    if (hashed)
+        replaced.now = withoutKey(replaced.now);
+    return replaced;
 }
 
 void SettingsFiles::watch(const QString& key, std::function<void()> changed) {
-    QDir().mkpath(m_folder);
-    m_watcher = std::make_unique<QFileSystemWatcher>(QStringList{m_folder});
-    const QString path = filePath(key);
-    // A file replaced by a rename is another file: watched anew each time.
-    const auto watchFile = [watcher = m_watcher.get(), path] {
-        if (!watcher->files().contains(path) && QFile::exists(path))
-            watcher->addPath(path);
-    };
-    watchFile();
-    const auto onChange = [watchFile, changed = std::move(changed)] {
-        watchFile();
-        changed();
-    };
-    QObject::connect(m_watcher.get(), &QFileSystemWatcher::directoryChanged, onChange);
-    QObject::connect(m_watcher.get(), &QFileSystemWatcher::fileChanged, onChange);
+    m_folder.watch(nameInFolder(key), std::move(changed));
 }
 
 std::optional<QString> SettingsFiles::keepAside(const QString& key) {
-    const QString path = filePath(key);
-    const QString stamp = QStringLiteral(".unreadable-") +
-                          QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    // A name near the longest gets no room for the stamp: the copy is then
+    // A name near the longest leaves no room for the date: the copy is then
     // named after the key's hash.
-    QString name = fileName(key);
-    if ((name + stamp).toUtf8().size() > 255)
-        name = hashedName(name.toUtf8(), key);
-    const QString copy = m_folder + u'/' + name + stamp;
-    if (!QFile::exists(path) || !QFile::copy(path, copy))
-        return std::nullopt;
-    return copy;
-}
-
-void SettingsFiles::removeStaleTemporaries() const {
-    // Only the names the program's own saves use: a settings file's or the
-    // session document's, then the six characters mkstemp() chose.
-    static const QRegularExpression own(
-        QStringLiteral(R"(^(VorlaneSettings_.*|session)\.json\.[A-Za-z0-9]{6}$)"));
-    const QDateTime old = QDateTime::currentDateTime().addSecs(-600);
-    for (const QFileInfo& file : QDir(m_folder).entryInfoList(QDir::Files | QDir::Hidden)) {
-        if (own.match(file.fileName()).hasMatch() && file.lastModified() < old)
-            QFile::remove(file.filePath());
-    }
+    const QString name = nameInFolder(key);
+    const bool roomy = name.toUtf8().size() + 32 <= 255;
+    return m_folder.keepAside(name, roomy ? name : hashedName(name.toUtf8(), key));
 }
 
 void SettingsFiles::carryOverFrom(const QString& oldIniFile) {
     const QString marker = oldIniFile + QStringLiteral(".carried-over");
-    if (!QFile::exists(oldIniFile) || QFile::exists(marker))
+    if (!QFileInfo(oldIniFile).isFile() || QFile::exists(marker))
         return;
     QSettings old(oldIniFile, QSettings::IniFormat);
     for (const QString& stored : old.allKeys()) {
@@ -202,37 +177,10 @@ void SettingsFiles::carryOverFrom(const QString& oldIniFile) {
                                 .replace(QStringLiteral("%5C"), QStringLiteral("\\"))
                                 .replace(QStringLiteral("%25"), QStringLiteral("%"));
         const QVariant value = old.value(stored);
-        if (value.typeId() == QMetaType::QByteArray && !QFile::exists(filePath(key)))
-            setData(key, value.toByteArray(), Flush::toDisk);
+        if (value.typeId() == QMetaType::QByteArray &&
+            read(key).state == FileContent::State::absent)
+            (void)write(key, value.toByteArray(), FileContent::absent());
     }
-    writeFileAtomically(marker, QByteArrayLiteral("Entries carried over to files of their own.\n"));
-}
-
-std::optional<QString> writeFileAtomically(const QString& path, const QByteArray& bytes,
-                                           Flush flush) {
-    QByteArray temporary = QFile::encodeName(path) + temporarySuffix;
-    const int fd = ::mkstemp(temporary.data());
-    if (fd < 0)
-        return systemError(path, errno);
-    int error = 0;
-    for (qsizetype written = 0; written < bytes.size() && !error;) {
-        const ssize_t n = ::write(fd, bytes.constData() + written, size_t(bytes.size() - written));
-        if (n > 0)
-            written += n;
-        else if (n == 0)
-            error = EIO;
-        else if (errno != EINTR)
-            error = errno;
-    }
-    if (!error && flush == Flush::toDisk && ::fsync(fd) != 0)
-        error = errno;
-    if (::close(fd) != 0 && !error)
-        error = errno;
-    if (!error && ::rename(temporary.constData(), QFile::encodeName(path).constData()) != 0)
-        error = errno;
-    if (error) {
-        ::unlink(temporary.constData());
-        return systemError(path, error);
-    }
-    return std::nullopt;
+    (void)m_folder.replace(QFileInfo(marker).fileName(),
+                           QByteArrayLiteral("Entries carried over to files of their own.\n"));
 }

@@ -1,32 +1,33 @@
 #pragma once
 
+#include "platform/ConfigFolder.h"
 #include "platform/PreferencesStore.h"
 
-#include <memory>
+#include <QSet>
 
-class QFileSystemWatcher;
-
-// One file per key under a folder ($XDG_CONFIG_HOME/vorlane): the key,
-// escaped where a file name cannot hold it, then ".json". A key too long
-// for a file name gets a name from its hash instead, and the file then holds
-// the key too. Each process writes only its own files, so no lock is taken:
-// a write goes to a temporary file, is checked to the last byte and flushed
-// to disk, and only then replaces the file. A write of the bytes the file
-// already holds is skipped.
+// One file per key in the program's folder: the key, escaped where a file
+// name cannot hold it, then ".json". A key too long for a file name gets a
+// name from its hash instead, and the file then holds the key too; a hashed
+// file that holds another key is left alone, and this key's file is named
+// "...-2.json" (or the next free number). Each process writes only its own
+// files, so no lock is taken; what a write does to the file is the
+// folder's careful replacement.
 class SettingsFiles final : public PreferencesStore {
 public:
     explicit SettingsFiles(QString folder = defaultFolder());
-    ~SettingsFiles() override;
+    // $XDG_CONFIG_HOME/vorlane; empty when no home folder is known (the
+    // program then does not start).
     static QString defaultFolder();
 
-    std::optional<QByteArray> data(const QString& key) const override;
-    std::optional<QString> setData(const QString& key, const QByteArray& value,
-                                   Flush flush) override;
+    FileContent read(const QString& key) const override;
+    [[nodiscard]] Replaced write(const QString& key, const QByteArray& value,
+                                 const std::optional<FileContent>& known) override;
     std::optional<QString> keepAside(const QString& key) override;
     // Watches the folder (a file renamed into place, created or removed) and
     // the file itself (rewritten in place). One key at a time.
     void watch(const QString& key, std::function<void()> changed) override;
 
+    ConfigFolder& folder() { return m_folder; }
     QString filePath(const QString& key) const;
     // The file name for a key, and the key back from a name (nothing for a
     // hashed name, or one that is not a key's).
@@ -37,18 +38,12 @@ public:
     // instance) into files of their own, once: an entry whose file exists is
     // left alone, and the old file is never changed.
     void carryOverFrom(const QString& oldIniFile);
-    // Removes the temporary files of saves that never finished (the process
-    // was killed while it wrote) once they are ten minutes old: files of the
-    // program's own names only, never anything else.
-    void removeStaleTemporaries() const;
 
 private:
-    QString m_folder;
-    std::unique_ptr<QFileSystemWatcher> m_watcher;
-};
+    // The name of the key's file in the folder: its own name, or for a hashed
+    // name taken by another key's file, the first free alternative.
+    QString nameInFolder(const QString& key) const;
 
-// Writes the whole of `bytes` to `path` or leaves `path` as it was: through a
-// temporary file beside it, every byte checked, flushed to disk, then
-// renamed. The reason, with the path, when it failed.
-std::optional<QString> writeFileAtomically(const QString& path, const QByteArray& bytes,
-                                           Flush flush = Flush::toDisk);
+    ConfigFolder m_folder;
+    mutable QSet<QString> m_saidTaken; // hashed names said to hold another key
+};

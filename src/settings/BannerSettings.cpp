@@ -13,35 +13,48 @@ QString BannerSettings::settingsKey() const {
 
 BannerSettings BannerSettings::load(PreferencesStore& store, const QString& instanceId,
                                     QString* unreadable) {
+    return fromStored(store.read(settingsKey(instanceId)), store, instanceId, unreadable);
+}
+
+BannerSettings BannerSettings::fromStored(const FileContent& stored, PreferencesStore& store,
+                                          const QString& instanceId, QString* unreadable) {
     BannerSettings settings;
-    const QString key = settingsKey(instanceId);
-    if (const auto bytes = store.data(key)) {
-        if (auto decoded = fromJsonBytes(*bytes)) {
-            settings = std::move(*decoded);
-        } else {
-            // What a person wrote is kept before the defaults replace it.
-            const auto copy = store.keepAside(key);
-            const QString what =
-                QStringLiteral("The settings of this banner could not be read; the defaults are "
-                               "used") +
-                (copy ? QStringLiteral(", and what was there is kept as ") + *copy : QString());
-            qWarning("vorlane: \"%s\": %s", qPrintable(instanceId), qPrintable(what));
-            if (unreadable)
-                *unreadable = what;
-        }
-    }
     settings.instanceId = instanceId;
+    QString what;
+    if (stored.isRefused()) {
+        what = QStringLiteral("The settings of this banner cannot be read (%1); the defaults are "
+                              "used, and the file is left as it is")
+                   .arg(stored.problem);
+    } else if (stored.isPresent()) {
+        if (auto decoded = fromJsonBytes(stored.bytes)) {
+            settings = std::move(*decoded);
+            settings.instanceId = instanceId;
+            return settings;
+        }
+        // What a person wrote is kept before the defaults replace it.
+        const auto copy = store.keepAside(settingsKey(instanceId));
+        what = QStringLiteral("The settings of this banner could not be read; the defaults are "
+                              "used") +
+               (copy ? QStringLiteral(", and what was there is kept as ") + *copy : QString());
+    } else {
+        return settings;
+    }
+    qWarning("vorlane: \"%s\": %s", qPrintable(instanceId), qPrintable(what));
+    if (unreadable)
+        *unreadable = what;
     return settings;
 }
 
-std::optional<QString> BannerSettings::save(PreferencesStore& store, Flush flush) const {
+std::optional<QString> BannerSettings::save(PreferencesStore& store) const {
     const auto bytes = toJsonBytes();
-    auto error = bytes ? store.setData(settingsKey(), *bytes, flush)
-                       : std::optional<QString>(QStringLiteral("a number is not finite"));
-    if (error)
-        qWarning("vorlane: the settings of \"%s\" were not saved: %s", qPrintable(instanceId),
-                 qPrintable(*error));
-    return error;
+    const Replaced replaced =
+        bytes ? store.write(settingsKey(), *bytes, std::nullopt)
+              : Replaced{Replaced::Outcome::failed, {}, QStringLiteral("a number is not finite")};
+    if (replaced.ok())
+        return std::nullopt;
+    qWarning("vorlane: the settings of \"%s\" were not saved: %s", qPrintable(instanceId),
+             qPrintable(replaced.problem));
+    return replaced.problem;
 }
 
 QColor BannerSettings::bgColor() const {

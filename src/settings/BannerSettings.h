@@ -9,8 +9,8 @@
 
 #include <optional>
 
+struct FileContent;
 class PreferencesStore;
-enum class Flush;
 
 // Everything that describes one banner instance. A plain mutable object
 // without change notifications: whoever changes a field saves it and asks the
@@ -50,14 +50,18 @@ struct BannerSettings {
     std::optional<QByteArray> toJsonBytes() const;
 
     // The stored settings of an instance, or the defaults when the entry
-    // cannot be read; such an entry is first copied aside, and that is said
-    // on standard error and in `unreadable`.
+    // cannot be read; a damaged entry is first copied aside, and either is
+    // said on standard error and in `unreadable`.
     static BannerSettings load(PreferencesStore& store,
                                const QString& instanceId = QStringLiteral("default"),
                                QString* unreadable = nullptr);
-    // Writes the whole document through. A failure is said on standard
-    // error and returned; the stored entry then stays as it was.
-    std::optional<QString> save(PreferencesStore& store, Flush flush) const;
+    // The same from an entry read already.
+    static BannerSettings fromStored(const FileContent& stored, PreferencesStore& store,
+                                     const QString& instanceId, QString* unreadable = nullptr);
+    // Writes the whole document, whatever the entry holds now (a refused one
+    // excepted). A failure is said on standard error and returned; the stored
+    // entry then stays as it was.
+    std::optional<QString> save(PreferencesStore& store) const;
 
     // The two colours decoded from their hex strings, always opaque:
     // the view applies `opacity` to the background itself.

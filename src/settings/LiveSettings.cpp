@@ -1,15 +1,32 @@
 #include "settings/LiveSettings.h"
 
+#include <QJsonDocument>
 #include <QPointer>
+#include <QThread>
+
+namespace {
+
+// The keys where `now` differs from `before`, with their values in `now`
+// (undefined for a key `now` lacks).
+QJsonObject changedKeys(const QJsonObject& before, const QJsonObject& now) {
+    QJsonObject changed;
+    for (const QString& key : before.keys() + now.keys()) {
+        if (before.value(key) != now.value(key))
+            changed.insert(key, now.value(key));
+    }
+    return changed;
+}
+
+} // namespace
 
 LiveSettings::LiveSettings(PreferencesStore& store, const QString& instanceId, QObject* parent)
     : QObject(parent)
     , m_store(store)
-    , m_settings(BannerSettings::load(store, instanceId, &m_unreadableAtStart))
-    , m_known(store.data(m_settings.settingsKey())) {
+    , m_known(store.read(BannerSettings::settingsKey(instanceId)))
+    , m_settings(BannerSettings::fromStored(m_known, store, instanceId, &m_unreadableAtStart)) {
     // Settings that replaced an entry that did not read are written at the
     // next save, as are defaults that have no entry yet.
-    if (m_unreadableAtStart.isEmpty() && m_known)
+    if (m_unreadableAtStart.isEmpty() && m_known.isPresent())
         m_settled = m_settings.toJsonBytes();
     m_check.setSingleShot(true);
     connect(&m_check, &QTimer::timeout, this, &LiveSettings::check);
@@ -27,38 +44,74 @@ void LiveSettings::follow() {
 
 bool LiveSettings::catchUp() {
     // An entry that does not read is left to the next look or save.
-    return readChange(m_store.data(m_settings.settingsKey())) == Outcome::applied;
+    return readChange(m_store.read(m_settings.settingsKey())) == Outcome::applied;
 }
 
-LiveSettings::Outcome LiveSettings::readChange(const std::optional<QByteArray>& stored) {
+QJsonObject LiveSettings::settledDocument() const {
+    BannerSettings defaults;
+    return QJsonDocument::fromJson(m_settled.value_or(*defaults.toJsonBytes())).object();
+}
+
+LiveSettings::Outcome LiveSettings::readChange(const FileContent& stored) {
     // A missing entry is no change: an editor may be between removing the
     // file and writing it anew. The next save writes it back.
-    if (!stored || stored == m_known)
+    if (stored == m_known || stored.state == FileContent::State::absent)
         return Outcome::nothingNew;
-    auto read = BannerSettings::fromJsonBytes(*stored);
+    if (stored.isRefused()) {
+        m_known = stored; // said once, not again at every look
+        const QString message =
+            QStringLiteral("The settings file of this banner cannot be read (%1); the banner "
+                           "keeps its settings and leaves the file as it is")
+                .arg(stored.problem);
+        qWarning("vorlane: \"%s\": %s", qPrintable(m_settings.instanceId), qPrintable(message));
+        emit problem(message);
+        return Outcome::refused;
+    }
+    const auto read = BannerSettings::fromJsonBytes(stored.bytes);
     if (!read)
         return Outcome::unreadable;
-    read->instanceId = m_settings.instanceId;
-    m_settings = std::move(*read);
+    // The banner's own changes not saved yet stay on top; where the file
+    // changed the same key, that is said.
+    const QJsonObject settled = settledDocument(), fromFile = *read->toJson();
+    const QJsonObject own = changedKeys(settled, m_settings.toJson().value_or(settled));
+    QJsonObject merged = fromFile;
+    for (auto it = own.begin(); it != own.end(); ++it) {
+        if (fromFile.value(it.key()) != settled.value(it.key()) &&
+            fromFile.value(it.key()) != it.value())
+            qWarning("vorlane: \"%s\": the change of \"%s\" in the settings file gives way to "
+                     "the one made in the banner",
+                     qPrintable(m_settings.instanceId), qPrintable(it.key()));
+        if (it.value().isUndefined())
+            merged.remove(it.key());
+        else
+            merged.insert(it.key(), it.value());
+    }
+    const QString instanceId = m_settings.instanceId;
+    m_settings = BannerSettings::fromJson(merged).value_or(*read);
+    m_settings.instanceId = instanceId;
     m_known = stored;
-    m_settled = m_settings.toJsonBytes();
+    m_settled = read->toJsonBytes();
     emit reloaded();
     return Outcome::applied;
 }
 
 void LiveSettings::check() {
-    const auto stored = m_store.data(m_settings.settingsKey());
-    if (readChange(stored) != Outcome::unreadable)
-        return;
-    if (m_triesLeft-- > 0)
-        m_check.start(retryMs);
-    else
-        keepAside(*stored);
+    const FileContent stored = m_store.read(m_settings.settingsKey());
+    if (readChange(stored) == Outcome::unreadable) {
+        if (m_triesLeft-- > 0)
+            return m_check.start(retryMs);
+        keepAside(stored);
+    }
+    if (std::exchange(m_saveWhenSettled, false)) {
+        if (const auto error = save())
+            emit problem(
+                QStringLiteral("The settings of this banner could not be saved: %1").arg(*error));
+    }
 }
 
-void LiveSettings::keepAside(const QByteArray& stored) {
+void LiveSettings::keepAside(const FileContent& stored) {
     m_check.stop();
-    m_known = stored; // said once, not again at every look
+    m_known = stored; // said once, not again at every look; replaced at the next save
     const auto copy = m_store.keepAside(m_settings.settingsKey());
     const QString message =
         QStringLiteral("The settings file of this banner was changed and could not be read; the "
@@ -68,24 +121,61 @@ void LiveSettings::keepAside(const QByteArray& stored) {
     emit problem(message);
 }
 
-std::optional<QString> LiveSettings::save(Flush flush) {
-    const auto stored = m_store.data(m_settings.settingsKey());
-    switch (readChange(stored)) {
-    case Outcome::applied:
-        return std::nullopt;
-    case Outcome::unreadable:
-        keepAside(*stored); // then replaced: nothing is lost
-        break;
-    case Outcome::nothingNew:
-        if (stored && m_settled && m_settings.toJsonBytes() == m_settled &&
-            !(flush == Flush::toDisk && m_unflushed))
+std::optional<QString> LiveSettings::save() {
+    return write(false);
+}
+
+std::optional<QString> LiveSettings::saveAtEnd() {
+    return write(true);
+}
+
+std::optional<QString> LiveSettings::write(bool ending) {
+    const QString key = m_settings.settingsKey();
+    // A few rounds: each one that finds a change from outside applies it
+    // first, and the next writes on top of it.
+    for (int round = 0; round < 5; ++round) {
+        FileContent stored = m_store.read(key);
+        if (readChange(stored) == Outcome::unreadable) {
+            if (!ending) {
+                // Its writer may be half-way: saved once it reads, or once kept aside.
+                m_saveWhenSettled = true;
+                if (!m_check.isActive()) {
+                    m_triesLeft = retries;
+                    m_check.start(settleMs);
+                }
+                return std::nullopt;
+            }
+            for (int waited = 0; waited < 10 && readChange(stored) == Outcome::unreadable;
+                 ++waited) {
+                QThread::msleep(100);
+                stored = m_store.read(key);
+            }
+            if (readChange(stored) == Outcome::unreadable)
+                keepAside(stored);
+        }
+        const auto bytes = m_settings.toJsonBytes();
+        if (!bytes)
+            return QStringLiteral("a number is not finite");
+        // Nothing of the banner's own to write? An absent entry is written
+        // back, and one that does not read (kept aside by now) is replaced.
+        BannerSettings defaults;
+        if (stored.isRefused() ? bytes == m_settled.value_or(*defaults.toJsonBytes())
+                               : stored.isPresent() && m_settled && bytes == m_settled &&
+                                     BannerSettings::fromJsonBytes(stored.bytes))
             return std::nullopt;
+        const Replaced replaced = m_store.write(key, *bytes, m_known);
+        if (replaced.ok()) {
+            // What was written, not what a read now finds: an edit that lands
+            // right after the rename is a change still to be read.
+            m_known = FileContent::present(*bytes);
+            m_settled = bytes;
+            return std::nullopt;
+        }
+        if (replaced.outcome == Replaced::Outcome::failed) {
+            qWarning("vorlane: the settings of \"%s\" were not saved: %s",
+                     qPrintable(m_settings.instanceId), qPrintable(replaced.problem));
+            return replaced.problem;
+        }
     }
-    const auto error = m_settings.save(m_store, flush);
-    if (!error) {
-        m_known = m_store.data(m_settings.settingsKey());
-        m_settled = m_settings.toJsonBytes();
-        m_unflushed = flush == Flush::later;
-    }
-    return error;
+    return QStringLiteral("the settings file kept changing while it was saved");
 }

@@ -11,11 +11,13 @@
 // A banner's settings kept in step with their stored entry, which people
 // and scripts may change while the banner runs (an editor's save, a script's
 // rename). A change from outside is read and applied, and `reloaded` says
-// so; the program's own writes are recognised and not read back. An entry
-// that does not read (an editor half-way through writing) is tried again
-// for a moment, then kept aside and said through `problem`, while the
-// settings stay as they were. A save never writes over a change it has not
-// read: that change is read and applied instead.
+// so; the program's own writes are recognised and not read back. The keys
+// changed in the banner and not saved yet stay as the banner has them: a
+// change from outside is applied beneath them. An entry that does not read
+// (an editor half-way through writing) is tried again for a moment, then
+// kept aside and said through `problem`, while the settings stay as they
+// were. A save never writes over a change it has not read, nor over an entry
+// the store refuses (a FIFO, a file it cannot open).
 class LiveSettings : public QObject {
     Q_OBJECT
 public:
@@ -34,30 +36,37 @@ public:
     // Reads a change from outside at once; true when one was applied. The
     // edits of a menu command start from it.
     bool catchUp();
-    // Writes the settings, unless the stored entry holds them already or
-    // holds a change not read yet (which is then applied instead). A failure
-    // is said on standard error and returned.
-    std::optional<QString> save(Flush flush = Flush::toDisk);
+    // Writes the settings when they differ from the entry, on top of any
+    // change from outside not read yet. An entry half-way through being
+    // written is waited for as a change from outside is, and the save made
+    // then. A failure is said on standard error and returned.
+    std::optional<QString> save();
+    // The last save before the process ends: a half-written entry is waited
+    // for about a second, then kept aside and replaced.
+    std::optional<QString> saveAtEnd();
 
 signals:
     void reloaded();
     void problem(const QString& message);
 
 private:
-    enum class Outcome { nothingNew, applied, unreadable };
-    Outcome readChange(const std::optional<QByteArray>& stored);
+    enum class Outcome { nothingNew, applied, unreadable, refused };
+    Outcome readChange(const FileContent& stored);
+    std::optional<QString> write(bool ending);
     void check();
-    void keepAside(const QByteArray& stored);
+    void keepAside(const FileContent& stored);
+    // The settings as last read or written (the defaults before either).
+    QJsonObject settledDocument() const;
 
     PreferencesStore& m_store;
     QString m_unreadableAtStart; // before m_settings, whose loading fills it
+    // The entry as last read or written: an entry equal to it is no change.
+    FileContent m_known;
     BannerSettings m_settings;
-    // The entry as last read or written, and the settings' own bytes then:
-    // an entry equal to the first is no change; settings equal to the second
-    // need no write.
-    std::optional<QByteArray> m_known;
+    // The settings' own bytes when the entry was last read or written: the
+    // keys where the settings differ from these are the banner's own changes.
     std::optional<QByteArray> m_settled;
-    bool m_unflushed = false; // the last write may still be in memory only
     QTimer m_check;
     int m_triesLeft = retries;
+    bool m_saveWhenSettled = false; // a save waits for a half-written entry
 };

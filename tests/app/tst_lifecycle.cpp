@@ -63,7 +63,7 @@ private slots:
         fake->preferences.entries["VorlaneSettings_prod"] = R"({"text":"PRODUCTION"})";
         BannerApp app(QStringLiteral("prod"), fake->services());
         app.start();
-        QCOMPARE(journal.mid(1, 4), (QStringList{"read VorlaneSettings_prod", "cpu", "memory",
+        QCOMPARE(journal.mid(0, 4), (QStringList{"read VorlaneSettings_prod", "cpu", "memory",
                                                  "show banner window (visible before: 0)"}));
         QVERIFY(app.window().panel()->isVisible() && app.trayIcon());
         QVERIFY(app.metrics().isRunning() && app.guard().isRunning());
@@ -89,7 +89,7 @@ private slots:
     }
 
     void passesFollowReserveSpace() { // guard ticks and the strut: the desktop tests
-        fake->preferences.setData("VorlaneSettings_x", R"({"reserveSpace":false})");
+        (void)fake->preferences.write("VorlaneSettings_x", R"({"reserveSpace":false})");
         BannerApp app("x", fake->services());
         app.start();
         app.guard().tick();

@@ -67,7 +67,7 @@ private slots:
         const QString file = SettingsFiles().filePath("VorlaneSettings_" + banner.id);
         QTRY_COMPARE(desktop.geometry(banner.window), QRect(0, 996, 1280, 28));
         // A script's rename, then an editor's rewrite in place.
-        QVERIFY(!writeFileAtomically(file, "{\"position\":\"top\",\"bannerHeight\":50}"));
+        QVERIFY(renameInto(file, "{\"position\":\"top\",\"bannerHeight\":50}"));
         QTRY_COMPARE(desktop.geometry(banner.window), QRect(0, 0, 1280, 50));
         const auto strut = [&] {
             return desktop.property32(banner.window, "_NET_WM_STRUT_PARTIAL");

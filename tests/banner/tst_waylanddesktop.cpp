@@ -106,9 +106,8 @@ private slots:
         int next = Qt::red;
         for (const QByteArray position : {"top", "top", "topLeft", "topLeft", "top"}) {
             const QColor colour = Qt::GlobalColor(next++);
-            writeFileAtomically(file, "{\"opacity\":1,\"position\":\"" + position +
-                                          "\",\"bgColorHex\":\"" + colour.name().toLatin1() +
-                                          "\"}");
+            renameInto(file, "{\"opacity\":1,\"position\":\"" + position + "\",\"bgColorHex\":\"" +
+                                 colour.name().toLatin1() + "\"}");
             QVERIFY(shows({position == "top" ? 1500 : 400, 14}, colour));
         }
     }

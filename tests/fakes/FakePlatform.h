@@ -35,22 +35,23 @@ public:
 
 class RecordingPreferencesStore final : public PreferencesStore {
 public:
-    std::optional<QByteArray> data(const QString& key) const override {
+    FileContent read(const QString& key) const override {
         journal << QStringLiteral("read ") + key;
         const auto it = entries.constFind(key);
-        return it == entries.cend() ? std::nullopt : std::optional<QByteArray>(*it);
+        return it == entries.cend() ? FileContent::absent() : FileContent::present(*it);
     }
-    std::optional<QString> setData(const QString& key, const QByteArray& value,
-                                   Flush flush = Flush::toDisk) override {
+    Replaced write(const QString& key, const QByteArray& value,
+                   const std::optional<FileContent>& known = std::nullopt) override {
         journal << QStringLiteral("write ") + key;
         if (failWrites)
-            return QStringLiteral("No space left on device");
+            return {Replaced::Outcome::failed, {}, QStringLiteral("No space left on device")};
+        if (known && read(key) != *known)
+            return {Replaced::Outcome::changedMeanwhile, read(key), {}};
         entries.insert(key, value);
         ++writes;
-        flushes += flush == Flush::toDisk;
         if (changed) // a real store hears its own writes too
             QTimer::singleShot(0, changed);
-        return std::nullopt;
+        return {};
     }
     std::optional<QString> keepAside(const QString&) override { return QStringLiteral("aside"); }
     void watch(const QString&, std::function<void()> onChange) override { changed = onChange; }
@@ -60,7 +61,7 @@ public:
             changed();
     }
     QMap<QString, QByteArray> entries;
-    int writes = 0, flushes = 0;
+    int writes = 0;
     bool failWrites = false;
     std::function<void()> changed;
 };

@@ -105,8 +105,8 @@ private slots:
     }
 
     void quickLaunchPreparesSettingsFirst() {
-        fake->preferences.setData("VorlaneSettings_banner-dell-u2720q",
-                                  R"({"fontSize":30,"position":"bottomLeft"})");
+        (void)fake->preferences.write("VorlaneSettings_banner-dell-u2720q",
+                                      R"({"fontSize":30,"position":"bottomLeft"})");
         app->start();
         QVERIFY(choose(*app, "Banners > Quick Launch > New on DELL U2720Q"));
         QCOMPARE(BannerSettings::load(fake->preferences, "banner-dell-u2720q").toJsonBytes(),
@@ -136,6 +136,16 @@ private slots:
         QCOMPARE(fake->dialogs.alerts,
                  (QStringList{"Failed to launch banner | No such file or directory",
                               "Session Saved | Saved 1 banner(s): a"}));
+        // A damaged document is kept aside; one another banner holds is left.
+        writeSession("{hand");
+        QVERIFY(choose(*app, "Banners > Quick Launch > Save Current Session"));
+        const QStringList aside = QDir(SessionManager().sessionDir()).entryList({"*.unreadable-*"});
+        QVERIFY(aside.size() == 1 && fake->dialogs.alerts.last().endsWith(aside[0] + ")"));
+        QLockFile held(SessionManager::defaultSessionFile() + ".lock");
+        QVERIFY(held.lock());
+        QVERIFY(choose(*app, "Banners > Quick Launch > Save Current Session"));
+        QVERIFY(fake->dialogs.alerts.last().endsWith("another banner is changing it; try again"));
+        held.unlock();
         // A folder where the document should be: it cannot be replaced.
         QFile::remove(SessionManager::defaultSessionFile());
         QDir().mkpath(SessionManager::defaultSessionFile() + "/blocked");

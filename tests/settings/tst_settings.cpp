@@ -1,11 +1,14 @@
 // The settings document, its store, and hex colours.
+#include "instances/SessionManager.h"
 #include "platform/SettingsFiles.h"
 #include "settings/BannerSettings.h"
 #include "settings/HexColor.h"
 #include "settings/LiveSettings.h"
 #include "support/TestEnvironment.h"
 
+#include <pwd.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 class SettingsTest : public QObject {
@@ -15,9 +18,10 @@ class SettingsTest : public QObject {
     static void writeEntry(const QString& id, const QByteArray& bytes) {
         QVERIFY(writeFile(SettingsFiles().filePath("VorlaneSettings_" + id), bytes));
     }
-    static ino_t inode(const QString& path) {
+    static struct stat status(const QString& path) {
         struct stat s {};
-        return ::stat(QFile::encodeName(path).constData(), &s) == 0 ? s.st_ino : 0;
+        ::lstat(QFile::encodeName(path).constData(), &s);
+        return s;
     }
 
 private slots:
@@ -74,7 +78,7 @@ private slots:
             BannerSettings s;
             s.instanceId = id;
             s.text = "text of <" + id + ">";
-            QCOMPARE(s.save(store, Flush::toDisk), std::nullopt);
+            QCOMPARE(s.save(store), std::nullopt);
         }
         SettingsFiles otherProcess;
         for (const QString& id : ids) // names and their way back: the fuzz target
@@ -83,27 +87,61 @@ private slots:
         QVERIFY(QFile::exists(folder() + "/VorlaneSettings_" + QString(227, u'x') + ".json"));
     }
 
-    void writesOnlyWhatChangedAndKeepsUnknownKeys() {
-        // A file as a person wrote it stays so until something changes, and
-        // an edit not read yet is applied, never saved over.
+    void changesOfTheBannerAndFromOutsideBothCount() {
+        // A file as a person wrote it stays so until something changes; an
+        // edit not read yet is applied beneath the banner's own change, also
+        // when it lands just before the rename.
         const QByteArray byHand = "{\n  \"text\": \"mine\", \"future\": [1, 2]\n}\n";
         writeEntry("x", "{}");
         SettingsFiles store;
         LiveSettings live(store, "x");
         const QString path = store.filePath("VorlaneSettings_x");
         writeEntry("x", byHand);
+        QCOMPARE(live.save(), std::nullopt);
+        QCOMPARE(readFile(path), byHand);
         live.settings().fontSize = 30;
         QCOMPARE(live.save(), std::nullopt);
         QCOMPARE(live.settings().text, "mine");
-        QCOMPARE(readFile(path), byHand);
+        QVERIFY(readFile(path).contains("\"future\":[1,2]") && readFile(path).contains("30"));
+        const ino_t first = status(path).st_ino;
+        QVERIFY(live.settings().save(store) == std::nullopt && status(path).st_ino == first);
+        // The last look before the rename finds a script's edit: nothing replaced.
+        const QByteArray known = readFile(path);
+        int looks = 0;
+        const Replaced r = store.folder().replace(QFileInfo(path).fileName(), "{}", [&](auto& now) {
+            return looks++ == 0 ? renameInto(path, R"({"text":"late"})") : now.bytes == known;
+        });
+        QVERIFY(r.outcome == Replaced::Outcome::changedMeanwhile && r.now.bytes.contains("late"));
         live.settings().fontSize = 20;
-        live.save();
-        QVERIFY(readFile(path).contains("\"future\":[1,2]"));
-        const ino_t first = inode(path);
-        live.settings().save(store, Flush::toDisk); // the same bytes: not written again
-        QCOMPARE(inode(path), first);
+        QCOMPARE(live.save(), std::nullopt);
+        QCOMPARE(BannerSettings::load(store, "x").text, "late");
         QCOMPARE(BannerSettings::load(store, "x").fontSize, 20.0);
         QCOMPARE(QDir(folder()).entryList(QDir::Files), QStringList{"VorlaneSettings_x.json"});
+    }
+
+    void halfWrittenFilesAreWaitedFor() {
+        // A script writes in place (shell ">") and the banner saves meanwhile:
+        // its save waits, at its end too, and both changes are kept.
+        for (const bool ending : {false, true}) {
+            writeEntry("half", R"({"text":"old"})");
+            SettingsFiles store;
+            LiveSettings live(store, "half");
+            live.follow();
+            live.settings().fontSize = 30;
+            const QString path = store.filePath("VorlaneSettings_half");
+            QVERIFY(writeFile(path, R"({"text": "new from script", )"));
+            std::thread rest([&] {
+                std::this_thread::sleep_for(std::chrono::milliseconds(300));
+                QFile f(path);
+                f.open(QIODevice::Append) && f.write(R"("showCPU": false})");
+            });
+            QCOMPARE(ending ? live.saveAtEnd() : live.save(), std::nullopt);
+            rest.join();
+            const auto saved = [&] { return BannerSettings::load(store, "half"); };
+            QTRY_COMPARE(saved().fontSize, 30.0);
+            QVERIFY(saved().text == "new from script" && !saved().showCPU);
+            QVERIFY(QDir(folder()).entryList({"*.unreadable-*"}).isEmpty());
+        }
     }
 
     void unreadableEntriesAreKeptAside() {
@@ -122,6 +160,15 @@ private slots:
                 QCOMPARE(readFile(folder() + "/" + copies[0]), bad);
                 QVERIFY(said.endsWith("kept as " + folder() + "/" + copies[0]));
             }
+        // Two damaged versions within a second: two copies, neither replaced.
+        for (const QByteArray& bad : {QByteArray("{1"), QByteArray("{2")}) {
+            writeEntry("bad", bad);
+            QVERIFY(SettingsFiles().keepAside("VorlaneSettings_bad"));
+        }
+        const QStringList copies = QDir(folder()).entryList({"*bad.json.unreadable-*"});
+        QCOMPARE(copies.size(), 2);
+        QCOMPARE(readFile(folder() + "/" + copies[0]) + readFile(folder() + "/" + copies[1]),
+                 "{1{2");
     }
 
     void changesFromOutsideAreFollowed() {
@@ -143,7 +190,7 @@ private slots:
             live.settings().fontSize = 30;
             QCOMPARE(live.save(), std::nullopt); // its own write is no change
             for (const QByteArray& bytes : writes) {
-                QVERIFY(renamed ? !writeFileAtomically(path, bytes) : writeFile(path, bytes));
+                QVERIFY(renamed ? renameInto(path, bytes) : writeFile(path, bytes));
                 QTest::qWait(50);
             }
             const bool kept = shown == "kept";
@@ -158,16 +205,105 @@ private slots:
     }
 
     void staleTemporaryFilesAreRemoved() { // left by saves that were killed
-        const QStringList names{"VorlaneSettings_x.json.Ab12Cd", "session.json.x9Y8z7",
-                                "VorlaneSettings_y.json.Zz99Zz", "notes.json.backup"};
+        const QStringList names{".vorlane-save-Ab12Cd",
+                                ".vorlane-save-Zz99Zz",
+                                "VorlaneSettings_default.json.backup",
+                                "VorlaneSettings_default.json.before",
+                                "notes.json.backup",
+                                "session.json.orig01"};
         for (const QString& name : names) {
             QFile file(folder() + "/" + name);
             QVERIFY(writeFile(file.fileName(), "") && file.open(QIODevice::Append));
-            file.setFileTime(QDateTime::currentDateTime().addSecs(name.contains("_y") ? 0 : -601),
-                             QFileDevice::FileModificationTime); // y: a save under way
+            file.setFileTime(QDateTime::currentDateTime().addSecs(name.contains("Zz") ? 0 : -601),
+                             QFileDevice::FileModificationTime); // Zz: a save under way
         }
-        SettingsFiles().removeStaleTemporaries(); // ten minutes old, of the program's own names
-        QCOMPARE(QDir(folder()).entryList(QDir::Files, QDir::Name), names.mid(2));
+        SettingsFiles().folder().removeStaleTemporaries(); // ten minutes old, of its own names
+        QStringList kept = names.mid(1),
+                    left = QDir(folder()).entryList(QDir::Files | QDir::Hidden);
+        kept.sort(), left.sort();
+        QCOMPARE(left, kept);
+    }
+
+    void filesThatAreNotFilesAreLeftAlone() {
+        // Under a settings name or the session's: never blocked on, never
+        // read whole, never written over; the banner runs with the defaults.
+        QDir().mkpath(folder());
+        const QString at = folder() + "/VorlaneSettings_odd.json";
+        for (const auto& [make, what] : std::initializer_list<std::pair<QString, QString>>{
+                 {"mkfifo \"$0\"", "not a regular file"},
+                 {"mkdir \"$0\"", "not a regular file"},
+                 {"ln -s /dev/zero \"$0\"", "not a regular file"},
+                 {"head -c 2000000 /dev/zero | tr '\\0' ' ' > \"$0\"", "larger than 1 MiB"},
+                 {"echo {} > \"$0\" && chmod 0 \"$0\"", "Permission denied"}}) {
+            if (what == "Permission denied" && ::geteuid() == 0)
+                continue; // root opens it all the same
+            for (const QString& path : {at, folder() + "/session.json"})
+                QVERIFY(QProcess::execute("sh", {"-c", make, path}) == 0);
+            const struct stat before = status(at);
+            SettingsFiles store;
+            LiveSettings live(store, "odd");
+            QVERIFY2(live.unreadableAtStart().contains(at + ": " + what),
+                     qPrintable(live.unreadableAtStart()));
+            live.settings().text = "changed";
+            QVERIFY(live.save()->contains(what));
+            QCOMPARE(BannerSettings::load(store, "odd").text, "Vorlane"); // as Quick Launch reads
+            QVERIFY(BannerSettings::load(store, "odd").save(store));
+            QCOMPARE(SessionManager().load(), QStringList{"default"});
+            QCOMPARE(SessionManager().addInstance("odd").outcome, SessionManager::Change::failed);
+            const struct stat after = status(at);
+            QVERIFY(after.st_ino == before.st_ino && after.st_mode == before.st_mode &&
+                    after.st_size == before.st_size);
+            QDir(folder()).removeRecursively();
+            QDir().mkpath(folder());
+        }
+    }
+
+    void carefulReplacement() {
+        // A settings file that is a link (a dotfile manager's) stays one, its
+        // target replaced in its own folder; the file's mode is kept.
+        const QString dotfiles = isolateUserFolders() + "/dotfiles";
+        QVERIFY(writeFile(dotfiles + "/banner.json", R"({"text":"linked"})"));
+        QFile::setPermissions(dotfiles + "/banner.json", QFile::ReadOwner | QFile::WriteOwner |
+                                                             QFile::ReadGroup | QFile::ReadOther);
+        QDir().mkpath(folder());
+        QVERIFY(QFile::link("../../dotfiles/banner.json", folder() + "/VorlaneSettings_ln.json"));
+        SettingsFiles store;
+        LiveSettings live(store, "ln");
+        QCOMPARE(live.settings().text, "linked");
+        live.settings().fontSize = 21;
+        QCOMPARE(live.save(), std::nullopt);
+        QVERIFY(S_ISLNK(status(folder() + "/VorlaneSettings_ln.json").st_mode));
+        QVERIFY(readFile(dotfiles + "/banner.json").contains("21"));
+        QCOMPARE(status(dotfiles + "/banner.json").st_mode & 0777, 0644u);
+        QCOMPARE(QDir(dotfiles).entryList(QDir::Files | QDir::Hidden), QStringList{"banner.json"});
+        // A hashed name whose file names another identifier is left alone.
+        const QString id(300, u'h'), path = store.filePath("VorlaneSettings_" + id);
+        const QByteArray other = "{\"settingsKey\":\"VorlaneSettings_other\",\"text\":\"theirs\"}";
+        QVERIFY(writeFile(path, other));
+        BannerSettings own = BannerSettings::load(store, id);
+        QCOMPARE(own.text, "Vorlane");
+        own.text = "ours";
+        QCOMPARE(own.save(store), std::nullopt);
+        QCOMPARE(readFile(path), other);
+        QCOMPARE(BannerSettings::load(store, id).text, "ours");
+    }
+
+    void folderFromTheEnvironment() {
+        const QByteArray home = qgetenv("HOME"), config = qgetenv("XDG_CONFIG_HOME");
+        for (const auto& [xdg, homeValue, expected] :
+             std::initializer_list<std::tuple<QByteArray, QByteArray, QString>>{
+                 {"/x/conf/", "/h", "/x/conf/vorlane"},
+                 {"relative", "/h", "/h/.config/vorlane"},
+                 {"", "/h/", "/h/.config/vorlane"},
+                 {"", "", QString::fromLocal8Bit(getpwuid(getuid())->pw_dir) + "/.config/vorlane"},
+                 {"", "not/absolute",
+                  QString::fromLocal8Bit(getpwuid(getuid())->pw_dir) + "/.config/vorlane"}}) {
+            qputenv("XDG_CONFIG_HOME", xdg);
+            qputenv("HOME", homeValue);
+            QCOMPARE(ConfigFolder::programFolder().value_or("none"), QDir::cleanPath(expected));
+        }
+        qputenv("HOME", home);
+        qputenv("XDG_CONFIG_HOME", config);
     }
 
     void carriedOverFromTheSharedFileOnce() {
@@ -187,8 +323,9 @@ private slots:
     }
 
     void failedWritesLeaveTheFileAsItWas() {
-        QVERIFY(writeFileAtomically(folder() + "/none/x.json", "{}")
-                    ->startsWith(folder() + "/none/x.json"));
+        QVERIFY(
+            writeFile(folder() + "/plain", "") &&
+            ConfigFolder(folder() + "/plain").replace("x.json", "{}").problem.startsWith(folder()));
         // A full disk: a small file system of its own, filled up. Mounted in
         // a user namespace where one may be made, else as root.
         QStringList command;

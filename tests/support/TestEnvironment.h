@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cstdio>
+
 // Points HOME, XDG_CONFIG_HOME and XDG_RUNTIME_DIR into a fresh temporary folder
 // that lives until the test process ends, so no test touches a real user's
 // files. Every test's main does this first; later calls return that folder.
@@ -38,6 +40,13 @@ inline bool writeFile(const QString& path, const QByteArray& content) {
     QDir().mkpath(QFileInfo(path).path());
     QFile f(path);
     return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(content) == content.size();
+}
+
+// Replaces a file as a script does: a temporary file beside it, then a rename.
+inline bool renameInto(const QString& path, const QByteArray& content) {
+    const QByteArray temporary = QFile::encodeName(path) + ".new";
+    return writeFile(temporary, content) &&
+           std::rename(temporary.constData(), QFile::encodeName(path).constData()) == 0;
 }
 
 // Runs a program to its end; its output, or nothing when it failed.
