@@ -17,12 +17,25 @@ QJsonObject changedKeys(const QJsonObject& before, const QJsonObject& now) {
     return changed;
 }
 
+// The entry once it reads: one half-written (its writer may be half-way) is
+// read again for about a second before it counts as damaged.
+FileContent settledEntry(const PreferencesStore& store, const QString& key) {
+    FileContent stored = store.read(key);
+    for (int tries = 0;
+         tries < 10 && stored.isPresent() && !BannerSettings::fromJsonBytes(stored.bytes);
+         ++tries) {
+        QThread::msleep(100);
+        stored = store.read(key);
+    }
+    return stored;
+}
+
 } // namespace
 
 LiveSettings::LiveSettings(PreferencesStore& store, const QString& instanceId, QObject* parent)
     : QObject(parent)
     , m_store(store)
-    , m_known(store.read(BannerSettings::settingsKey(instanceId)))
+    , m_known(settledEntry(store, BannerSettings::settingsKey(instanceId)))
     , m_settings(BannerSettings::fromStored(m_known, store, instanceId, &m_unreadableAtStart)) {
     // Settings that replaced an entry that did not read are written at the
     // next save, as are defaults that have no entry yet.
@@ -145,11 +158,7 @@ std::optional<QString> LiveSettings::write(bool ending) {
                 }
                 return std::nullopt;
             }
-            for (int waited = 0; waited < 10 && readChange(stored) == Outcome::unreadable;
-                 ++waited) {
-                QThread::msleep(100);
-                stored = m_store.read(key);
-            }
+            stored = settledEntry(m_store, key);
             if (readChange(stored) == Outcome::unreadable)
                 keepAside(stored);
         }
