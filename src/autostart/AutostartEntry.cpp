@@ -49,17 +49,19 @@ std::optional<QString> AutostartEntry::install() const {
         return QStringLiteral("The auto-start entry was not found. Looked for %1.")
             .arg(shippedCandidates().join(QStringLiteral(" and ")));
     }
-    if (!QDir().mkpath(m_autostartDir))
-        return QStringLiteral("The folder %1 could not be created.").arg(m_autostartDir);
-    QFile old(installedPath());
-    if (old.exists() && !old.remove())
-        return old.errorString();
-    QFile shipped(*source);
-    if (!shipped.copy(installedPath()))
-        return shipped.errorString();
-    return std::nullopt;
+    // The shipped entry is the program's own file: read whole, like any.
+    const FileContent shipped = ConfigFolder(QFileInfo(*source).path()).read(fileName);
+    if (!shipped.isPresent())
+        return shipped.problem.isEmpty() ? *source : shipped.problem;
+    // An old copy is replaced the careful way, as the settings are.
+    const Replaced replaced =
+        ConfigFolder(m_autostartDir).replace(QLatin1StringView(fileName), shipped.bytes);
+    return replaced.ok() ? std::nullopt : std::optional(replaced.problem);
 }
 
-void AutostartEntry::uninstall() const {
-    QFile::remove(installedPath());
+std::optional<QString> AutostartEntry::uninstall() const {
+    QFile installed(installedPath());
+    if (installed.exists() && !installed.remove())
+        return installedPath() + QStringLiteral(": ") + installed.errorString();
+    return std::nullopt;
 }

@@ -29,8 +29,9 @@ public:
 
     // The error's description when it failed. The autostart folder is made
     // when it is missing; an old copy is replaced.
-    std::optional<QString> install() const;
-    void uninstall() const;
+    [[nodiscard]] std::optional<QString> install() const;
+    // Nothing installed is nothing to remove.
+    [[nodiscard]] std::optional<QString> uninstall() const;
 
 private:
     QString m_executableDir;

@@ -151,7 +151,10 @@ void BannerFleet::installAutostart() {
 }
 
 void BannerFleet::removeAutostart() {
-    autostartEntry(m_platform).uninstall();
+    if (const auto error = autostartEntry(m_platform).uninstall()) {
+        m_platform.dialogs.alert(QStringLiteral("Auto-Start Not Removed"), *error);
+        return;
+    }
     m_platform.dialogs.alert(QStringLiteral("Auto-Start Removed"),
                              QStringLiteral("Vorlane will no longer start at login."));
 }
