@@ -4,13 +4,9 @@
 #include "instances/RunningBanners.h"
 #include "instances/SessionManager.h"
 #include "platform/ProcFsProcesses.h"
-#include "platform/SettingsFiles.h"
 #include "support/TestEnvironment.h"
 
-#include <QJsonDocument>
 #include <QLockFile>
-
-#include <csignal>
 
 class InstancesTest : public QObject {
     Q_OBJECT
@@ -135,8 +131,7 @@ private slots:
         QCOMPARE(fake->dialogs.alerts,
                  (QStringList{"Failed to launch banner | No such file or directory",
                               "Session Saved | Saved 1 banner(s): a"}));
-        // A damaged document is kept aside (the changes above); one another
-        // banner holds is left as it is.
+        // One another banner holds is left as it is.
         QLockFile held(SessionManager::defaultSessionFile() + ".lock");
         QVERIFY(held.lock());
         QVERIFY(choose(*app, "Banners > Quick Launch > Save Current Session"));
@@ -147,19 +142,6 @@ private slots:
         QDir().mkpath(SessionManager::defaultSessionFile() + "/blocked");
         QVERIFY(choose(*app, "Banners > Quick Launch > Save Current Session"));
         QVERIFY(fake->dialogs.alerts.last().startsWith("Session Not Saved | "));
-    }
-
-    void eachSignalSavesAndEnds() { // as a desktop session ends a banner
-        const QString dir = SettingsFiles::defaultFolder();
-        for (const int sig : {SIGTERM, SIGINT, SIGHUP}) {
-            const QString id = QString("after %1").arg(sig);
-            QProcess banner;
-            banner.start(qEnvironmentVariable("VORLANE_BINARY"), {id});
-            QTRY_VERIFY_WITH_TIMEOUT(SessionManager().load().contains(id), 2000);
-            ::kill(pid_t(banner.processId()), sig);
-            QVERIFY(banner.waitForFinished() && banner.exitStatus() == QProcess::NormalExit);
-            QVERIFY(QFile::exists(dir + "/VorlaneSettings_" + id + ".json")); // the name as stored
-        }
     }
 
     void runningBanners() {

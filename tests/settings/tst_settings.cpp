@@ -8,7 +8,6 @@
 
 #include <pwd.h>
 #include <sys/stat.h>
-#include <thread>
 #include <unistd.h>
 
 class SettingsTest : public QObject {
@@ -100,8 +99,7 @@ private slots:
         QCOMPARE(live.save(), std::nullopt);
         QCOMPARE(readFile(path), byHand);
         live.settings().fontSize = 30;
-        QCOMPARE(live.save(), std::nullopt);
-        QCOMPARE(live.settings().text, "mine");
+        QVERIFY(!live.save() && live.settings().text == "mine");
         QVERIFY(readFile(path).contains("\"future\":[1,2]") && readFile(path).contains("30"));
         const ino_t first = status(path).st_ino;
         QVERIFY(live.settings().save(store) == std::nullopt && status(path).st_ino == first);
@@ -114,8 +112,8 @@ private slots:
         QVERIFY(r.outcome == Replaced::Outcome::changedMeanwhile && r.now.bytes.contains("late"));
         live.settings().fontSize = 20;
         QCOMPARE(live.save(), std::nullopt);
-        QCOMPARE(BannerSettings::load(store, "x").text, "late");
-        QCOMPARE(BannerSettings::load(store, "x").fontSize, 20.0);
+        const BannerSettings both = BannerSettings::load(store, "x");
+        QVERIFY(both.text == "late" && both.fontSize == 20.0);
         QCOMPARE(QDir(folder()).entryList(QDir::Files), QStringList{"VorlaneSettings_x.json"});
     }
 
@@ -154,13 +152,9 @@ private slots:
             live.settings().fontSize = 30;
             const QString path = store.filePath("VorlaneSettings_half");
             QVERIFY(writeFile(path, R"({"text": "new from script", )"));
-            std::thread script([&path, rest = rest] {
-                std::this_thread::sleep_for(std::chrono::milliseconds(300));
-                QFile f(path);
-                f.open(QIODevice::Append) && f.write(rest);
-            });
+            QProcess::startDetached("sh",
+                                    {"-c", "sleep 0.3; printf %s \"$1\" >>\"$0\"", path, rest});
             QCOMPARE(ending ? live.saveAtEnd() : live.save(), std::nullopt);
-            script.join();
             const auto saved = [&] {
                 return BannerSettings::fromJsonBytes(readFile(path)).value_or(BannerSettings{});
             };
@@ -173,26 +167,6 @@ private slots:
         }
     }
 
-    void staleTemporaryFilesAreRemoved() { // left by saves that were killed
-        const QStringList names{".vorlane-save-Ab12Cd",
-                                ".vorlane-save-Zz99Zz",
-                                "VorlaneSettings_default.json.backup",
-                                "VorlaneSettings_default.json.before",
-                                "notes.json.backup",
-                                "session.json.orig01"};
-        for (const QString& name : names) {
-            QFile file(folder() + "/" + name);
-            QVERIFY(writeFile(file.fileName(), "") && file.open(QIODevice::Append));
-            file.setFileTime(QDateTime::currentDateTime().addSecs(name.contains("Zz") ? 0 : -601),
-                             QFileDevice::FileModificationTime); // Zz: a save under way
-        }
-        SettingsFiles().folder().removeStaleTemporaries(); // ten minutes old, of its own names
-        QStringList kept = names.mid(1),
-                    left = QDir(folder()).entryList(QDir::Files | QDir::Hidden);
-        kept.sort(), left.sort();
-        QCOMPARE(left, kept);
-    }
-
     void filesThatAreNotFilesAreLeftAlone() {
         // Under a settings name or the session's: never blocked on, never
         // read whole, never written over; the banner runs with the defaults.
@@ -202,28 +176,20 @@ private slots:
                  {"mkfifo \"$0\"", "not a regular file"},
                  {"mkdir \"$0\"", "not a regular file"},
                  {"ln -s /dev/zero \"$0\"", "not a regular file"},
-                 {"head -c 2000000 /dev/zero | tr '\\0' ' ' > \"$0\"", "larger than 1 MiB"},
-                 {"echo {} > \"$0\" && chmod 0 \"$0\"", "Permission denied"}}) {
-            if (what == "Permission denied" && ::geteuid() == 0)
-                continue; // root opens it all the same
+                 {"head -c 2000000 /dev/zero | tr '\\0' ' ' > \"$0\"", "larger than 1 MiB"}}) {
             for (const QString& path : {at, folder() + "/session.json"})
                 QVERIFY(QProcess::execute("sh", {"-c", make, path}) == 0);
             const struct stat before = status(at);
             SettingsFiles store;
             LiveSettings live(store, "odd");
-            QVERIFY2(live.unreadableAtStart().contains(at + ": " + what),
-                     qPrintable(live.unreadableAtStart()));
+            QVERIFY(live.unreadableAtStart().contains(at + ": " + what));
             live.settings().text = "changed";
             QVERIFY(live.save()->contains(what));
-            QCOMPARE(BannerSettings::load(store, "odd").text, "Vorlane"); // as Quick Launch reads
-            QVERIFY(BannerSettings::load(store, "odd").save(store));
+            QVERIFY(BannerSettings::load(store, "odd").save(store)); // as Quick Launch does
             QCOMPARE(SessionManager().load(), QStringList{"default"});
             QCOMPARE(SessionManager().addInstance("odd").outcome, SessionManager::Change::failed);
-            const struct stat after = status(at);
-            QVERIFY(after.st_ino == before.st_ino && after.st_mode == before.st_mode &&
-                    after.st_size == before.st_size);
-            QDir(folder()).removeRecursively();
-            QDir().mkpath(folder());
+            QVERIFY(status(at).st_ino == before.st_ino && status(at).st_size == before.st_size);
+            QVERIFY(QDir(folder()).removeRecursively() && QDir().mkpath(folder()));
         }
     }
 
@@ -241,8 +207,8 @@ private slots:
         QCOMPARE(live.settings().text, "linked");
         live.settings().fontSize = 21;
         QCOMPARE(live.save(), std::nullopt);
-        QVERIFY(S_ISLNK(status(folder() + "/VorlaneSettings_ln.json").st_mode));
-        QVERIFY(readFile(dotfiles + "/banner.json").contains("21"));
+        QVERIFY(S_ISLNK(status(folder() + "/VorlaneSettings_ln.json").st_mode) &&
+                readFile(dotfiles + "/banner.json").contains("21"));
         QCOMPARE(status(dotfiles + "/banner.json").st_mode & 0777, 0644u);
         QCOMPARE(QDir(dotfiles).entryList(QDir::Files | QDir::Hidden), QStringList{"banner.json"});
         // A hashed name whose file names another identifier is left alone.
@@ -259,42 +225,38 @@ private slots:
 
     void folderFromTheEnvironment() {
         const QByteArray home = qgetenv("HOME"), config = qgetenv("XDG_CONFIG_HOME");
+        const QString account = QString::fromLocal8Bit(getpwuid(getuid())->pw_dir) + "/.config";
         for (const auto& [xdg, homeValue, expected] :
              std::initializer_list<std::tuple<QByteArray, QByteArray, QString>>{
-                 {"/x/conf/", "/h", "/x/conf/vorlane"},
-                 {"relative", "/h", "/h/.config/vorlane"},
-                 {"", "/h/", "/h/.config/vorlane"},
-                 {"", "", QString::fromLocal8Bit(getpwuid(getuid())->pw_dir) + "/.config/vorlane"},
-                 {"", "not/absolute",
-                  QString::fromLocal8Bit(getpwuid(getuid())->pw_dir) + "/.config/vorlane"}}) {
+                 {"/x/conf/", "/h", "/x/conf"},
+                 {"relative", "/h", "/h/.config"},
+                 {"", "/h/", "/h/.config"},
+                 {"", "", account},
+                 {"", "not/absolute", account}}) {
             qputenv("XDG_CONFIG_HOME", xdg);
             qputenv("HOME", homeValue);
-            QCOMPARE(ConfigFolder::programFolder().value_or("none"), QDir::cleanPath(expected));
+            QCOMPARE(ConfigFolder::programFolder().value_or("none"),
+                     QDir::cleanPath(expected) + "/vorlane");
         }
         qputenv("HOME", home);
         qputenv("XDG_CONFIG_HOME", config);
     }
 
-    void carriedOverFromTheSharedFileOnce() {
-        QDir().mkpath(folder());
+    void carriedOverFromTheSharedFileOnce() { // by a starting banner: tst_torture
         const QString ini = folder() + "/vorlane.conf";
-        QVERIFY(QFile::copy(testDataPath("vorlane.conf"), ini));
+        QVERIFY(QDir().mkpath(folder()) && QFile::copy(testDataPath("vorlane.conf"), ini));
         writeEntry("kept", R"({"text":"newer"})");
-        const QByteArray before = readFile(ini);
         SettingsFiles store;
         store.carryOverFrom(ini);
-        QCOMPARE(BannerSettings::load(store, "a/b").text, QStringLiteral("old"));
-        QCOMPARE(BannerSettings::load(store, "kept").text, QStringLiteral("newer"));
+        QVERIFY(BannerSettings::load(store, "a/b").text == "old" &&
+                BannerSettings::load(store, "kept").text == "newer");
         QFile::remove(store.filePath("VorlaneSettings_a/b"));
-        store.carryOverFrom(ini); // once only
-        QVERIFY(!QFile::exists(store.filePath("VorlaneSettings_a/b")));
-        QCOMPARE(readFile(ini), before);
+        store.carryOverFrom(ini); // once only, and the old file as it was
+        QVERIFY(!QFile::exists(store.filePath("VorlaneSettings_a/b")) &&
+                readFile(ini) == readFile(testDataPath("vorlane.conf")));
     }
 
     void failedWritesLeaveTheFileAsItWas() {
-        QVERIFY(
-            writeFile(folder() + "/plain", "") &&
-            ConfigFolder(folder() + "/plain").replace("x.json", "{}").problem.startsWith(folder()));
         // A full disk: a small file system of its own, filled up. Mounted in
         // a user namespace where one may be made, else as root.
         QStringList command;

@@ -1,8 +1,9 @@
 // A script edits a real banner's settings file hundreds of times, by rename
 // and in place, at random moments, while the banner saves through menu
-// commands and is ended (SIGTERM, which saves, or SIGKILL) and started
-// again. No edit that completed may be lost, the file must always parse,
-// files the program did not make stay, and the old shared file is carried over. VORLANE_TORTURE_SECONDS sets the length;
+// commands and is ended (SIGTERM, SIGINT or SIGHUP, which save, or SIGKILL)
+// and started again. No edit that completed may be lost, the file must
+// always parse, files the program did not make stay, and the old shared file
+// is carried over. VORLANE_TORTURE_SECONDS sets the length;
 // VORLANE_STALL_PINGER (bench/event_loop_stalls) times the banner's stalls.
 #include "menus/MenuRenderer.h"
 #include "settings/BannerSettings.h"
@@ -10,11 +11,10 @@
 #include "support/MenuRows.h"
 
 #include <QJsonDocument>
-#include <QJsonObject>
 #include <QRandomGenerator>
 
 #include <atomic>
-#include <fcntl.h>
+#include <csignal>
 #include <thread>
 
 class TortureTest : public QObject {
@@ -43,16 +43,13 @@ class TortureTest : public QObject {
                 const QByteArray bytes = QJsonDocument(document).toJson();
                 if (random->bounded(2)) {
                     renameInto(path, bytes);
-                } else {
-                    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_TRUNC);
-                    const qsizetype half = bytes.size() / 2;
-                    bool whole = fd >= 0 && ::write(fd, bytes.constData(), half) == half;
+                } else { // truncated, as ">" does, then written in two parts
+                    QFile file(path);
+                    file.open(QIODevice::WriteOnly);
+                    file.write(bytes.left(bytes.size() / 2)), file.flush();
                     std::this_thread::sleep_for(std::chrono::milliseconds(random->bounded(20)));
-                    whole = whole && ::write(fd, bytes.constData() + half, bytes.size() - half) ==
-                                         bytes.size() - half;
+                    unparsable += file.write(bytes.mid(bytes.size() / 2)) < 0 || !file.flush();
                     ++inPlace;
-                    if (fd < 0 || ::close(fd) != 0 || !whole)
-                        ++unparsable;
                 }
                 ++edits;
             }
@@ -80,13 +77,14 @@ private slots:
 
     void completedEditsAreNeverLost() {
         const QString folder = SettingsFiles::defaultFolder();
-        // Names a person may give files, old enough to look like leftovers.
+        // Names a person may give files, old enough to look like leftovers;
+        // a save's temporary left by a kill, and one of a save under way.
         const QStringList decoys{"notes.json.backup", "VorlaneSettings_torture.json.before",
-                                 "session.json.orig01"};
-        for (const QString& name : decoys) {
+                                 "session.json.orig01", ".vorlane-save-Zz99Zz"};
+        for (const QString& name : decoys + QStringList{".vorlane-save-Ab12Cd"}) {
             QFile file(folder + "/" + name);
             QVERIFY(writeFile(file.fileName(), "{}") && file.open(QIODevice::Append));
-            file.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+            file.setFileTime(QDateTime::currentDateTime().addSecs(name.contains("Zz") ? 0 : -601),
                              QFileDevice::FileModificationTime);
         }
         QVERIFY(QFile::copy(testDataPath("vorlane.conf"), folder + "/vorlane.conf"));
@@ -112,34 +110,34 @@ private slots:
             for (const char* row : {"Text Alignment > Right", "Font Size > 24 pt",
                                     "Text Alignment > Left", "Font Size > 20 pt"})
                 menuSaves += choose(banner, row);
-            menuSaves += 1;     // the first, once the banner was on screen
-            if (++restarts % 3) {
-                banner.terminate(); // saves as it ends
-                QVERIFY(banner.waitForFinished(5000) && banner.exitCode() == 0);
-            } else {
-                banner.kill(); // whatever it was doing
-                QVERIFY(banner.waitForFinished(5000));
-            }
+            // Ended as a desktop session ends it, which saves, or killed.
+            const int signal = std::array{SIGTERM, SIGINT, SIGHUP, SIGKILL}[restarts++ % 4];
+            ::kill(pid_t(banner.processId()), signal);
+            QVERIFY(banner.waitForFinished(5000));
+            QVERIFY(signal == SIGKILL ||
+                    (banner.exitStatus() == QProcess::NormalExit && banner.exitCode() == 0));
             said += banner.readAllStandardError();
-            if (pinger.waitForFinished(10000)) {
-                static const QRegularExpression stall("longest stall (\\d+)");
-                const auto match = stall.match(pinger.readAllStandardOutput());
-                longestStall = std::max(longestStall, match.captured(1).toInt());
-            }
+            const QString pinged =
+                pinger.waitForFinished(10000) ? pinger.readAllStandardOutput() : "";
+            static const QRegularExpression stall("longest stall (\\d+)");
+            longestStall = std::max(longestStall, stall.match(pinged).captured(1).toInt());
         }
         writer.stop = true;
         script.join();
-        const auto last = QJsonDocument::fromJson(readFile(writer.path)).object();
-        qInfo("%d edits (%d in place), %d menu saves, %d ends and starts: %d lost, %d unparsable "
-              "reads, %zu files kept aside; longest stall %d ms",
-              writer.edits, writer.inPlace, menuSaves, restarts, writer.lost, writer.unparsable,
-              size_t(QDir(folder).entryList({"*.unreadable-*"}).size()), longestStall);
+        qInfo(
+            "%d edits (%d in place), %d menu commands, %d ends and starts: %d lost, %d unparsable "
+            "reads, %zu files kept aside; longest stall %d ms",
+            writer.edits, writer.inPlace, menuSaves + restarts, restarts, writer.lost,
+            writer.unparsable, size_t(QDir(folder).entryList({"*.unreadable-*"}).size()),
+            longestStall);
         QVERIFY2(said.isEmpty(), said.constData());
         QCOMPARE(writer.lost + writer.unparsable, 0);
         QVERIFY(writer.menuChangesSeen > 0); // the menu's saves reached the file
-        QCOMPARE(last.value("text").toString(), QString("edit-%1").arg(writer.edits));
+        QCOMPARE(QJsonDocument::fromJson(readFile(writer.path))["text"].toString(),
+                 QString("edit-%1").arg(writer.edits));
         for (const QString& name : decoys)
             QVERIFY2(QFile::exists(folder + "/" + name), qPrintable(name));
+        QVERIFY(!QFile::exists(folder + "/.vorlane-save-Ab12Cd"));
         QVERIFY(readFile(folder + "/VorlaneSettings_a%2Fb.json").contains("\"old\""));
     }
 };
