@@ -24,7 +24,7 @@ public:
 
     explicit SessionManager(QString folder = ConfigFolder::programFolder().value_or(QString()));
 
-    QString sessionFile() const { return m_folder.filePath(QLatin1StringView(fileName)); }
+    QString sessionFile() const { return m_folder.pathOf(QLatin1StringView(fileName)); }
     QString sessionDir() const { return m_folder.path(); }
 
     // The listed identifiers in order, duplicates kept; the fallback list

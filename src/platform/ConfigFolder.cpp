@@ -63,7 +63,7 @@ FileContent readPath(const QString& path) {
     QByteArray bytes;
     char buffer[16384];
     for (;;) {
-        const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
+        const ssize_t n = ::pread(fd.get(), buffer, sizeof buffer, bytes.size());
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
@@ -94,7 +94,8 @@ QString resolvedTarget(QString path) {
 
 int writeAll(int fd, const QByteArray& bytes) {
     for (qsizetype written = 0; written < bytes.size();) {
-        const ssize_t n = ::write(fd, bytes.constData() + written, size_t(bytes.size() - written));
+        const ssize_t n =
+            ::pwrite(fd, bytes.constData() + written, size_t(bytes.size() - written), written);
         if (n > 0)
             written += n;
         else if (n == 0)
@@ -150,12 +151,12 @@ std::optional<QString> ConfigFolder::programFolder(QString* problem) {
 }
 
 FileContent ConfigFolder::read(const QString& name) const {
-    return readPath(filePath(name));
+    return readPath(pathOf(name));
 }
 
 Replaced ConfigFolder::replace(const QString& name, const QByteArray& bytes,
                                const std::function<bool(const FileContent&)>& stillAsKnown) const {
-    const QString target = resolvedTarget(filePath(name));
+    const QString target = resolvedTarget(pathOf(name));
     const auto looked = [&](const FileContent& now) -> std::optional<Replaced> {
         if (now.isRefused())
             return failed(now.problem);
@@ -207,7 +208,7 @@ Replaced ConfigFolder::replace(const QString& name, const QByteArray& bytes,
 
 std::optional<QString> ConfigFolder::keepAside(const QString& name,
                                                const QString& asideName) const {
-    const FileContent content = read(name);
+    const FileContent content = readPath(pathOf(name));
     if (!content.isPresent())
         return std::nullopt;
     const QString stamp = QStringLiteral(".unreadable-") +
@@ -215,7 +216,7 @@ std::optional<QString> ConfigFolder::keepAside(const QString& name,
     const QString base = asideName.isEmpty() ? name : asideName;
     for (int n = 1; n < 100; ++n) {
         const QString copy =
-            filePath(base + stamp + (n > 1 ? QStringLiteral("-%1").arg(n) : QString()));
+            pathOf(base + stamp + (n > 1 ? QStringLiteral("-%1").arg(n) : QString()));
         Descriptor fd(::open(QFile::encodeName(copy).constData(),
                              O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
         if (fd.get() < 0 && errno == EEXIST)
@@ -234,7 +235,7 @@ std::unique_ptr<QLockFile> ConfigFolder::lock(const QString& name, int waitMs, b
     QDir().mkpath(m_path);
     // QLockFile takes over a lock whose process has died; one that names no
     // process (left empty by a crash) is stale once it is a second old.
-    auto lock = std::make_unique<QLockFile>(filePath(name + QStringLiteral(".lock")));
+    auto lock = std::make_unique<QLockFile>(pathOf(name + QStringLiteral(".lock")));
     lock->setStaleLockTime(1000);
     const bool taken = lock->tryLock(waitMs);
     *busy = !taken && lock->error() == QLockFile::LockFailedError;
@@ -244,7 +245,7 @@ std::unique_ptr<QLockFile> ConfigFolder::lock(const QString& name, int waitMs, b
 void ConfigFolder::watch(const QString& name, std::function<void()> changed) {
     QDir().mkpath(m_path);
     m_watcher = std::make_unique<QFileSystemWatcher>(QStringList{m_path});
-    const QString path = filePath(name);
+    const QString path = pathOf(name);
     // A file replaced by a rename is another file: watched anew each time.
     const auto watchFile = [watcher = m_watcher.get(), path] {
         if (!watcher->files().contains(path) && QFile::exists(path))
@@ -262,8 +263,9 @@ void ConfigFolder::watch(const QString& name, std::function<void()> changed) {
 void ConfigFolder::removeStaleTemporaries() const {
     static const QRegularExpression own(QStringLiteral(R"(^\.vorlane-save-[A-Za-z0-9]{6}$)"));
     const QDateTime old = QDateTime::currentDateTime().addSecs(-600);
-    for (const QFileInfo& file : QDir(m_path).entryInfoList(QDir::Files | QDir::Hidden)) {
-        if (own.match(file.fileName()).hasMatch() && !file.isSymLink() && file.lastModified() < old)
-            QFile::remove(file.filePath());
+    for (const QString& name : QDir(m_path).entryList(QDir::Files | QDir::Hidden)) {
+        const QFileInfo file(pathOf(name));
+        if (own.match(name).hasMatch() && !file.isSymLink() && file.lastModified() < old)
+            QFile::remove(pathOf(name));
     }
 }

@@ -57,7 +57,7 @@ public:
     static std::optional<QString> programFolder(QString* problem = nullptr);
 
     const QString& path() const { return m_path; }
-    QString filePath(const QString& name) const { return m_path + u'/' + name; }
+    QString pathOf(const QString& name) const { return m_path + u'/' + name; }
 
     FileContent read(const QString& name) const;
 

@@ -11,7 +11,7 @@ DesktopPlatform::DesktopPlatform(const QIcon& dialogIcon)
     : m_dialogs(dialogIcon) {
     // The first store kept every instance in one INI file; its entries move
     // to files of their own the first time.
-    m_preferences.carryOverFrom(m_preferences.folder().filePath(QStringLiteral("vorlane.conf")));
+    m_preferences.carryOverFrom(m_preferences.folder().pathOf(QStringLiteral("vorlane.conf")));
     m_preferences.folder().removeStaleTemporaries();
     // Where Qt runs on X11, a Wayland compositor with a layer shell shows the
     // banner itself (Qt's menus and dialogs go through XWayland); others show

@@ -118,14 +118,14 @@ QString SettingsFiles::nameInFolder(const QString& key) const {
             m_saidTaken.insert(candidate);
             qWarning("vorlane: %s holds the settings of another banner (\"%s\"); it is left "
                      "alone, and those of \"%s\" are kept in a file of their own",
-                     qPrintable(m_folder.filePath(candidate)), qPrintable(named->left(80)),
+                     qPrintable(m_folder.pathOf(candidate)), qPrintable(named->left(80)),
                      qPrintable(key.left(80)));
         }
     }
 }
 
 QString SettingsFiles::filePath(const QString& key) const {
-    return m_folder.filePath(nameInFolder(key));
+    return m_folder.pathOf(nameInFolder(key));
 }
 
 FileContent SettingsFiles::read(const QString& key) const {
