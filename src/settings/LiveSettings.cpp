@@ -172,7 +172,8 @@ std::optional<QString> LiveSettings::write(bool ending) {
                                : stored.isPresent() && m_settled && bytes == m_settled &&
                                      BannerSettings::fromJsonBytes(stored.bytes))
             return std::nullopt;
-        const Replaced replaced = m_store.write(key, *bytes, m_known);
+        // Replaced only while it holds what this round read (and accepted).
+        const Replaced replaced = m_store.write(key, *bytes, stored);
         if (replaced.ok()) {
             // What was written, not what a read now finds: an edit that lands
             // right after the rename is a change still to be read.
