@@ -11,5 +11,6 @@ build=$(realpath "${1:-"$(dirname "$0")/../build"}")
 seconds=${2:-120}
 echo "torture for $seconds s, $(date -u +%F), $(nproc) cores"
 QT_QPA_PLATFORM=offscreen VORLANE_BINARY="$build/src/vorlane" \
-    VORLANE_TORTURE_SECONDS="$seconds" VORLANE_STALL_PINGER="$build/bench/event_loop_stalls" \
+    VORLANE_TEST_DATA="$(realpath "$(dirname "$0")/../tests/data")" VORLANE_TORTURE_SECONDS="$seconds" \
+    VORLANE_STALL_PINGER="$build/bench/event_loop_stalls" \
     "$build/tests/tst_torture" 2>&1 | grep -E '^(QINFO|FAIL|Totals)' | sed 's/^QINFO *: [^)]*) //'

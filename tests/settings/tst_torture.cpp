@@ -117,9 +117,9 @@ private slots:
             QVERIFY(signal == SIGKILL ||
                     (banner.exitStatus() == QProcess::NormalExit && banner.exitCode() == 0));
             said += banner.readAllStandardError();
-            const QString pinged =
-                pinger.waitForFinished(10000) ? pinger.readAllStandardOutput() : "";
+            pinger.waitForFinished(10000); // unless it has ended already
             static const QRegularExpression stall("longest stall (\\d+)");
+            const QString pinged = pinger.readAllStandardOutput();
             longestStall = std::max(longestStall, stall.match(pinged).captured(1).toInt());
         }
         writer.stop = true;
