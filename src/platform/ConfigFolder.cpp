@@ -156,6 +156,8 @@ FileContent ConfigFolder::read(const QString& name) const {
 
 Replaced ConfigFolder::replace(const QString& name, const QByteArray& bytes,
                                const std::function<bool(const FileContent&)>& stillAsKnown) const {
+    if (m_path.isEmpty()) // no home folder: nowhere to write, certainly not at the root
+        return failed(QStringLiteral("no folder for the settings"));
     const QString target = resolvedTarget(pathOf(name));
     const auto looked = [&](const FileContent& now) -> std::optional<Replaced> {
         if (now.isRefused())
@@ -221,8 +223,9 @@ std::optional<QString> ConfigFolder::keepAside(const QString& name,
                              O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
         if (fd.get() < 0 && errno == EEXIST)
             continue;
-        if (fd.get() < 0 || writeAll(fd.get(), content.bytes) != 0 || ::fsync(fd.get()) != 0 ||
-            fd.close() != 0) {
+        if (fd.get() < 0)
+            return std::nullopt;
+        if (writeAll(fd.get(), content.bytes) != 0 || ::fsync(fd.get()) != 0 || fd.close() != 0) {
             QFile::remove(copy);
             return std::nullopt;
         }
