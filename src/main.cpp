@@ -24,13 +24,15 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "vorlane: %s\n", qPrintable(noFolder));
         return 1;
     }
-    if (const auto problem = DesktopPlatform::chooseQtPlatform()) {
+    DesktopPlatform::XServerCheck xServer(nullptr, nullptr);
+    if (const auto problem = DesktopPlatform::chooseQtPlatform(xServer)) {
         std::fprintf(stderr, "vorlane: %s\n", qPrintable(*problem));
         return 1;
     }
     keepHarmlessQtMessagesQuiet();
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
+    xServer.reset(); // Qt holds a connection of its own now
     QApplication::setApplicationName(QStringLiteral("vorlane"));
     QApplication::setOrganizationName(QStringLiteral("vorlane"));
     QApplication::setQuitOnLastWindowClosed(false);

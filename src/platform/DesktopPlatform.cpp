@@ -26,15 +26,14 @@ DesktopPlatform::DesktopPlatform(const QIcon& dialogIcon)
 
 DesktopPlatform::~DesktopPlatform() = default;
 
-std::optional<QString> DesktopPlatform::chooseQtPlatform() {
+std::optional<QString> DesktopPlatform::chooseQtPlatform(XServerCheck& check) {
     if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         return std::nullopt;
     qputenv("QT_QPA_PLATFORM", "xcb");
-    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
-    const bool reached = !xcb_connection_has_error(connection);
-    xcb_disconnect(connection);
-    if (reached)
+    check = XServerCheck(xcb_connect(nullptr, nullptr), &xcb_disconnect);
+    if (!xcb_connection_has_error(check.get()))
         return std::nullopt;
+    check.reset();
     const QString display = qEnvironmentVariable("DISPLAY");
     return display.isEmpty() ? QStringLiteral("no X server: DISPLAY is not set (a Wayland "
                                               "session needs XWayland)")

@@ -10,6 +10,8 @@
 #include <memory>
 #include <optional>
 
+struct xcb_connection_t;
+
 // Owns the real implementation of every service and hands them out as one
 // Platform. This is the one place where they are chosen: the X11 window
 // system when Qt runs on xcb, a layer surface of the program's own where a
@@ -20,10 +22,16 @@ public:
     explicit DesktopPlatform(const QIcon& dialogIcon);
     ~DesktopPlatform();
 
+    // The connection through which start-up found the X server. It stays
+    // open until Qt has its own: a server that resets when its last client
+    // leaves (Xvfb, a session whose first client is the banner) would
+    // otherwise reset in between and refuse Qt.
+    using XServerCheck = std::unique_ptr<xcb_connection_t, void (*)(xcb_connection_t*)>;
+
     // Before the QApplication: Qt runs on X11 (on a Wayland session through
     // XWayland) unless the user chose a platform in QT_QPA_PLATFORM. What
     // is wrong when there is no X server to run on; nothing when all is well.
-    static std::optional<QString> chooseQtPlatform();
+    static std::optional<QString> chooseQtPlatform(XServerCheck& check);
 
     Platform services();
 
