@@ -244,7 +244,7 @@ private:
                 return !check.empty() && ask(xcb_get_window_attributes_reply,
                                              xcb_get_window_attributes(m_connection, check[0]));
             },
-            5000);
+            15000); // xfwm4 first starts its session services: seconds on a busy machine
     }
 
     xcb_atom_t atom(const char* name) {
