@@ -235,7 +235,9 @@ std::optional<QString> ConfigFolder::keepAside(const QString& name,
 }
 
 std::unique_ptr<QLockFile> ConfigFolder::lock(const QString& name, int waitMs, bool* busy) const {
-    QDir().mkpath(m_path);
+    *busy = false;
+    if (m_path.isEmpty() || !QDir().mkpath(m_path))
+        return nullptr; // and nothing can be replaced there either
     // QLockFile takes over a lock whose process has died; one that names no
     // process (left empty by a crash) is stale once it is a second old.
     auto lock = std::make_unique<QLockFile>(pathOf(name + QStringLiteral(".lock")));
