@@ -8,6 +8,7 @@
 #include <QMenu>
 
 #include <cmath>
+#include <utility>
 
 QRect BannerPlacement::deviceFrame() const {
     return toDevice(frame, screen());
@@ -51,9 +52,14 @@ std::optional<BannerPlacement> BannerWindow::placement() const {
     placement.frame = bannerRect(m_settings, placement.screen(), available);
     // Past the banners started earlier at the same edge.
     const bool top = isTop(m_settings.position);
-    if (const int offset =
-            stackOffset({top, placement.deviceFrame()}, deviceRect(placement.screen()),
-                        m_windows.earlierBanners())) {
+    bool full = false;
+    const int offset = stackOffset({top, placement.deviceFrame()}, deviceRect(placement.screen()),
+                                   m_windows.earlierBanners(), &full);
+    if (full && !std::exchange(m_saidFull, true))
+        qWarning("vorlane: \"%s\": the banners at this edge fill the screen; this one stacks no "
+                 "further than its far edge",
+                 qPrintable(m_settings.instanceId));
+    if (offset) {
         const qreal dpr = placement.screen().devicePixelRatio;
         const int logical = int(std::ceil(offset / (dpr > 0 ? dpr : 1.0)));
         placement.frame.translate(0, top ? logical : -logical);

@@ -62,4 +62,5 @@ private:
     WindowSystem& m_windows;
     ContextMenuProvider m_contextMenu;
     std::unique_ptr<BannerPanel> m_panel;
+    mutable bool m_saidFull = false; // that the banners at its edge fill the screen
 };

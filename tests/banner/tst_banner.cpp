@@ -56,9 +56,11 @@ private slots:
              std::initializer_list<std::pair<QList<BannerPlace>, int>>{
                  {{}, 0},
                  {{{false, QRect(860, 928, 420, 96)}, {false, QRect(0, 984, 420, 40)}}, 96},
-                 {{{true, QRect(0, 0, 1280, 50)}}, 0},              // the other edge
-                 {{{false, QRect(1280, 900, 1280, 124)}}, 0},       // the other screen
-                 {{{false, QRect(1280 + 860, 900, 420, 124)}}, 0}}) // a box there
+                 {{{true, QRect(0, 0, 1280, 50)}}, 0},             // the other edge
+                 {{{false, QRect(1280, 900, 1280, 124)}}, 0},      // the other screen
+                 {{{false, QRect(1280 + 860, 900, 420, 124)}}, 0}, // a box there
+                 {{{false, QRect(0, 20, 1280, 5000)}}, 0},         // not on the screen
+                 {{{false, QRect(0, 10, 1280, 1014)}}, 996}})      // as far as its top
             QCOMPARE(stackOffset(own, screen, earlier), offset);
         QCOMPARE(stackOffset({true, QRect(860, 0, 420, 28)}, screen,
                              {{true, QRect(0, 0, 420, 40)}, {true, QRect(500, 0, 780, 30)}}),

@@ -61,6 +61,15 @@ private slots:
         QCOMPARE(reservedStrut({}, std::vector<uint32_t>(12, 0), {}, root), std::nullopt);
         QCOMPARE(reservedStrut({}, {0, 0, 0, 30}, {0, 0}, root), std::nullopt); // too short
     }
+
+    void publishedPlaces() { // any client may write one: only frames an X window can have
+        const PublishedPlace p{1765400000123, 4242, {false, QRect(-10, 1052, 1920, 28)}};
+        QVERIFY(decodePlace(encodePlace(p))->place == p.place &&
+                !decodePlace(encodePlace(p))->startedBefore(p));
+        for (const QRect& absurd : {QRect(0, 10, 9, 0), QRect(0, 40000, 9, 9),
+                                    QRect(0, 0, 70000, 28), QRect(-40000, 0, 9, 9)})
+            QVERIFY(!decodePlace(encodePlace({0, 1, {true, absurd}})));
+    }
 };
 
 VORLANE_TEST_MAIN(X11Test)

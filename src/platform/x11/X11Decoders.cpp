@@ -70,7 +70,11 @@ std::vector<uint32_t> encodePlace(const PublishedPlace& p) {
 }
 
 std::optional<PublishedPlace> decodePlace(const std::vector<uint32_t>& v) {
-    if (v.size() != 8)
+    // Any client may write it: a frame no X window can have (a position
+    // beyond 16 bits, an empty or larger size) is no banner's.
+    const auto coordinate = [](uint32_t c) { return int32_t(c) >= -32768 && int32_t(c) <= 32767; };
+    const auto size = [](uint32_t s) { return s >= 1 && s <= 65535; };
+    if (v.size() != 8 || !coordinate(v[4]) || !coordinate(v[5]) || !size(v[6]) || !size(v[7]))
         return std::nullopt;
     PublishedPlace p;
     p.startedMs = qint64((quint64(v[0]) << 32) | v[1]);

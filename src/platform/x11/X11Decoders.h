@@ -49,5 +49,5 @@ struct PublishedPlace {
     }
 };
 std::vector<uint32_t> encodePlace(const PublishedPlace& published);
-// Nothing for a value of another length.
+// Nothing for a value of another length, or a frame no X window can have.
 std::optional<PublishedPlace> decodePlace(const std::vector<uint32_t>& values);
