@@ -7,12 +7,47 @@
 #include <QProcess>
 
 #include <algorithm>
+#include <cerrno>
 #include <csignal>
+#include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
+
+namespace {
+
+// Whether /proc/PID is a process of this user that runs the file `program`,
+// compared as a file (device and inode), not by name: a wrapper (valgrind,
+// ld.so) runs another file, and a copy named like it is another file. Each
+// check stands on its own, so that no single slip lets other processes in.
+bool runsProgram(const QString& base, const struct stat& program, const QString& path) {
+    struct stat process = {};
+    if (::stat(QFile::encodeName(base).constData(), &process) != 0)
+        return false;
+    if (process.st_uid != ::getuid())
+        return false;
+    const QString exe = base + QStringLiteral("/exe");
+    struct stat running = {};
+    if (::stat(QFile::encodeName(exe).constData(), &running) != 0)
+        return false;
+    // A banner of a build since replaced runs a file that is gone (no links
+    // left) and that the kernel still names after the program's path.
+    if (running.st_nlink == 0)
+        return QFile::symLinkTarget(exe) == path + QStringLiteral(" (deleted)");
+    if (running.st_dev != program.st_dev)
+        return false;
+    return running.st_ino == program.st_ino;
+}
+
+} // namespace
 
 ProcFsProcesses::ProcFsProcesses(QString executable)
     : m_executable(executable.isEmpty() ? exeTarget(QStringLiteral("/proc/self/exe"))
-                                        : QFileInfo(executable).canonicalFilePath()) {}
+                                        : QFileInfo(executable).canonicalFilePath()) {
+    const QByteArray file = executable.isEmpty() ? QByteArrayLiteral("/proc/self/exe")
+                                                 : QFile::encodeName(m_executable);
+    if (::stat(file.constData(), &m_program) != 0)
+        m_program = {}; // matches no process: inode 0 is no file's
+}
 
 qint64 ProcFsProcesses::ownPid() const {
     return QCoreApplication::applicationPid();
@@ -61,8 +96,7 @@ std::optional<QList<BannerProcess>> ProcFsProcesses::bannerProcesses() const {
         if (!numeric)
             continue;
         const QString base = QStringLiteral("/proc/") + entry;
-        // Other users' processes cannot be read: they are not ours anyway.
-        if (exeTarget(base + QStringLiteral("/exe")) != m_executable)
+        if (!runsProgram(base, m_program, m_executable))
             continue;
         QFile cmdline(base + QStringLiteral("/cmdline"));
         if (!cmdline.open(QIODevice::ReadOnly))
@@ -75,5 +109,16 @@ std::optional<QList<BannerProcess>> ProcFsProcesses::bannerProcesses() const {
 }
 
 void ProcFsProcesses::terminate(qint64 pid) {
-    ::kill(static_cast<pid_t>(pid), SIGTERM);
+    // Through a pidfd, checked once more: a PID that another process took
+    // since the list was read is not signalled.
+    const QString base = QStringLiteral("/proc/%1").arg(pid);
+    const int fd = int(::syscall(SYS_pidfd_open, pid_t(pid), 0));
+    if (fd < 0) {
+        if (errno == ENOSYS && runsProgram(base, m_program, m_executable)) // before Linux 5.3
+            ::kill(pid_t(pid), SIGTERM);
+        return;
+    }
+    if (runsProgram(base, m_program, m_executable))
+        ::syscall(SYS_pidfd_send_signal, fd, SIGTERM, nullptr, 0);
+    ::close(fd);
 }

@@ -2,8 +2,11 @@
 
 #include "platform/Processes.h"
 
-// The process table from /proc: a banner process is one whose
-// /proc/PID/exe is the banner executable.
+#include <sys/stat.h>
+
+// The process table from /proc: a banner process is one of this user whose
+// /proc/PID/exe is the banner executable itself (the same file, not a file
+// of the same name). Ending one goes through a pidfd.
 class ProcFsProcesses final : public Processes {
 public:
     // The executable defaults to this process's own (/proc/self/exe).
@@ -23,4 +26,5 @@ public:
 
 private:
     QString m_executable;
+    struct stat m_program = {}; // the executable as a file: its device and inode
 };
