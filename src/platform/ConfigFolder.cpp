@@ -6,8 +6,10 @@
 #include <QFileSystemWatcher>
 #include <QLockFile>
 #include <QRegularExpression>
+#include <QThread>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <pwd.h>
@@ -48,7 +50,8 @@ private:
 
 // Opened without blocking (a FIFO would wait for a writer) and checked for
 // what it is before a byte is read.
-FileContent readPath(const QString& path) {
+// `seen`, when given, is what the file was as it was read.
+FileContent readPath(const QString& path, struct stat* seen = nullptr) {
     Descriptor fd(
         ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     if (fd.get() < 0) {
@@ -60,6 +63,8 @@ FileContent readPath(const QString& path) {
         return FileContent::refused(systemError(path, errno));
     if (!S_ISREG(info.st_mode))
         return FileContent::refused(path + QStringLiteral(": not a regular file"));
+    if (seen)
+        *seen = info;
     QByteArray bytes;
     char buffer[16384];
     for (;;) {
@@ -113,6 +118,26 @@ void flushFolder(const QString& folder) {
         ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (fd.get() >= 0)
         ::fsync(fd.get());
+}
+
+bool sameFile(const struct stat& a, const struct stat& b) {
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino && a.st_size == b.st_size &&
+           a.st_mtim.tv_sec == b.st_mtim.tv_sec && a.st_mtim.tv_nsec == b.st_mtim.tv_nsec;
+}
+
+// The file swapped out from under `path`, once its writer (who may still
+// hold it open) has left it alone for 50 ms, or after a second.
+FileContent settledContent(const QString& path) {
+    struct stat before {
+    }, after{};
+    for (int waited = 0; waited < 20; ++waited) {
+        ::stat(QFile::encodeName(path).constData(), &before);
+        QThread::msleep(50);
+        ::stat(QFile::encodeName(path).constData(), &after);
+        if (sameFile(before, after))
+            break;
+    }
+    return readPath(path);
 }
 
 Replaced failed(QString problem) {
@@ -195,17 +220,31 @@ Replaced ConfigFolder::replace(const QString& name, const QByteArray& bytes,
     }
     // The last look, as close to the rename as it can be: an edit that
     // landed while the temporary file was written is not replaced.
-    if (auto stop = looked(readPath(target))) {
+    struct stat seen {};
+    const FileContent last = readPath(target, &seen);
+    if (auto stop = looked(last)) {
         ::unlink(temporary.constData());
         return *stop;
     }
-    if (::rename(temporary.constData(), QFile::encodeName(target).constData()) != 0) {
+    // Swapped rather than renamed where the file is there: the file replaced
+    // comes out under the temporary name, and is checked to be the one the
+    // last look saw (an edit in the instant between is handed back).
+    const QByteArray path = QFile::encodeName(target);
+    const bool swapped = last.isPresent() && ::renameat2(AT_FDCWD, temporary.constData(), AT_FDCWD,
+                                                         path.constData(), RENAME_EXCHANGE) == 0;
+    if (!swapped && ::rename(temporary.constData(), path.constData()) != 0) {
         error = errno;
         ::unlink(temporary.constData());
         return failed(systemError(target, error));
     }
+    Replaced replaced;
+    struct stat out {};
+    if (swapped && (::stat(temporary.constData(), &out) != 0 || !sameFile(out, seen)))
+        replaced = {Replaced::Outcome::displaced, settledContent(QFile::decodeName(temporary)), {}};
+    if (swapped)
+        ::unlink(temporary.constData());
     flushFolder(folder);
-    return {};
+    return replaced;
 }
 
 std::optional<QString> ConfigFolder::keepAside(const QString& name,

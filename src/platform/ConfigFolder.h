@@ -30,11 +30,13 @@ struct FileContent {
 
 // How a replacement of a file ended.
 struct Replaced {
-    enum class Outcome { written, unchanged, changedMeanwhile, failed };
+    // displaced: written, but an edit landed in the instant between the last
+    // look and the swap; `now` holds it, to be read as a change from outside.
+    enum class Outcome { written, unchanged, changedMeanwhile, displaced, failed };
     Outcome outcome = Outcome::written;
     FileContent now; // changedMeanwhile: what the file holds instead
     QString problem; // failed: why, with the file's path
-    bool ok() const { return outcome == Outcome::written || outcome == Outcome::unchanged; }
+    bool ok() const { return outcome != Outcome::changedMeanwhile && outcome != Outcome::failed; }
 };
 
 // The program's folder under the user's configuration folder

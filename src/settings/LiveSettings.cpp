@@ -174,6 +174,14 @@ std::optional<QString> LiveSettings::write(bool ending) {
             return std::nullopt;
         // Replaced only while it holds what this round read (and accepted).
         const Replaced replaced = m_store.write(key, *bytes, stored);
+        // An edit that landed in the instant before the swap: read as a
+        // change from outside that came before this write, and the banner's
+        // own changes written again on top of it.
+        if (replaced.outcome == Replaced::Outcome::displaced &&
+            readChange(replaced.now) == Outcome::applied) {
+            m_known = FileContent::present(*bytes); // what the file holds now
+            continue;
+        }
         if (replaced.ok()) {
             // What was written, not what a read now finds: an edit that lands
             // right after the rename is a change still to be read.

@@ -49,6 +49,10 @@ public:
             return {Replaced::Outcome::changedMeanwhile, read(key), {}};
         entries.insert(key, value);
         ++writes;
+        if (displacedBy) // a script's edit in the instant before the swap
+            return {Replaced::Outcome::displaced,
+                    FileContent::present(*std::exchange(displacedBy, {})),
+                    {}};
         if (changed) // a real store hears its own writes too
             QTimer::singleShot(0, changed);
         return {};
@@ -63,6 +67,7 @@ public:
     QMap<QString, QByteArray> entries;
     int writes = 0;
     bool failWrites = false;
+    std::optional<QByteArray> displacedBy;
     std::function<void()> changed;
 };
 

@@ -173,6 +173,10 @@ private slots:
         QVERIFY(told.first().first().toString().startsWith(
             "The settings of this banner could not be saved: "));
         fake->preferences.failWrites = false;
+        fake->preferences.displacedBy = patched(stored(), R"({"text":"instant"})");
+        QVERIFY(choose(*app, "Font Size > 20 pt")); // both kept, the edit shown
+        QVERIFY(app->settings().text == "instant" && stored().contains("instant") &&
+                stored().contains("\"fontSize\":20"));
 
         // One colour dialog, retargeted: after "Custom..." for the text,
         // changes reach only the text colour, stored in upper case.

@@ -110,6 +110,11 @@ private slots:
             return looks++ == 0 ? renameInto(path, R"({"text":"late"})") : now.bytes == known;
         });
         QVERIFY(r.outcome == Replaced::Outcome::changedMeanwhile && r.now.bytes.contains("late"));
+        looks = 0; // and one in the instant after the last look is handed back
+        const Replaced d = store.folder().replace(
+            QFileInfo(path).fileName(), R"({"text":"late","x":1})",
+            [&](auto&) { return looks++ == 0 || renameInto(path, R"({"text":"late"})"); });
+        QVERIFY(d.outcome == Replaced::Outcome::displaced && d.now.bytes.contains("late"));
         live.settings().fontSize = 20;
         QVERIFY(!live.save() && QFile::remove(path) && !live.save()); // removed: written back
         const BannerSettings both = BannerSettings::load(store, "x");

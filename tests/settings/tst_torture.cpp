@@ -119,7 +119,7 @@ private slots:
             said += banner.readAllStandardError();
             pinger.waitForFinished(10000); // unless it has ended already
             static const QRegularExpression stall("longest stall (\\d+)");
-            const QString pinged = pinger.readAllStandardOutput();
+            const QString pinged = pinger.isOpen() ? pinger.readAllStandardOutput() : "";
             longestStall = std::max(longestStall, stall.match(pinged).captured(1).toInt());
         }
         writer.stop = true;
