@@ -144,6 +144,27 @@ private slots:
         QVERIFY(fake->dialogs.alerts.last().startsWith("Session Not Saved | "));
     }
 
+    void onlyProcessesOfTheProgramItselfAreBanners() {
+        // A copy of sleep stands for the program: run as it is, through the
+        // dynamic loader (a wrapper), and as a file named "<path> (deleted)".
+        const QString bin = isolateUserFolders() + "/bin/", program = bin + "prog";
+        QVERIFY(QDir().mkpath(bin) && QFile::copy("/bin/sleep", program) &&
+                QFile::copy("/bin/sleep", program + " (deleted)"));
+        QProcess own, wrapped, lookalike;
+        own.start(program, {"30"});
+        wrapped.start("/lib64/ld-linux-x86-64.so.2", {program, "30"});
+        lookalike.start(program + " (deleted)", {"30"});
+        QVERIFY(own.waitForStarted() && wrapped.waitForStarted() && lookalike.waitForStarted());
+        ProcFsProcesses processes(program);
+        const auto banners = processes.bannerProcesses();
+        QVERIFY(banners && banners->size() == 1 && banners->at(0).pid == own.processId());
+        processes.terminate(lookalike.processId()); // not signalled: not the program
+        processes.terminate(own.processId());
+        QVERIFY(own.waitForFinished(3000) && !lookalike.waitForFinished(300));
+        for (QProcess* p : {&own, &wrapped, &lookalike})
+            p->kill(), p->waitForFinished();
+    }
+
     void runningBanners() {
         const auto rows = runningBannerRows(
             QList<BannerProcess>{{4242, {"/usr/bin/vorlane", "ticker"}},
