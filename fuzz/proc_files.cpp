@@ -1,7 +1,7 @@
-// /proc/stat, /proc/meminfo, /proc/PID/cmdline and exe links as the kernel
+// /proc/stat, /proc/meminfo, and /proc/PID/cmdline as the kernel
 // (or anything pretending to be it) writes them.
 #include "FuzzTarget.h"
-#include "platform/ProcFsProcesses.h"
+#include "platform/ProcFsTable.h"
 #include "platform/ProcFsStatsSource.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -9,8 +9,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ProcFsStatsSource::parseStat(bytes);
     if (const auto memory = ProcFsStatsSource::parseMeminfo(bytes))
         FUZZ_REQUIRE(memory->usedBytes <= memory->totalBytes);
-    const QStringList arguments = ProcFsProcesses::parseCmdline(bytes);
+    const QStringList arguments = ProcFsTable::parseCmdline(bytes);
     FUZZ_REQUIRE(arguments.size() <= bytes.count('\0') + 1);
-    ProcFsProcesses::exeTarget(QString::fromUtf8(bytes));
     return 0;
 }

@@ -1,8 +1,9 @@
 #pragma once
 
 #include "platform/Platform.h"
-#include "platform/ProcFsProcesses.h"
+#include "platform/Processes.h"
 #include "platform/ProcFsStatsSource.h"
+#include "platform/ProcFsTable.h"
 #include "platform/QtDialogs.h"
 #include "platform/QtScreens.h"
 #include "platform/SettingsFiles.h"
@@ -40,6 +41,7 @@ private:
     ProcFsStatsSource m_stats;
     QtScreens m_screens;
     std::unique_ptr<WindowSystem> m_windows;
-    ProcFsProcesses m_processes;
+    ProcFsTable m_processTable;
+    Processes m_processes{m_processTable};
     QtDialogs m_dialogs;
 };

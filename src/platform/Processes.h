@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/ProcessTable.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -14,20 +16,31 @@ struct BannerProcess {
 };
 
 // Starting further banners and finding and ending the running ones. A banner
-// process is one that runs the banner executable itself; a process that only
-// mentions its name (an editor with a file named after it) is none.
+// is a process of this user that runs the banner executable itself, the
+// same file: not a wrapper that runs it (valgrind, ld.so), not a copy or a
+// file named like it, not a process that only mentions its name.
 class Processes {
 public:
-    virtual ~Processes() = default;
+    // The executable defaults to the one this process runs.
+    explicit Processes(ProcessTable& table, QString executable = {});
 
-    // The real path of the banner executable.
-    virtual QString executablePath() const = 0;
-    virtual qint64 ownPid() const = 0;
-    // Starts the executable with these arguments, detached, output and
-    // errors to the null device. The error's description when it fails.
-    virtual std::optional<QString> startDetached(const QStringList& arguments) = 0;
+    // The path of the banner executable.
+    QString executablePath() const { return m_executable; }
+    qint64 ownPid() const { return m_table.ownPid(); }
+    // Starts the executable with these arguments, detached. The error's
+    // description when it fails.
+    std::optional<QString> startDetached(const QStringList& arguments);
     // The running banner processes in the order of their PIDs, this one
-    // included; nothing when the process list cannot be read.
-    virtual std::optional<QList<BannerProcess>> bannerProcesses() const = 0;
-    virtual void terminate(qint64 pid) = 0;
+    // included; nothing when the process table cannot be read.
+    std::optional<QList<BannerProcess>> bannerProcesses() const;
+    bool isBanner(qint64 pid) const;
+    // Ends a banner process; a process that is no banner (any more) is left.
+    void terminate(qint64 pid);
+
+private:
+    bool runsProgram(const ProcessFacts& process) const;
+
+    ProcessTable& m_table;
+    QString m_executable;
+    std::optional<FileIdentity> m_program;
 };

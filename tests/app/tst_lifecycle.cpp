@@ -150,7 +150,7 @@ private slots:
         const auto ship = [&](const QByteArray& content) {
             QVERIFY(writeFile(program + "/com.tarnwick.vorlane.desktop", content));
         };
-        fake->processes.executable = program + "/vorlane";
+        fake->runFrom(program + "/vorlane");
         BannerApp app("x", fake->services());
         app.start();
         BannerFleet& fleet = app.fleet();

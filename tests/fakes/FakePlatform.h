@@ -3,6 +3,7 @@
 // Recording fakes of every desktop service. They share one journal, so that
 // tests can check the order in which the program used them.
 #include "app/BannerApp.h"
+#include "fakes/FakeProcessTable.h"
 #include "platform/Dialogs.h"
 #include "platform/Platform.h"
 #include "platform/PreferencesStore.h"
@@ -121,22 +122,6 @@ public:
     QList<WindowRequest> sent;
 };
 
-class RecordingProcesses final : public Processes {
-public:
-    QString executablePath() const override { return executable; }
-    qint64 ownPid() const override { return 100; }
-    std::optional<QString> startDetached(const QStringList& arguments) override {
-        started.append(arguments);
-        return failStarts ? std::optional<QString>("No such file or directory") : std::nullopt;
-    }
-    std::optional<QList<BannerProcess>> bannerProcesses() const override { return {{}}; }
-    void terminate(qint64) override {}
-
-    QString executable = QStringLiteral("/opt/vorlane/vorlane");
-    bool failStarts = false;
-    QList<QStringList> started;
-};
-
 // Answers from a script and records what it was asked.
 class RecordingDialogs final : public Dialogs {
 public:
@@ -166,11 +151,17 @@ struct FakePlatform {
     ScriptedStatsSource stats;
     FakeScreens screens;
     RecordingWindowSystem windows;
-    RecordingProcesses processes;
+    FakeProcessTable table;
+    std::unique_ptr<Processes> processes = std::make_unique<Processes>(table);
     RecordingDialogs dialogs;
 
     FakePlatform() { journal.clear(); }
-    Platform services() { return {preferences, stats, screens, windows, processes, dialogs}; }
+    Platform services() { return {preferences, stats, screens, windows, *processes, dialogs}; }
+    // This program as a file of another path, for the services made after.
+    void runFrom(const QString& executable) {
+        table.running[table.ownPid()].facts.fileName = executable;
+        processes = std::make_unique<Processes>(table);
+    }
 };
 
 // Chooses a context-menu row as a click does and lets its command run; false when there is none.

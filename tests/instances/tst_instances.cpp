@@ -3,7 +3,7 @@
 #include "fakes/FakePlatform.h"
 #include "instances/RunningBanners.h"
 #include "instances/SessionManager.h"
-#include "platform/ProcFsProcesses.h"
+#include "platform/ProcFsTable.h"
 #include "support/TestEnvironment.h"
 
 #include <QLockFile>
@@ -96,7 +96,7 @@ private slots:
             QVERIFY(choose(*app, "Banners > New Banner..."));
         }
         // Trimmed, inner space and slash kept; nothing for spaces or cancel.
-        QCOMPARE(fake->processes.started, (QList<QStringList>{{"ticker"}, {"side info/2"}}));
+        QCOMPARE(fake->table.started, (QList<QStringList>{{"ticker"}, {"side info/2"}}));
     }
 
     void quickLaunchPreparesSettingsFirst() {
@@ -114,7 +114,7 @@ private slots:
         QCOMPARE(BannerSettings::load(fake->preferences, "banner-hdmi-1").text,
                  QStringLiteral("Banner on hdmi-1"));
         app->perform({MenuAction::quickLaunchOnDisplay, 0, {}}); // no string: nothing
-        QCOMPARE(fake->processes.started,
+        QCOMPARE(fake->table.started,
                  (QList<QStringList>{{"banner-dell-u2720q"}, {"banner-hdmi-1"}}));
     }
 
@@ -122,9 +122,9 @@ private slots:
         app->start();
         SessionManager().save({"default", "x", "ticker", "default"});
         QVERIFY(choose(*app, "Banners > Quick Launch > Restore Saved Session"));
-        QCOMPARE(fake->processes.started,
+        QCOMPARE(fake->table.started,
                  (QList<QStringList>{{"default"}, {"x"}, {"ticker"}, {"default"}}));
-        fake->processes.failStarts = true;
+        fake->table.failStarts = true;
         SessionManager().save({"a"});
         QVERIFY(choose(*app, "Banners > Quick Launch > Restore Saved Session"));
         QVERIFY(choose(*app, "Banners > Quick Launch > Save Current Session"));
@@ -144,25 +144,26 @@ private slots:
         QVERIFY(fake->dialogs.alerts.last().startsWith("Session Not Saved | "));
     }
 
-    void onlyProcessesOfTheProgramItselfAreBanners() {
-        // A copy of sleep stands for the program: run as it is, through the
-        // dynamic loader (a wrapper), and as a file named "<path> (deleted)".
-        const QString bin = isolateUserFolders() + "/bin/", program = bin + "prog";
-        QVERIFY(QDir().mkpath(bin) && QFile::copy("/bin/sleep", program) &&
-                QFile::copy("/bin/sleep", program + " (deleted)"));
-        QProcess own, wrapped, lookalike;
-        own.start(program, {"30"});
-        wrapped.start("/lib64/ld-linux-x86-64.so.2", {program, "30"});
-        lookalike.start(program + " (deleted)", {"30"});
-        QVERIFY(own.waitForStarted() && wrapped.waitForStarted() && lookalike.waitForStarted());
-        ProcFsProcesses processes(program);
-        const auto banners = processes.bannerProcesses();
-        QVERIFY(banners && banners->size() == 1 && banners->at(0).pid == own.processId());
-        processes.terminate(lookalike.processId()); // not signalled: not the program
-        processes.terminate(own.processId());
-        QVERIFY(own.waitForFinished(3000) && !lookalike.waitForFinished(300));
-        for (QProcess* p : {&own, &wrapped, &lookalike})
-            p->kill(), p->waitForFinished();
+    void quitAllEndsOnlyThisUsersProcessesOfTheProgramItself() {
+        app->start();
+        using Table = FakeProcessTable;
+        auto& running = fake->table.running;
+        const auto process = [](uid_t user, FileIdentity file, bool gone, const QString& name) {
+            return Table::Process{{user, file, gone, name}, {name}};
+        };
+        running[200] = Table::banner({"ticker"});
+        running[201] = Table::banner({"theirs"}, Table::user + 1); // another user's
+        running[202] = process(Table::user, {8, 1}, false, "/usr/lib/ld-linux.so");     // a wrapper
+        running[203] = process(Table::user, {8, 9}, false, Table::path + " (deleted)"); // a copy
+        running[204] = process(Table::user, {8, 7}, true, Table::path + " (deleted)");  // rebuilt
+        running[205] = Table::banner({"ends meanwhile"});
+        running[206] = Table::banner({"ends, its PID taken"});
+        fake->table.beforeFirstSignal = [&] {
+            running.remove(205);
+            running[206] = process(Table::user, {8, 1}, false, "/usr/bin/xterm");
+        };
+        QVERIFY(choose(*app, "Quit All Banners"));
+        QCOMPARE(fake->table.terminated, (QList<qint64>{200, 204, 100})); // this one last
     }
 
     void runningBanners() {
@@ -176,9 +177,9 @@ private slots:
                                     "  50%1off (PID 4244)", "  caf\u00e9 (PID 4245)"}));
         QCOMPARE(runningBannerRows(std::nullopt, "x"), QStringList{"  x (this)"});
         QCOMPARE(runningBannerRows(QList<BannerProcess>{}, "x"), QStringList{"  x (this)"});
-        QCOMPARE(ProcFsProcesses::parseCmdline(QByteArray("vorlane\0side info\0", 18)),
+        QCOMPARE(ProcFsTable::parseCmdline(QByteArray("vorlane\0side info\0", 18)),
                  (QStringList{"vorlane", "side info"}));
-        QCOMPARE(ProcFsProcesses::parseCmdline(QByteArray("vorlane\0\0", 9)),
+        QCOMPARE(ProcFsTable::parseCmdline(QByteArray("vorlane\0\0", 9)),
                  (QStringList{"vorlane", ""}));
     }
 };
