@@ -15,7 +15,7 @@
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "xcb");
     QGuiApplication app(argc, argv);
-    auto windows = X11WindowSystem::create();
+    auto windows = X11WindowSystem::create([](qint64) { return false; }); // no stacking here
     if (!windows) {
         std::fprintf(stderr, "needs an X11 display\n");
         return 1;

@@ -11,6 +11,8 @@ set -euo pipefail
 program=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev libgl-dev libxcb1-dev
+    # Which process owns a window that claims to be a banner's.
+    libxcb-res0-dev
     # The banner's own surface on Wayland compositors with a layer shell.
     libwayland-dev wayland-protocols librust-wayland-protocols-dev
     # TIFF (and other image types) in the banner.

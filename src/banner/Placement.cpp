@@ -48,6 +48,14 @@ QRect bannerRect(const BannerSettings& settings, const ScreenInfo& screen, const
     const QRectF full(screen.geometry);
     const double height = drawableHeight(settings.bannerHeight, full.height());
     const QRectF frame = frameFor(settings.position, full, QRectF(available), height);
-    return QRect(qRound(frame.x()), qRound(frame.y()), std::max(1, qRound(frame.width())),
-                 std::max(1, qRound(frame.height())));
+    QRect rect(qRound(frame.x()), qRound(frame.y()), std::max(1, qRound(frame.width())),
+               std::max(1, qRound(frame.height())));
+    // However much other docks reserve, the banner stays wholly on its screen.
+    const QRect& s = screen.geometry;
+    const auto within = [](int from, int first, int last) {
+        return std::clamp(from, first, std::max(first, last));
+    };
+    rect.moveTo(within(rect.x(), s.left(), s.right() + 1 - rect.width()),
+                within(rect.y(), s.top(), s.bottom() + 1 - rect.height()));
+    return rect;
 }

@@ -31,5 +31,6 @@ std::optional<qsizetype> targetScreenIndex(const BannerSettings& settings,
 // that is not a number gives the default height).
 double drawableHeight(double bannerHeight, double screenHeight);
 
-// The banner's window rectangle in whole logical pixels.
+// The banner's window rectangle in whole logical pixels, wholly on the
+// screen even where other docks leave it less room than its height.
 QRect bannerRect(const BannerSettings& settings, const ScreenInfo& screen, const QRect& available);

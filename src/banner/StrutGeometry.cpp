@@ -87,7 +87,9 @@ std::optional<Strut> bannerStrut(const QRect& banner, bool topFamily, const QSiz
         if (band.intersects(monitor))
             return std::nullopt;
     }
-    const int depth = topFamily ? banner.y() + banner.height() : root.height() - banner.y();
+    // Never past the root, wherever the banner is.
+    const int depth = std::min(
+        topFamily ? banner.y() + banner.height() : root.height() - banner.y(), root.height());
     if (depth <= 0)
         return std::nullopt;
     Strut strut;

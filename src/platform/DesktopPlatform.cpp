@@ -19,7 +19,8 @@ DesktopPlatform::DesktopPlatform(const QIcon& dialogIcon)
     if (QGuiApplication::platformName() == QLatin1String("xcb"))
         m_windows = WaylandWindowSystem::create();
     if (!m_windows)
-        m_windows = X11WindowSystem::create();
+        m_windows =
+            X11WindowSystem::create([this](qint64 pid) { return m_processes.isBanner(pid); });
     if (!m_windows)
         m_windows = std::make_unique<NullWindowSystem>();
 }

@@ -127,6 +127,7 @@ private slots:
                  {1, {0, 40, 1920, 28}, true, root, {}, top(68, 0, 1919)}, // below a dock
                  {1, {1500, 0, 420, 28}, true, root, {}, top(28, 1500, 1919)},
                  {1, {-100, 0, 420, 28}, true, root, {}, top(28, 0, 319)}, // clipped at an edge
+                 {1, {0, 1070, 420, 28}, true, root, {}, top(1080, 0, 419)}, // not past the root
                  {1, {1700, 0, 420, 28}, true, root, {}, top(28, 1700, 1919)},
                  {1.25, {0, 0, 1536, 28}, true, root, {}, top(35, 0, 1919)},
                  {1.5, {0, 692, 1280, 28}, false, root, {}, strutOn(Edge::bottom, 42, 0, 1919)},
@@ -181,6 +182,12 @@ private slots:
             QCOMPARE(r.height(), expected);
             QCOMPARE(r.bottom() + 1, 1080);
         }
+        // Other docks leave less room than the banner needs: it stays on its screen.
+        s.bannerHeight = 28;
+        s.position = BannerPosition::top;
+        QCOMPARE(bannerRect(s, screen, QRect(0, 1079, 1920, 1)), QRect(0, 1052, 1920, 28));
+        s.position = BannerPosition::bottomLeft;
+        QCOMPARE(bannerRect(s, screen, QRect(1800, 0, 120, 10)), QRect(1500, 0, 420, 28));
     }
 
     void alignments() {

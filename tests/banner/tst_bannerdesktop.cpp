@@ -62,6 +62,35 @@ private slots:
         QTRY_COMPARE(frames().mid(1), (QList<QRect>{{0, 974, 1280, 50}, {0, 934, 420, 40}}));
     }
 
+    void nothingPushesABannerOffItsScreen() {
+        // Places no banner published: on another program's window, naming a
+        // live banner's PID, and of absurd size on a banner's own window.
+        if (DesktopSession::windowManager() == "i3")
+            QSKIP("i3 places docks itself");
+        const QByteArray tall = R"({"position":"bottom","bannerHeight":400})";
+        QList<DesktopSession::Banner> banners{desktop.startBanner(tall)};
+        const QString pid = QString::number(banners[0].process->processId());
+        const auto forge = [&](xcb_window_t w, const QString& place) {
+            for (const QString& p :
+                 QStringList{"_VORLANE_BANNER=1", "_VORLANE_PLACE=0,0," + pid + place})
+                desktop.run("xprop", {"-id", QString::number(w), "-f", p.section('=', 0, 0), "32c",
+                                      "-set", p.section('=', 0, 0), p.section('=', 1)});
+        };
+        forge(desktop.openWindow({300, 300, 200, 200}), ",0,0,24,1280,600");
+        banners << desktop.startBanner(tall) << desktop.startBanner(tall);
+        forge(banners[2].window, ",0,0,-3976,1280,5000");
+        banners << desktop.startBanner(tall);
+        // Three stack, the third against the far edge; the fourth goes no further.
+        const QList<int> tops{624, 224, 0, 0};
+        for (qsizetype i = 0; i < banners.size(); ++i) {
+            QTRY_COMPARE(desktop.geometry(banners[i].window).top(), tops[i]);
+            QTRY_COMPARE(desktop.property32(banners[i].window, "_NET_WM_STRUT_PARTIAL").at(3),
+                         1080u - tops[i]); // the root is 1080 px tall
+            if (i >= 2) // said once, on standard error
+                QVERIFY(banners[i].process->readAllStandardError().contains("fill the screen"));
+        }
+    }
+
     void followsItsSettingsFile() {
         DesktopSession::Banner banner = desktop.startBanner("{\"position\":\"bottom\"}");
         const QString file = SettingsFiles().filePath("VorlaneSettings_" + banner.id);

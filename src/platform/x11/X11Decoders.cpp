@@ -12,7 +12,10 @@ bool contains(const std::vector<uint32_t>& list, xcb_atom_t atom) {
 } // namespace
 
 bool publishesFrameExtents(const WindowFacts& facts) {
-    return facts.frameExtents.size() >= 4;
+    // Four widths, each one a frame can have: any client may write them.
+    const auto& e = facts.frameExtents;
+    return e.size() >= 4 &&
+           std::all_of(e.begin(), e.begin() + 4, [](uint32_t w) { return w <= 32767; });
 }
 
 std::optional<ClientWindow> nudgeableWindow(uint32_t id, const WindowFacts& facts,
@@ -70,11 +73,13 @@ std::vector<uint32_t> encodePlace(const PublishedPlace& p) {
 }
 
 std::optional<PublishedPlace> decodePlace(const std::vector<uint32_t>& v) {
-    // Any client may write it: a frame no X window can have (a position
-    // beyond 16 bits, an empty or larger size) is no banner's.
+    // Any client may write it: an edge other than 0 or 1, or a frame no X
+    // window can have (a position beyond 16 bits, an empty or larger size),
+    // is no banner's.
     const auto coordinate = [](uint32_t c) { return int32_t(c) >= -32768 && int32_t(c) <= 32767; };
     const auto size = [](uint32_t s) { return s >= 1 && s <= 65535; };
-    if (v.size() != 8 || !coordinate(v[4]) || !coordinate(v[5]) || !size(v[6]) || !size(v[7]))
+    if (v.size() != 8 || v[3] > 1 || !coordinate(v[4]) || !coordinate(v[5]) || !size(v[6]) ||
+        !size(v[7]))
         return std::nullopt;
     PublishedPlace p;
     p.startedMs = qint64((quint64(v[0]) << 32) | v[1]);

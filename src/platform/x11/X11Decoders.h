@@ -23,6 +23,8 @@ struct WindowFacts {
 // banner's, or one that is gone.
 std::optional<ClientWindow> nudgeableWindow(uint32_t id, const WindowFacts& facts,
                                             const X11Atoms& atoms);
+// Whether the window's _NET_FRAME_EXTENTS can be a frame's; a window with
+// widths no frame has (beyond 16 bits) counts as publishing none.
 bool publishesFrameExtents(const WindowFacts& facts);
 
 // Where a window manager publishes no frame extents (i3), the frame is the
@@ -49,5 +51,6 @@ struct PublishedPlace {
     }
 };
 std::vector<uint32_t> encodePlace(const PublishedPlace& published);
-// Nothing for a value of another length, or a frame no X window can have.
+// Nothing for a value of another length, an edge other than 0 (bottom) or
+// 1 (top), or a frame no X window can have.
 std::optional<PublishedPlace> decodePlace(const std::vector<uint32_t>& values);

@@ -1,5 +1,7 @@
 #include "platform/x11/X11Properties.h"
 
+#include <xcb/res.h>
+
 #include <cstdlib>
 #include <cstring>
 
@@ -47,4 +49,40 @@ void setProperty32(xcb_connection_t* c, xcb_window_t window, xcb_atom_t property
 
 xcb_window_t rootWindow(xcb_connection_t* c) {
     return xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+}
+
+bool serverNamesWindowOwners(xcb_connection_t* c) {
+    const xcb_query_extension_reply_t* extension = xcb_get_extension_data(c, &xcb_res_id);
+    if (!extension || !extension->present)
+        return false;
+    const XcbReply<xcb_res_query_version_reply_t> version(
+        xcb_res_query_version_reply(c, xcb_res_query_version(c, 1, 2), nullptr));
+    return version && (version->server_major > 1 ||
+                       (version->server_major == 1 && version->server_minor >= 2));
+}
+
+std::vector<std::optional<uint32_t>> windowOwnerPids(xcb_connection_t* c,
+                                                     const std::vector<xcb_window_t>& windows) {
+    // Any ID of a client's names that client: a window's names its maker.
+    const auto replies = readAll(c,
+                                 sendAll(windows,
+                                         [&](xcb_window_t window) {
+                                             const xcb_res_client_id_spec_t spec{
+                                                 window, XCB_RES_CLIENT_ID_MASK_LOCAL_CLIENT_PID};
+                                             return xcb_res_query_client_ids(c, 1, &spec);
+                                         }),
+                                 xcb_res_query_client_ids_reply);
+    std::vector<std::optional<uint32_t>> pids;
+    for (const auto& reply : replies) {
+        std::optional<uint32_t> pid;
+        auto it = reply ? xcb_res_query_client_ids_ids_iterator(reply.get())
+                        : xcb_res_client_id_value_iterator_t{};
+        for (; it.rem > 0; xcb_res_client_id_value_next(&it)) {
+            if ((it.data->spec.mask & XCB_RES_CLIENT_ID_MASK_LOCAL_CLIENT_PID) &&
+                xcb_res_client_id_value_value_length(it.data) >= 1)
+                pid = *xcb_res_client_id_value_value(it.data);
+        }
+        pids.push_back(pid);
+    }
+    return pids;
 }

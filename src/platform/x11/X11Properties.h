@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <iterator>
 #include <memory>
+#include <optional>
 #include <vector>
 
 // Small helpers over xcb replies: replies are owned, property values are
@@ -53,3 +54,12 @@ void setProperty32(xcb_connection_t* c, xcb_window_t window, xcb_atom_t property
                    const std::vector<uint32_t>& values);
 
 xcb_window_t rootWindow(xcb_connection_t* c);
+
+// Whether the server names the process behind a window (the X Resource
+// extension, version 1.2 or later).
+bool serverNamesWindowOwners(xcb_connection_t* c);
+// The PID of the process that made each window, as the server knows it
+// from the connection, which no client can forge: in one batch. Nothing for
+// a window whose maker it cannot name (a client over the network, one gone).
+std::vector<std::optional<uint32_t>> windowOwnerPids(xcb_connection_t* c,
+                                                     const std::vector<xcb_window_t>& windows);

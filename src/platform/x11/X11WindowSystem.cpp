@@ -10,12 +10,14 @@
 #include <QWidget>
 #include <QWindow>
 
-std::unique_ptr<X11WindowSystem> X11WindowSystem::create() {
+std::unique_ptr<X11WindowSystem> X11WindowSystem::create(BannerCheck isBanner) {
     auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
     if (!connection || xcb_connection_has_error(connection))
         return nullptr;
-    auto windows = std::unique_ptr<X11WindowSystem>(new X11WindowSystem(connection));
+    auto windows =
+        std::unique_ptr<X11WindowSystem>(new X11WindowSystem(connection, std::move(isBanner)));
+    windows->m_serverNamesOwners = serverNamesWindowOwners(connection);
     windows->watchRootWindow();
     XcbReply<xcb_get_geometry_reply_t> root(
         xcb_get_geometry_reply(connection, xcb_get_geometry(connection, windows->m_root), nullptr));
@@ -142,10 +144,11 @@ void X11WindowSystem::publishBannerPlace(QWidget& window, const BannerPlace& pla
     xcb_flush(m_connection);
 }
 
-X11WindowSystem::X11WindowSystem(xcb_connection_t* connection)
+X11WindowSystem::X11WindowSystem(xcb_connection_t* connection, BannerCheck isBanner)
     : m_connection(connection)
     , m_root(rootWindow(connection))
-    , m_atoms(connection) {
+    , m_atoms(connection)
+    , m_isBanner(std::move(isBanner)) {
     m_self.startedMs = QDateTime::currentMSecsSinceEpoch();
     m_self.pid = uint32_t(QCoreApplication::applicationPid());
     // Windows come and go in bursts (a menu, a dialog with its parts).
@@ -223,23 +226,45 @@ bool X11WindowSystem::refreshForeignStruts() {
     const auto values = readAll(m_connection, requestProperties(m_connection, windows, asked),
                                 xcb_get_property_reply);
     QList<Strut> struts;
-    QList<PublishedPlace> earlier;
+    std::vector<xcb_window_t> claimants;
+    std::vector<PublishedPlace> claims;
     for (size_t i = 0; i < windows.size(); ++i) {
         const auto* v = &values[i * asked.size()];
-        if (const auto strut = reservedStrut(values32(v[0].get()), values32(v[1].get()),
-                                             values32(v[2].get()), m_rootSize))
+        const auto banner = values32(v[0].get());
+        if (const auto strut =
+                reservedStrut(banner, values32(v[1].get()), values32(v[2].get()), m_rootSize))
             struts.append(*strut);
         if (const auto place = decodePlace(values32(v[3].get()));
-            place && place->startedBefore(m_self))
-            earlier.append(*place);
+            place && !banner.empty() && place->startedBefore(m_self)) {
+            claimants.push_back(windows[i]);
+            claims.push_back(*place);
+        }
+    }
+    QList<BannerPlace> places = earlierBannersOf(claimants, claims);
+    const bool changed = struts != m_foreignStruts || places != m_earlierBanners;
+    m_foreignStruts = std::move(struts);
+    m_earlierBanners = std::move(places);
+    return changed;
+}
+
+QList<BannerPlace>
+X11WindowSystem::earlierBannersOf(const std::vector<xcb_window_t>& windows,
+                                  const std::vector<PublishedPlace>& claims) const {
+    // Any client can write a place on any window: one counts when the window
+    // was made by the process it names (where the server can say) and that
+    // process is a banner of this program and user.
+    const auto owners = m_serverNamesOwners ? windowOwnerPids(m_connection, windows)
+                                            : std::vector<std::optional<uint32_t>>();
+    QList<PublishedPlace> earlier;
+    for (size_t i = 0; i < claims.size(); ++i) {
+        const bool madeByIt = !m_serverNamesOwners || owners[i] == claims[i].pid;
+        if (madeByIt && m_isBanner && m_isBanner(claims[i].pid))
+            earlier.append(claims[i]);
     }
     std::sort(earlier.begin(), earlier.end(),
               [](const auto& a, const auto& b) { return a.startedBefore(b); });
     QList<BannerPlace> places;
     for (const PublishedPlace& p : earlier)
         places.append(p.place);
-    const bool changed = struts != m_foreignStruts || places != m_earlierBanners;
-    m_foreignStruts = std::move(struts);
-    m_earlierBanners = std::move(places);
-    return changed;
+    return places;
 }

@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 
 // The window system over Qt's own xcb connection. It watches the root
@@ -20,8 +21,10 @@ class X11WindowSystem final : public WindowSystem, public QAbstractNativeEventFi
 public:
     ~X11WindowSystem() override;
 
+    // Whether a PID is a banner process of this program and this user.
+    using BannerCheck = std::function<bool(qint64 pid)>;
     // Nothing when Qt does not run on xcb with a live connection.
-    static std::unique_ptr<X11WindowSystem> create();
+    static std::unique_ptr<X11WindowSystem> create(BannerCheck isBanner);
 
     void showBannerWindow(QWidget& window) override;
     QSize rootSize() const override { return m_rootSize; }
@@ -41,17 +44,22 @@ public:
     const X11Atoms& atoms() const { return m_atoms; }
 
 private:
-    explicit X11WindowSystem(xcb_connection_t* connection);
+    X11WindowSystem(xcb_connection_t* connection, BannerCheck isBanner);
     void watchRootWindow();
     // Reads the other windows' struts and the earlier banners' places
     // again; whether they changed.
     bool refreshForeignStruts();
+    // The places of those that are banners' indeed, earliest first.
+    QList<BannerPlace> earlierBannersOf(const std::vector<xcb_window_t>& windows,
+                                        const std::vector<PublishedPlace>& claims) const;
     QList<ClientWindow> readNudgeableWindows();
     std::vector<xcb_window_t> mappedChildren(const std::vector<xcb_window_t>& parents);
 
     xcb_connection_t* m_connection;
     xcb_window_t m_root;
     X11Atoms m_atoms;
+    BannerCheck m_isBanner;
+    bool m_serverNamesOwners = false;
     // What each banner window carries now, so that an unchanged strut is not
     // written again (which would make the window manager announce a new
     // work area, and so on).
