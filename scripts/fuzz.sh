@@ -10,9 +10,10 @@ seconds=${1:-600}
 scripts/bootstrap.sh
 command -v clang++ >/dev/null ||
     { sudo=(); [[ $(id -u) -eq 0 ]] || sudo=(sudo); "${sudo[@]}" apt-get install -y -q clang; }
-cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-    -DVORLANE_FUZZ=ON -DVORLANE_BENCH=OFF >/dev/null
-targets=(settings_file session_document hex_color proc_files file_name)
+# Both compilers: the generated Wayland protocol code is C.
+cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \
+    -DCMAKE_CXX_COMPILER=clang++ -DVORLANE_FUZZ=ON -DVORLANE_BENCH=OFF >/dev/null
+targets=(settings_file session_document hex_color proc_files file_name x11_decoders)
 cmake --build build-fuzz --target "${targets[@]/#/fuzz_}"
 
 run() {
