@@ -6,9 +6,9 @@
 set -euo pipefail
 binary=${1:-"$(dirname "$0")/../build/src/vorlane"}
 idle=${2:-120}
-work=$(mktemp -d)
 source "$(dirname "$0")/../scripts/lib/private-desktop.sh"
 start_private_desktop 1920x1080
+work=$desktop_work
 export HOME="$work" XDG_CONFIG_HOME="$work/config"
 "$binary" bench >/dev/null 2>&1 &
 banner=$!

@@ -12,7 +12,7 @@
 #            when other processes come and go) grew over the window (run with
 #            3600 s for an hour)
 #   bench/idle_cost.sh [path/to/vorlane] [N] [idle-seconds]
-# Installs polybar and strace when missing (apt, with sudo when not root).
+# Installs polybar and strace when missing (scripts/bootstrap.sh peers).
 set -euo pipefail
 binary=$(realpath "${1:-"$(dirname "$0")/../build/src/vorlane"}")
 count=${2:-1}
@@ -20,11 +20,10 @@ idle=${3:-120}
 traced=20
 
 source "$(dirname "$0")/lib/peers.sh"
-install_missing polybar:polybar strace:strace
 
-work=$(mktemp -d)
 source "$(dirname "$0")/../scripts/lib/private-desktop.sh"
 start_private_desktop 1920x1080
+work=$desktop_work
 export HOME="$work" XDG_CONFIG_HOME="$work/config"
 
 write_polybar_config "$work/polybar.ini"

@@ -6,9 +6,9 @@
 #   bench/live_settings.sh [build-dir]
 set -euo pipefail
 build=$(realpath "${1:-"$(dirname "$0")/../build"}")
-work=$(mktemp -d)
 source "$(dirname "$0")/../scripts/lib/private-desktop.sh"
 start_private_desktop 1920x1080
+work=$desktop_work
 export HOME="$work" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 folder="$XDG_CONFIG_HOME/vorlane"
@@ -31,4 +31,3 @@ printf '%s\n' "${times[@]}" | sort -g | awk '{ t[NR] = $1 } END {
     printf "rename to new text on screen: median %s ms, min %s ms, max %s ms (%d renames)\n",
         t[int((NR + 1) / 2)], t[1], t[NR], NR }'
 "$build/bench/colour_drag_writes" 2>&1 | grep -v '^qt.qpa.xcb: Unhandled client message'
-rm -rf "$work"

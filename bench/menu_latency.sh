@@ -6,9 +6,9 @@
 #   bench/menu_latency.sh [build-dir] [clicks]
 set -euo pipefail
 build=${1:-"$(dirname "$0")/../build"}
-work=$(mktemp -d)
 source "$(dirname "$0")/../scripts/lib/private-desktop.sh"
 start_private_desktop 1920x1080
+work=$desktop_work
 export HOME="$work" XDG_CONFIG_HOME="$work/config"
 mkdir -p "$XDG_CONFIG_HOME/vorlane"
 # Three banners at three places: top, bottom and bottom left.

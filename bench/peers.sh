@@ -13,17 +13,16 @@
 # and Vorlane's ratio to each peer. A bare Qt window of the same size and
 # kind (bench/bare_window) runs along as the floor Qt itself costs.
 #   bench/peers.sh [path/to/vorlane] [idle-seconds]
-# Installs polybar and conky when missing (apt, with sudo when not root).
+# Installs polybar and conky when missing (scripts/bootstrap.sh peers).
 set -euo pipefail
 binary=$(realpath "${1:-"$(dirname "$0")/../build/src/vorlane"}")
 idle=${2:-120}
 
 source "$(dirname "$0")/lib/peers.sh"
-install_missing polybar:polybar conky:conky-std
 
-work=$(mktemp -d)
 source "$(dirname "$0")/../scripts/lib/private-desktop.sh"
 start_private_desktop 1920x1080
+work=$desktop_work
 export HOME="$work" XDG_CONFIG_HOME="$work/config"
 
 write_polybar_config "$work/polybar.ini"

@@ -11,9 +11,9 @@ build=$(realpath "${1:-"$(dirname "$0")/../build"}")
 count=${2:-20}
 seconds=${3:-70}
 
-work=$(mktemp -d)
 source "$(dirname "$0")/../scripts/lib/private-desktop.sh"
 start_private_desktop 1920x1080
+work=$desktop_work
 export HOME="$work" XDG_CONFIG_HOME="$work/config"
 mkdir -p "$XDG_CONFIG_HOME/vorlane"
 
@@ -41,4 +41,3 @@ done
 ended=$((($(date +%s%N) - start) / 1000000))
 saved=$( (grep -L '^    ' "$XDG_CONFIG_HOME"/vorlane/VorlaneSettings_stall-*.json || true) | wc -l)
 echo "ended together: all $count gone in $ended ms; $saved of $count files rewritten by the program"
-rm -rf "$work"

@@ -1,46 +1,54 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Vorlane needs, when any of them is missing.
-# Uses sudo when not run as root.
-#   bootstrap.sh program   what building and running a banner need
-#   bootstrap.sh desktop   ...and a private virtual desktop to run it on
-#                          (Xvfb, openbox) when there is no display
-#   bootstrap.sh tests     ...and everything the tests use besides: the
-#                          other window managers, a tray, xdotool, ...
+# Installs the Debian packages of the groups named, those that are missing,
+# with sudo when not run as root. Every script that needs packages asks
+# here; this is the one place that installs.
+#   bootstrap.sh program    what building and running a banner need
+#   bootstrap.sh desktop    ...and a private virtual desktop to run it on
+#                           (Xvfb, openbox) when there is no display
+#   bootstrap.sh tests      ...and everything the tests use besides: the
+#                           other window managers, a tray, xdotool, ...
+#   bootstrap.sh GROUP...   any of the groups below, together
 set -euo pipefail
 
-program=(
-    g++ cmake ninja-build pkg-config
-    qt6-base-dev libgl-dev libxcb1-dev
-    # Which process owns a window that claims to be a banner's.
-    libxcb-res0-dev
-    # The banner's own surface on Wayland compositors with a layer shell.
-    libwayland-dev wayland-protocols librust-wayland-protocols-dev
-    # TIFF (and other image types) in the banner.
-    qt6-image-formats-plugins
+declare -A groups=(
+    # Building and running a banner: libxcb-res0-dev tells which process made
+    # a window that claims to be a banner's; the Wayland packages give the
+    # banner a surface of its own where a compositor has a layer shell; the
+    # image plugins show TIFF and other images.
+    [program]="g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libxcb1-dev
+        libxcb-res0-dev libwayland-dev wayland-protocols librust-wayland-protocols-dev
+        qt6-image-formats-plugins"
+    [desktop]="xvfb openbox dbus-daemon fonts-dejavu-core"
+    # The other window managers, a tray, the tools that look at a desktop,
+    # and the Wayland desktops (headless sway and mutter) with screenshots.
+    [tests]="qt6-svg-dev libxcb-xtest0-dev xfwm4 i3-wm trayer x11-utils x11-xserver-utils
+        xdotool xterm desktop-file-utils appstream sway mutter xwayland grim"
+    [fuzz]="clang"                     # scripts/fuzz.sh
+    [package]="dpkg-dev lintian file"  # scripts/package.sh
+    [fresh-root]="debootstrap"         # scripts/check-package.sh
+    [kwin]="kwin-wayland x11-utils xdotool xterm" # scripts/check-kwin.sh
+    [peers]="polybar conky-std strace" # the benchmarks beside other bars
 )
-desktop=(xvfb openbox dbus-daemon fonts-dejavu-core)
-tests=(
-    qt6-svg-dev libxcb-xtest0-dev
-    xfwm4 i3-wm trayer x11-utils x11-xserver-utils xdotool xterm
-    desktop-file-utils appstream
-    # Wayland desktops: headless sway and mutter with XWayland, screenshots.
-    sway mutter xwayland grim
-)
+# The groups each group needs besides its own packages.
+declare -A needs=([desktop]=program [tests]="program desktop" [fuzz]=program [package]=program
+    [fresh-root]="tests package")
 
-packages=("${program[@]}")
-case "${1:-tests}" in
-    program) ;;
-    desktop) packages+=("${desktop[@]}") ;;
-    tests) packages+=("${desktop[@]}" "${tests[@]}") ;;
-    *) echo "usage: $0 [program|desktop|tests]" >&2; exit 2 ;;
-esac
+packages=()
+add_group() {
+    [[ -n "${groups[$1]:-}" ]] || { echo "bootstrap.sh: no group \"$1\"" >&2; exit 2; }
+    local need
+    for need in ${needs[$1]:-}; do add_group "$need"; done
+    packages+=(${groups[$1]})
+}
+(($#)) || set -- tests
+for group; do add_group "$group"; done
 
 missing=()
-for package in "${packages[@]}"; do
+for package in $(printf '%s\n' "${packages[@]}" | sort -u); do
     status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
     [[ "$status" == "install ok installed" ]] || missing+=("$package")
 done
-[[ ${#missing[@]} -eq 0 ]] && exit 0
+((${#missing[@]})) || exit 0
 
 echo "Installing: ${missing[*]}"
 sudo=()

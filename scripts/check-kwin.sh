@@ -5,8 +5,7 @@
 # installs KWin, about 190 packages. Run it as root after scripts/build.sh.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-dpkg-query -W -f='${Status}' kwin-wayland 2>/dev/null | grep -q "install ok installed" ||
-    apt-get install -y -q --no-install-recommends kwin-wayland x11-utils xdotool xterm
+scripts/bootstrap.sh kwin
 dir=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$dir"' EXIT
 mkdir -m 700 "$dir/run" "$dir/bin"

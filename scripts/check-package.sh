@@ -12,9 +12,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 [[ $(id -u) -eq 0 ]] || { echo "check-package.sh must run as root" >&2; exit 1; }
 # This machine checks with the tests' tools (Xvfb, xdotool, the validators).
-scripts/bootstrap.sh tests
-command -v debootstrap >/dev/null ||
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends debootstrap
+scripts/bootstrap.sh fresh-root
 scripts/package.sh
 deb=$(ls build/vorlane_*.deb | tail -1)
 started=$SECONDS

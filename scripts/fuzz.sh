@@ -7,9 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-600}
-scripts/bootstrap.sh
-command -v clang++ >/dev/null ||
-    { sudo=(); [[ $(id -u) -eq 0 ]] || sudo=(sudo); "${sudo[@]}" apt-get install -y -q clang; }
+scripts/bootstrap.sh fuzz
 # Both compilers: the generated Wayland protocol code is C.
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \
     -DCMAKE_CXX_COMPILER=clang++ -DVORLANE_FUZZ=ON -DVORLANE_BENCH=OFF >/dev/null

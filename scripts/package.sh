@@ -1,23 +1,12 @@
 #!/usr/bin/env bash
 # Builds the Debian package (build/vorlane_<version>_<arch>.deb) and checks it
-# with lintian. Installs what is missing: the build's own packages (through
-# bootstrap.sh), dpkg-dev for the dependency lookup, lintian.
+# with lintian. Installs what is missing (bootstrap.sh package): the build's
+# own packages, dpkg-dev for the dependency lookup, lintian.
 #   install it:  sudo apt install ./build/vorlane_*.deb
 #   remove it:   sudo apt remove vorlane
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/bootstrap.sh program
-missing=()
-for package in dpkg-dev lintian file; do
-    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
-    [[ "$status" == "install ok installed" ]] || missing+=("$package")
-done
-if ((${#missing[@]})); then
-    sudo=()
-    [[ $(id -u) -eq 0 ]] || sudo=(sudo)
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends \
-        "${missing[@]}"
-fi
+scripts/bootstrap.sh package
 # Installed programs live under /usr; the package is made from a release build.
 cmake -S . -B build/package -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
     -DBUILD_TESTING=OFF -DVORLANE_BENCH=OFF >/dev/null

@@ -18,9 +18,9 @@ if [[ -n "${DISPLAY:-}" ]]; then
     exec "$binary" "$@"
 fi
 
-work=$(mktemp -d)
 source scripts/lib/private-desktop.sh
 start_private_desktop 1280x720
+work=$desktop_work
 # The demo keeps its settings in a folder of its own, and has a runtime
 # folder as a desktop session would.
 export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work"

@@ -12,9 +12,9 @@ scripts/build.sh program
 binary="$PWD/build/src/vorlane"
 grab="$PWD/build/tools/grab_screen"
 
-work=$(mktemp -d)
 source scripts/lib/private-desktop.sh
 start_private_desktop 1280x720
+work=$desktop_work
 export HOME="$work" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work"
 chmod 700 "$work"
 

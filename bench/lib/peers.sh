@@ -1,17 +1,7 @@
 # Sourced by the benchmarks that run Vorlane next to other bars.
 
-# Installs the Debian packages given as "command:package" when the command
-# is missing (apt, with sudo when not root).
-install_missing() {
-    local missing=() entry
-    for entry; do
-        command -v "${entry%%:*}" >/dev/null || missing+=("${entry#*:}")
-    done
-    ((${#missing[@]})) || return 0
-    local sudo=()
-    [[ $(id -u) -eq 0 ]] || sudo=(sudo)
-    "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}" >/dev/null
-}
+# Installs the peers (polybar, conky) and strace when missing.
+"$(dirname "${BASH_SOURCE[0]}")/../../scripts/bootstrap.sh" peers >/dev/null
 
 # A polybar bar like a banner: 28 px at the top, a label, CPU and memory
 # every 2 s. Run it as: polybar -q -c FILE bench
