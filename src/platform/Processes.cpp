@@ -27,14 +27,15 @@ Processes::Processes(ProcessTable& table, QString executable)
 }
 
 bool Processes::runsProgram(const ProcessFacts& process) const {
-    // Each check stands on its own, so that no single slip lets others in.
     if (!m_program || process.user != m_table.ownUser())
         return false;
     // A banner of a build since replaced runs a file that is gone and that
     // the kernel still names after the program's path.
     if (process.fileGone)
         return process.fileName == m_executable + deleted;
-    return process.file == *m_program;
+    // The same file by identity and by name, each checked on its own: a slip
+    // in either check alone lets no other process in.
+    return process.file == *m_program && process.fileName == m_executable;
 }
 
 std::optional<QString> Processes::startDetached(const QStringList& arguments) {
