@@ -126,7 +126,7 @@ private slots:
                  std::tuple<qreal, QRect, bool, QSize, QList<QRect>, std::optional<Strut>>>{
                  {1, {0, 40, 1920, 28}, true, root, {}, top(68, 0, 1919)}, // below a dock
                  {1, {1500, 0, 420, 28}, true, root, {}, top(28, 1500, 1919)},
-                 {1, {-100, 0, 420, 28}, true, root, {}, top(28, 0, 319)}, // clipped at an edge
+                 {1, {-100, 0, 420, 28}, true, root, {}, top(28, 0, 319)},   // clipped at an edge
                  {1, {0, 1070, 420, 28}, true, root, {}, top(1080, 0, 419)}, // not past the root
                  {1, {1700, 0, 420, 28}, true, root, {}, top(28, 1700, 1919)},
                  {1.25, {0, 0, 1536, 28}, true, root, {}, top(35, 0, 1919)},
