@@ -25,8 +25,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     DesktopPlatform::XServerCheck xServer(nullptr, nullptr);
-    if (const auto problem = DesktopPlatform::chooseQtPlatform(xServer)) {
-        std::fprintf(stderr, "vorlane: %s\n", qPrintable(*problem));
+    if (const Result platform = DesktopPlatform::chooseQtPlatform(xServer); !platform.ok()) {
+        std::fprintf(stderr, "vorlane: %s\n", qPrintable(platform.reason()));
         return 1;
     }
     keepHarmlessQtMessagesQuiet();
@@ -41,6 +41,8 @@ int main(int argc, char** argv) {
     // Only the dialogs carry the program's icon: an icon for the whole
     // application would be drawn in every size for the banner window too.
     DesktopPlatform platform(programIcon());
+    if (const Result carried = platform.carryOverOldSettings(); !carried.ok())
+        std::fprintf(stderr, "vorlane: %s\n", qPrintable(carried.reason()));
     BannerApp banner(*instanceId, platform.services());
     TerminationSignals terminationSignals;
     QObject::connect(&terminationSignals, &TerminationSignals::terminationRequested, &app,

@@ -26,7 +26,7 @@ BannerApp::BannerApp(QString instanceId, Platform platform, QObject* parent)
     m_previewSave.setSingleShot(true);
     m_previewSave.setInterval(previewSaveMs);
     connect(&m_previewSave, &QTimer::timeout, this, [this] { saveSettings(); });
-    connect(m_fleet.get(), &BannerFleet::problem, this, &BannerApp::tellOnce);
+    connect(m_fleet.get(), &BannerFleet::problem, this, &BannerApp::say);
 }
 
 BannerApp::~BannerApp() = default;
@@ -48,7 +48,7 @@ void BannerApp::start() {
 
     m_trayIcon = std::make_unique<TrayIcon>(dispatcher());
     if (!m_live->unreadableAtStart().isEmpty())
-        tellOnce(m_live->unreadableAtStart());
+        say(m_live->unreadableAtStart());
     m_fleet->joinSession();
 
     m_editor = std::make_unique<BannerEditor>(*m_settings, m_platform.screens, m_platform.dialogs);
@@ -66,12 +66,16 @@ void BannerApp::start() {
     // Screen changes, and changes of the space other docks reserve.
     connect(&m_platform.screens, &Screens::changed, this, &BannerApp::reposition);
     connect(&m_platform.windows, &WindowSystem::workAreaChanged, this, &BannerApp::reposition);
+    connect(&m_platform.windows, &WindowSystem::lost, this, [](const QString& reason) {
+        qWarning("vorlane: %s", qPrintable(reason));
+        QCoreApplication::exit(1); // the settings are saved on the way out
+    });
     if (!m_platform.windows.compositorKeepsStripClear())
         m_guard->start();
     m_autosave.start();
     // A change from outside may move, resize or recolour the banner.
     connect(m_live.get(), &LiveSettings::reloaded, this, &BannerApp::reposition);
-    connect(m_live.get(), &LiveSettings::problem, this, &BannerApp::tellOnce);
+    connect(m_live.get(), &LiveSettings::problem, this, &BannerApp::say);
     m_live->follow();
 }
 
@@ -81,8 +85,9 @@ void BannerApp::stop() {
     // An edit from outside made just before the end is read, not overwritten,
     // and not shown any more.
     disconnect(m_live.get(), nullptr, this, nullptr);
-    if (const auto error = m_live->saveAtEnd())
-        tellOnce(QStringLiteral("The settings of this banner could not be saved: %1").arg(*error));
+    if (const Result saved = m_live->saveAtEnd(); !saved.ok())
+        say(QStringLiteral("The settings of this banner could not be saved: %1")
+                .arg(saved.reason()));
     m_metrics->stop();
     m_guard->stop();
     m_autosave.stop();
@@ -90,11 +95,13 @@ void BannerApp::stop() {
 }
 
 void BannerApp::saveSettings() {
-    if (const auto error = m_live->save())
-        tellOnce(QStringLiteral("The settings of this banner could not be saved: %1").arg(*error));
+    if (const Result saved = m_live->save(); !saved.ok())
+        say(QStringLiteral("The settings of this banner could not be saved: %1")
+                .arg(saved.reason()));
 }
 
-void BannerApp::tellOnce(const QString& message) {
+void BannerApp::say(const QString& message) {
+    qWarning("vorlane: \"%s\": %s", qPrintable(m_instanceId), qPrintable(message));
     if (m_trayIcon)
         m_trayIcon->tellOnce(message);
 }

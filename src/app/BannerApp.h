@@ -65,7 +65,9 @@ private:
     // Runs a choice once its menu has closed, while this banner exists.
     MenuDispatch dispatcher();
     void saveSettings();
-    void tellOnce(const QString& message);
+    // A problem, said where the program decides what follows: on standard
+    // error each time, as a message of the tray icon the first time.
+    void say(const QString& message);
     void edited(BannerEditor::FollowUp followUp);
     // The banner placed and drawn anew, and a pass while reserveSpace is on.
     void reposition();

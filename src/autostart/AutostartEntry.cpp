@@ -43,25 +43,25 @@ bool AutostartEntry::isInstalled() const {
     return QFile::exists(installedPath());
 }
 
-std::optional<QString> AutostartEntry::install() const {
+Result AutostartEntry::install() const {
     const auto source = shippedPath();
     if (!source) {
-        return QStringLiteral("The auto-start entry was not found. Looked for %1.")
-            .arg(shippedCandidates().join(QStringLiteral(" and ")));
+        return Result::failed(QStringLiteral("The auto-start entry was not found. Looked for %1.")
+                                  .arg(shippedCandidates().join(QStringLiteral(" and "))));
     }
     // The shipped entry is the program's own file: read whole, like any.
     const FileContent shipped = ConfigFolder(QFileInfo(*source).path()).read(fileName);
     if (!shipped.isPresent())
-        return shipped.problem.isEmpty() ? *source : shipped.problem;
+        return Result::failed(shipped.problem.isEmpty() ? *source : shipped.problem);
     // An old copy is replaced the careful way, as the settings are.
     const Replaced replaced =
         ConfigFolder(m_autostartDir).replace(QLatin1StringView(fileName), shipped.bytes);
-    return replaced.ok() ? std::nullopt : std::optional(replaced.problem);
+    return replaced.ok() ? Result::done() : Result::failed(replaced.problem);
 }
 
-std::optional<QString> AutostartEntry::uninstall() const {
+Result AutostartEntry::uninstall() const {
     QFile installed(installedPath());
     if (installed.exists() && !installed.remove())
-        return installedPath() + QStringLiteral(": ") + installed.errorString();
-    return std::nullopt;
+        return Result::failed(installedPath() + QStringLiteral(": ") + installed.errorString());
+    return Result::done();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Result.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -27,11 +29,10 @@ public:
     QStringList shippedCandidates() const;
     bool isInstalled() const;
 
-    // The error's description when it failed. The autostart folder is made
-    // when it is missing; an old copy is replaced.
-    [[nodiscard]] std::optional<QString> install() const;
+    // The autostart folder is made when it is missing; an old copy is replaced.
+    Result install() const;
     // Nothing installed is nothing to remove.
-    [[nodiscard]] std::optional<QString> uninstall() const;
+    Result uninstall() const;
 
 private:
     QString m_executableDir;

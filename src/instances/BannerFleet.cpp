@@ -26,8 +26,8 @@ BannerFleet::BannerFleet(QString instanceId, Platform platform, QObject* parent)
 
 void BannerFleet::launch(const QString& id) {
     // The real executable, whatever argv[0] said; the identifier its only argument.
-    if (const auto error = m_platform.processes.startDetached({id}))
-        m_platform.dialogs.alert(QStringLiteral("Failed to launch banner"), *error);
+    if (const Result started = m_platform.processes.startDetached({id}); !started.ok())
+        m_platform.dialogs.alert(QStringLiteral("Failed to launch banner"), started.reason());
 }
 
 void BannerFleet::launchNamed() {
@@ -55,14 +55,20 @@ void BannerFleet::launchOnScreen(int screenIndex, const std::optional<QString>& 
                                     ? screens.at(screenIndex).name
                                     : *screenName;
 
-    BannerSettings settings = BannerSettings::load(m_platform.preferences, id);
+    QString unreadable;
+    BannerSettings settings = BannerSettings::load(m_platform.preferences, id, &unreadable);
+    if (!unreadable.isEmpty())
+        emit problem(QStringLiteral("\"%1\": %2").arg(id, unreadable));
     settings.screenIndex = screenIndex;
     settings.screenName = displayName;
     settings.position = BannerPosition::top;
     settings.textAlign = TextAlign::center;
     settings.text = QStringLiteral("Banner on ") + displayName;
-    // Written through before the new process reads it at start-up.
-    (void)settings.save(m_platform.preferences);
+    // Written through before the new process reads it at start-up; where
+    // that fails, it starts with what the file holds.
+    if (const Result saved = settings.save(m_platform.preferences); !saved.ok())
+        emit problem(QStringLiteral("The settings of \"%1\" could not be prepared: %2")
+                         .arg(id, saved.reason()));
     launch(id);
 }
 
@@ -127,8 +133,6 @@ void BannerFleet::joinSession() {
     const QString reason = change.outcome == SessionManager::Change::busy
                                ? QStringLiteral("another banner kept the session document locked")
                                : change.reason;
-    qWarning("vorlane: \"%s\" is not in the saved session: %s", qPrintable(m_instanceId),
-             qPrintable(reason));
     emit problem(
         QStringLiteral("This banner could not be added to the saved session: %1").arg(reason));
 }
@@ -136,14 +140,18 @@ void BannerFleet::joinSession() {
 void BannerFleet::leaveSession() {
     // Ending: a few short waits for another banner's lock, then on anyway.
     for (int tries = 0; tries < 3; ++tries) {
-        if (SessionManager().removeInstance(m_instanceId).outcome != SessionManager::Change::busy)
+        const auto change = SessionManager().removeInstance(m_instanceId);
+        if (!change.keptAside.isEmpty())
+            emit problem(QStringLiteral("The saved session could not be read; it is kept as %1")
+                             .arg(change.keptAside));
+        if (change.outcome != SessionManager::Change::busy)
             break;
     }
 }
 
 void BannerFleet::installAutostart() {
-    if (const auto error = autostartEntry(m_platform).install()) {
-        m_platform.dialogs.alert(QStringLiteral("Installation Failed"), *error);
+    if (const Result installed = autostartEntry(m_platform).install(); !installed.ok()) {
+        m_platform.dialogs.alert(QStringLiteral("Installation Failed"), installed.reason());
         return;
     }
     m_platform.dialogs.alert(QStringLiteral("Auto-Start Installed"),
@@ -151,8 +159,8 @@ void BannerFleet::installAutostart() {
 }
 
 void BannerFleet::removeAutostart() {
-    if (const auto error = autostartEntry(m_platform).uninstall()) {
-        m_platform.dialogs.alert(QStringLiteral("Auto-Start Not Removed"), *error);
+    if (const Result removed = autostartEntry(m_platform).uninstall(); !removed.ok()) {
+        m_platform.dialogs.alert(QStringLiteral("Auto-Start Not Removed"), removed.reason());
         return;
     }
     m_platform.dialogs.alert(QStringLiteral("Auto-Start Removed"),

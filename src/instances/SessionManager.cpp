@@ -76,8 +76,6 @@ template <typename Edit> SessionManager::Change SessionManager::change(Edit&& ed
                     {},
                     {}};
         keptAside = *copy;
-        qWarning("vorlane: the session document could not be read; it is kept as %s",
-                 qPrintable(keptAside));
     }
     QStringList list = load();
     edit(list);

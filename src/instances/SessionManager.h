@@ -34,7 +34,7 @@ public:
     // What a change of the document came to. A lock held by another banner
     // is waited for a few hundred milliseconds at most: busy means "try
     // again later", and nothing was changed.
-    struct Change {
+    struct [[nodiscard]] Change {
         enum Outcome { done, busy, failed } outcome = done;
         QString reason;        // for failed
         QString keptAside;     // where a document that did not read was copied

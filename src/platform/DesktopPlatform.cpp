@@ -9,9 +9,6 @@
 
 DesktopPlatform::DesktopPlatform(const QIcon& dialogIcon)
     : m_dialogs(dialogIcon) {
-    // The first store kept every instance in one INI file; its entries move
-    // to files of their own the first time.
-    m_preferences.carryOverFrom(m_preferences.folder().pathOf(QStringLiteral("vorlane.conf")));
     m_preferences.folder().removeStaleTemporaries();
     // Where Qt runs on X11, a Wayland compositor with a layer shell shows the
     // banner itself (Qt's menus and dialogs go through XWayland); others show
@@ -27,18 +24,24 @@ DesktopPlatform::DesktopPlatform(const QIcon& dialogIcon)
 
 DesktopPlatform::~DesktopPlatform() = default;
 
-std::optional<QString> DesktopPlatform::chooseQtPlatform(XServerCheck& check) {
+Result DesktopPlatform::chooseQtPlatform(XServerCheck& check) {
     if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        return std::nullopt;
+        return Result::done();
     qputenv("QT_QPA_PLATFORM", "xcb");
     check = XServerCheck(xcb_connect(nullptr, nullptr), &xcb_disconnect);
     if (!xcb_connection_has_error(check.get()))
-        return std::nullopt;
+        return Result::done();
     check.reset();
     const QString display = qEnvironmentVariable("DISPLAY");
-    return display.isEmpty() ? QStringLiteral("no X server: DISPLAY is not set (a Wayland "
-                                              "session needs XWayland)")
-                             : QStringLiteral("the X server %1 cannot be reached").arg(display);
+    return Result::failed(display.isEmpty()
+                              ? QStringLiteral("no X server: DISPLAY is not set (a Wayland "
+                                               "session needs XWayland)")
+                              : QStringLiteral("the X server %1 cannot be reached").arg(display));
+}
+
+Result DesktopPlatform::carryOverOldSettings() {
+    return m_preferences.carryOverFrom(
+        m_preferences.folder().pathOf(QStringLiteral("vorlane.conf")));
 }
 
 Platform DesktopPlatform::services() {

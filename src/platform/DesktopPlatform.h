@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/Result.h"
 #include "platform/Platform.h"
 #include "platform/Processes.h"
 #include "platform/ProcFsStatsSource.h"
@@ -31,10 +32,13 @@ public:
 
     // Before the QApplication: Qt runs on X11 (on a Wayland session through
     // XWayland) unless the user chose a platform in QT_QPA_PLATFORM. What
-    // is wrong when there is no X server to run on; nothing when all is well.
-    static std::optional<QString> chooseQtPlatform(XServerCheck& check);
+    // fails when there is no X server to run on.
+    static Result chooseQtPlatform(XServerCheck& check);
 
     Platform services();
+    // The first store kept every instance in one INI file; its entries move
+    // to files of their own the first time a banner starts.
+    Result carryOverOldSettings();
 
 private:
     SettingsFiles m_preferences;

@@ -68,7 +68,7 @@ QStringList ProcFsTable::arguments(qint64 pid) const {
     return cmdline.open(QIODevice::ReadOnly) ? parseCmdline(cmdline.readAll()) : QStringList();
 }
 
-std::optional<QString> ProcFsTable::start(const QString& program, const QStringList& arguments) {
+Result ProcFsTable::start(const QString& program, const QStringList& arguments) {
     QProcess process;
     process.setProgram(program);
     process.setArguments(arguments);
@@ -76,8 +76,8 @@ std::optional<QString> ProcFsTable::start(const QString& program, const QStringL
     process.setStandardOutputFile(QProcess::nullDevice());
     process.setStandardErrorFile(QProcess::nullDevice());
     if (process.startDetached())
-        return std::nullopt;
-    return process.errorString();
+        return Result::done();
+    return Result::failed(process.errorString());
 }
 
 void ProcFsTable::terminate(qint64 pid, const Check& still) {

@@ -14,7 +14,7 @@ public:
     std::optional<QList<qint64>> pids() const override;
     std::optional<ProcessFacts> facts(qint64 pid) const override;
     QStringList arguments(qint64 pid) const override;
-    std::optional<QString> start(const QString& program, const QStringList& arguments) override;
+    Result start(const QString& program, const QStringList& arguments) override;
     void terminate(qint64 pid, const Check& still) override;
 
     // NUL-separated argv; a trailing NUL ends the last argument.

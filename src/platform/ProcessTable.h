@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Result.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -39,9 +41,8 @@ public:
     // Nothing for a process that is gone or cannot be looked at.
     virtual std::optional<ProcessFacts> facts(qint64 pid) const = 0;
     virtual QStringList arguments(qint64 pid) const = 0; // argv, the executable first
-    // Starts a program detached, its output and errors to the null device;
-    // the error's description when it fails.
-    virtual std::optional<QString> start(const QString& program, const QStringList& arguments) = 0;
+    // Starts a program detached, its output and errors to the null device.
+    virtual Result start(const QString& program, const QStringList& arguments) = 0;
     // Ends the process that has this PID (SIGTERM) when `still` says yes of
     // it. `still` sees the process after a handle to it alone was taken,
     // so a process that got the PID in between is never signalled.

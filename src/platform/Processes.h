@@ -27,9 +27,8 @@ public:
     // The path of the banner executable.
     QString executablePath() const { return m_executable; }
     qint64 ownPid() const { return m_table.ownPid(); }
-    // Starts the executable with these arguments, detached. The error's
-    // description when it fails.
-    std::optional<QString> startDetached(const QStringList& arguments);
+    // Starts the executable with these arguments, detached.
+    Result startDetached(const QStringList& arguments);
     // The running banner processes in the order of their PIDs, this one
     // included; nothing when the process table cannot be read.
     std::optional<QList<BannerProcess>> bannerProcesses() const;

@@ -165,10 +165,11 @@ std::optional<QString> SettingsFiles::keepAside(const QString& key) {
     return m_folder.keepAside(name, roomy ? name : hashedName(name.toUtf8(), key));
 }
 
-void SettingsFiles::carryOverFrom(const QString& oldIniFile) {
+Result SettingsFiles::carryOverFrom(const QString& oldIniFile) {
     const QString marker = oldIniFile + QStringLiteral(".carried-over");
     if (!QFileInfo(oldIniFile).isFile() || QFile::exists(marker))
-        return;
+        return Result::done();
+    QStringList failed;
     QSettings old(oldIniFile, QSettings::IniFormat);
     for (const QString& stored : old.allKeys()) {
         // The first store escaped '%', '/' and '\' in its keys.
@@ -178,9 +179,18 @@ void SettingsFiles::carryOverFrom(const QString& oldIniFile) {
                                 .replace(QStringLiteral("%25"), QStringLiteral("%"));
         const QVariant value = old.value(stored);
         if (value.typeId() == QMetaType::QByteArray &&
-            read(key).state == FileContent::State::absent)
-            (void)write(key, value.toByteArray(), FileContent::absent());
+            read(key).state == FileContent::State::absent) {
+            if (const Replaced written = write(key, value.toByteArray(), FileContent::absent());
+                written.outcome == Replaced::Outcome::failed)
+                failed << written.problem;
+        }
     }
-    (void)m_folder.replace(QFileInfo(marker).fileName(),
-                           QByteArrayLiteral("Entries carried over to files of their own.\n"));
+    // Marked done only when it is: an entry not written is tried again next time.
+    if (!failed.isEmpty())
+        return Result::failed(QStringLiteral("settings of %1 not carried over: %2")
+                                  .arg(oldIniFile, failed.join(QStringLiteral("; "))));
+    const Replaced marked =
+        m_folder.replace(QFileInfo(marker).fileName(),
+                         QByteArrayLiteral("Entries carried over to files of their own.\n"));
+    return marked.ok() ? Result::done() : Result::failed(marked.problem);
 }

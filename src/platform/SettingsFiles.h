@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Result.h"
+
 #include "platform/ConfigFolder.h"
 #include "platform/PreferencesStore.h"
 
@@ -36,8 +38,9 @@ public:
 
     // Copies the entries of the first store (one INI file for every
     // instance) into files of their own, once: an entry whose file exists is
-    // left alone, and the old file is never changed.
-    void carryOverFrom(const QString& oldIniFile);
+    // left alone, and the old file is never changed. Marked done (a file
+    // beside it) only once every entry is.
+    Result carryOverFrom(const QString& oldIniFile);
 
 private:
     // The name of the key's file in the folder: its own name, or for a hashed

@@ -90,4 +90,6 @@ signals:
     // The space that docks and panels reserve changed, or an earlier
     // banner moved, came or went.
     void workAreaChanged();
+    // The window system is gone, and the banner cannot be shown any more.
+    void lost(const QString& reason);
 };

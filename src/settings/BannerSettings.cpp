@@ -39,22 +39,17 @@ BannerSettings BannerSettings::fromStored(const FileContent& stored, Preferences
     } else {
         return settings;
     }
-    qWarning("vorlane: \"%s\": %s", qPrintable(instanceId), qPrintable(what));
     if (unreadable)
         *unreadable = what;
     return settings;
 }
 
-std::optional<QString> BannerSettings::save(PreferencesStore& store) const {
+Result BannerSettings::save(PreferencesStore& store) const {
     const auto bytes = toJsonBytes();
     const Replaced replaced =
         bytes ? store.write(settingsKey(), *bytes, std::nullopt)
               : Replaced{Replaced::Outcome::failed, {}, QStringLiteral("a number is not finite")};
-    if (replaced.ok())
-        return std::nullopt;
-    qWarning("vorlane: the settings of \"%s\" were not saved: %s", qPrintable(instanceId),
-             qPrintable(replaced.problem));
-    return replaced.problem;
+    return replaced.ok() ? Result::done() : Result::failed(replaced.problem);
 }
 
 QColor BannerSettings::bgColor() const {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Result.h"
+
 #include "settings/SettingsEnums.h"
 
 #include <QByteArray>
@@ -59,9 +61,8 @@ struct BannerSettings {
     static BannerSettings fromStored(const FileContent& stored, PreferencesStore& store,
                                      const QString& instanceId, QString* unreadable = nullptr);
     // Writes the whole document, whatever the entry holds now (a refused one
-    // excepted). A failure is said on standard error and returned; the stored
-    // entry then stays as it was.
-    std::optional<QString> save(PreferencesStore& store) const;
+    // excepted). On a failure the stored entry stays as it was.
+    Result save(PreferencesStore& store) const;
 
     // The two colours decoded from their hex strings, always opaque:
     // the view applies `opacity` to the background itself.

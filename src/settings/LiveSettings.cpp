@@ -76,7 +76,6 @@ LiveSettings::Outcome LiveSettings::readChange(const FileContent& stored) {
             QStringLiteral("The settings file of this banner cannot be read (%1); the banner "
                            "keeps its settings and leaves the file as it is")
                 .arg(stored.problem);
-        qWarning("vorlane: \"%s\": %s", qPrintable(m_settings.instanceId), qPrintable(message));
         emit problem(message);
         return Outcome::refused;
     }
@@ -116,9 +115,9 @@ void LiveSettings::check() {
         keepAside(stored);
     }
     if (std::exchange(m_saveWhenSettled, false)) {
-        if (const auto error = save())
-            emit problem(
-                QStringLiteral("The settings of this banner could not be saved: %1").arg(*error));
+        if (const Result saved = save(); !saved.ok())
+            emit problem(QStringLiteral("The settings of this banner could not be saved: %1")
+                             .arg(saved.reason()));
     }
 }
 
@@ -130,19 +129,18 @@ void LiveSettings::keepAside(const FileContent& stored) {
         QStringLiteral("The settings file of this banner was changed and could not be read; the "
                        "banner keeps its settings") +
         (copy ? QStringLiteral(", and the file is kept as ") + *copy : QString());
-    qWarning("vorlane: \"%s\": %s", qPrintable(m_settings.instanceId), qPrintable(message));
     emit problem(message);
 }
 
-std::optional<QString> LiveSettings::save() {
+Result LiveSettings::save() {
     return write(false);
 }
 
-std::optional<QString> LiveSettings::saveAtEnd() {
+Result LiveSettings::saveAtEnd() {
     return write(true);
 }
 
-std::optional<QString> LiveSettings::write(bool ending) {
+Result LiveSettings::write(bool ending) {
     const QString key = m_settings.settingsKey();
     // A few rounds: each one that finds a change from outside applies it
     // first, and the next writes on top of it.
@@ -156,7 +154,7 @@ std::optional<QString> LiveSettings::write(bool ending) {
                     m_triesLeft = retries;
                     m_check.start(settleMs);
                 }
-                return std::nullopt;
+                return Result::done();
             }
             stored = settledEntry(m_store, key);
             if (readChange(stored) == Outcome::unreadable)
@@ -164,14 +162,14 @@ std::optional<QString> LiveSettings::write(bool ending) {
         }
         const auto bytes = m_settings.toJsonBytes();
         if (!bytes)
-            return QStringLiteral("a number is not finite");
+            return Result::failed(QStringLiteral("a number is not finite"));
         // Nothing of the banner's own to write? An absent entry is written
         // back, and one that does not read (kept aside by now) is replaced.
         BannerSettings defaults;
         if (stored.isRefused() ? bytes == m_settled.value_or(*defaults.toJsonBytes())
                                : stored.isPresent() && m_settled && bytes == m_settled &&
                                      BannerSettings::fromJsonBytes(stored.bytes))
-            return std::nullopt;
+            return Result::done();
         // Replaced only while it holds what this round read (and accepted).
         const Replaced replaced = m_store.write(key, *bytes, stored);
         // An edit that landed in the instant before the swap: read as a
@@ -187,13 +185,10 @@ std::optional<QString> LiveSettings::write(bool ending) {
             // right after the rename is a change still to be read.
             m_known = FileContent::present(*bytes);
             m_settled = bytes;
-            return std::nullopt;
+            return Result::done();
         }
-        if (replaced.outcome == Replaced::Outcome::failed) {
-            qWarning("vorlane: the settings of \"%s\" were not saved: %s",
-                     qPrintable(m_settings.instanceId), qPrintable(replaced.problem));
-            return replaced.problem;
-        }
+        if (replaced.outcome == Replaced::Outcome::failed)
+            return Result::failed(replaced.problem);
     }
-    return QStringLiteral("the settings file kept changing while it was saved");
+    return Result::failed(QStringLiteral("the settings file kept changing while it was saved"));
 }

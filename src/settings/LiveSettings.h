@@ -39,11 +39,11 @@ public:
     // Writes the settings when they differ from the entry, on top of any
     // change from outside not read yet. An entry half-way through being
     // written is waited for as a change from outside is, and the save made
-    // then. A failure is said on standard error and returned.
-    std::optional<QString> save();
+    // then.
+    Result save();
     // The last save before the process ends: a half-written entry is waited
     // for about a second, then kept aside and replaced.
-    std::optional<QString> saveAtEnd();
+    Result saveAtEnd();
 
 signals:
     void reloaded();
@@ -52,7 +52,7 @@ signals:
 private:
     enum class Outcome { nothingNew, applied, unreadable, refused };
     Outcome readChange(const FileContent& stored);
-    std::optional<QString> write(bool ending);
+    Result write(bool ending);
     void check();
     void keepAside(const FileContent& stored);
     // The settings as last read or written (the defaults before either).

@@ -39,9 +39,9 @@ public:
         return running.contains(pid) ? std::optional(running[pid].facts) : std::nullopt;
     }
     QStringList arguments(qint64 pid) const override { return running.value(pid).arguments; }
-    std::optional<QString> start(const QString&, const QStringList& arguments) override {
+    Result start(const QString&, const QStringList& arguments) override {
         started.append(arguments);
-        return failStarts ? std::optional<QString>("No such file or directory") : std::nullopt;
+        return failStarts ? Result::failed("No such file or directory") : Result::done();
     }
     void terminate(qint64 pid, const Check& still) override {
         if (const auto change = std::exchange(beforeFirstSignal, {}))

@@ -75,7 +75,7 @@ private slots:
         lock.setFileTime(QDateTime::currentDateTime().addSecs(-10),
                          QFileDevice::FileModificationTime);
         lock.close();
-        SessionManager().addInstance("b");
+        QCOMPARE(SessionManager().addInstance("b").outcome, SessionManager::Change::done);
         QVERIFY(!lock.exists()); // taken over, then released
         QCOMPARE(session(), R"({"instances":["a","b"]})");
         // Held by a live banner: start-up goes on at once; it registers once the lock is free.
@@ -120,12 +120,13 @@ private slots:
 
     void restoreAndSaveTheSession() {
         app->start();
-        SessionManager().save({"default", "x", "ticker", "default"});
+        QCOMPARE(SessionManager().save({"default", "x", "ticker", "default"}).outcome,
+                 SessionManager::Change::done);
         QVERIFY(choose(*app, "Banners > Quick Launch > Restore Saved Session"));
         QCOMPARE(fake->table.started,
                  (QList<QStringList>{{"default"}, {"x"}, {"ticker"}, {"default"}}));
         fake->table.failStarts = true;
-        SessionManager().save({"a"});
+        QCOMPARE(SessionManager().save({"a"}).outcome, SessionManager::Change::done);
         QVERIFY(choose(*app, "Banners > Quick Launch > Restore Saved Session"));
         QVERIFY(choose(*app, "Banners > Quick Launch > Save Current Session"));
         QCOMPARE(fake->dialogs.alerts,

@@ -42,6 +42,7 @@ private slots:
         const ClientWindow client = *nudgeableWindow(8, bare, atoms);
         const ClientWindow framed = framedBy(client, QRect(300, 0, 500, 400));
         QVERIFY(!publishesFrameExtents(bare) && framed.placesClient);
+        QVERIFY(!publishesFrameExtents({{}, {}, {}, {1, 1, 0x80000000u, 5}, r})); // no frame's
         QCOMPARE(framed.frameExtents, QMargins(2, 20, 2, 2));
         QCOMPARE(framedBy(client, QRect(400, 0, 100, 100)).frame, client.frame); // not its frame
     }

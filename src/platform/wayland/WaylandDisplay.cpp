@@ -67,10 +67,9 @@ void WaylandDisplay::flush() {
 void WaylandDisplay::readEvents() {
     if (wl_display_dispatch(m_display) >= 0)
         return;
-    // The compositor is gone, and the banner with it.
+    // The compositor is gone: nothing more comes from it.
     m_notifier->setEnabled(false);
-    std::fputs("vorlane: the connection to the Wayland compositor was lost\n", stderr);
-    QCoreApplication::exit(1);
+    emit connectionLost();
 }
 
 void WaylandDisplay::global(void* data, wl_registry* registry, std::uint32_t name,

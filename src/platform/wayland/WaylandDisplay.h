@@ -61,6 +61,8 @@ signals:
     // A pointer button went down on one of the program's surfaces, at a point
     // in the surface's coordinates (Linux input codes: BTN_RIGHT is 0x111).
     void buttonPressed(wl_surface* surface, QPointF at, std::uint32_t button);
+    // The compositor closed the connection (it ended, or it dropped the program).
+    void connectionLost();
 
 private:
     explicit WaylandDisplay(wl_display* display);

@@ -38,6 +38,9 @@ WaylandWindowSystem::WaylandWindowSystem(std::unique_ptr<WaylandDisplay> display
     m_paint.setInterval(0);
     connect(&m_paint, &QTimer::timeout, this, &WaylandWindowSystem::paint);
     connect(m_display.get(), &WaylandDisplay::buttonPressed, this, &WaylandWindowSystem::clicked);
+    connect(m_display.get(), &WaylandDisplay::connectionLost, this, [this] {
+        emit lost(QStringLiteral("the connection to the Wayland compositor was lost"));
+    });
     QCoreApplication::instance()->installEventFilter(this);
 }
 
