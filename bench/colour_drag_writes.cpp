@@ -45,7 +45,7 @@ int main(int argc, char** argv) {
     BannerApp banner(QStringLiteral("colour-drag"),
                      {store, real.stats, real.screens, real.windows, real.processes, real.dialogs});
     banner.start();
-    banner.perform({MenuAction::customBgColor, 0, {}});
+    banner.perform(edit::PickColor{edit::Part::background});
     QElapsedTimer drag;
     QTimer::singleShot(500, [&] {
         auto* dialog = app.findChild<QColorDialog*>();

@@ -153,9 +153,9 @@ MenuDispatch BannerApp::dispatcher() {
     // A choice runs once its menu has closed and let go of the keyboard, so
     // that a dialog the command opens gets the focus.
     QPointer<BannerApp> self(this);
-    return [self](const MenuChoice& choice) {
+    return [self](const Command& command) {
         if (self)
-            QTimer::singleShot(0, self, [self, choice] { self->perform(choice); });
+            QTimer::singleShot(0, self, [self, command] { self->perform(command); });
     };
 }
 
@@ -168,34 +168,30 @@ std::unique_ptr<QMenu> BannerApp::buildContextMenu() {
     return renderMenu(contextMenu(), dispatcher());
 }
 
-void BannerApp::perform(const MenuChoice& c) {
+void BannerApp::perform(const Command& command) {
     // Any dialog a command opens comes up on the banner's screen.
     const auto place = m_window->placement();
     m_platform.dialogs.setHostArea(place ? place->screen().geometry : QRect());
     m_live->catchUp(); // an edit starts from what the file says now
-    if (m_editor->perform(c))
-        return;
-    switch (c.action) {
-    case MenuAction::newBannerInstance:
-        return m_fleet->launchNamed();
-    case MenuAction::quickLaunchOnDisplay:
-        return m_fleet->launchOnScreen(c.tag, c.payload);
-    case MenuAction::restoreSession:
-        return m_fleet->restoreSession();
-    case MenuAction::saveCurrentSession:
-        return m_fleet->saveSession();
-    case MenuAction::installAutostart:
-        return m_fleet->installAutostart();
-    case MenuAction::removeAutostart:
-        return m_fleet->removeAutostart();
-    case MenuAction::quitAllBanners:
-        saveSettings();
-        return m_fleet->quitAll();
-    case MenuAction::quitApp:
-        return quit();
-    case MenuAction::toggleBanner:
-        return m_window->toggleVisible();
-    default:
-        return; // an informing row, or an edit (above)
-    }
+    std::visit(Overloaded{
+                   [this](const EditCommand& edit) {
+                       if (const auto followUp = m_editor->perform(edit))
+                           edited(*followUp);
+                   },
+                   [this](const fleet::NewBanner&) { m_fleet->launchNamed(); },
+                   [this](const fleet::QuickLaunch& c) {
+                       m_fleet->launchOnScreen(c.screenIndex, c.screenName);
+                   },
+                   [this](const fleet::RestoreSession&) { m_fleet->restoreSession(); },
+                   [this](const fleet::SaveSession&) { m_fleet->saveSession(); },
+                   [this](const fleet::InstallAutostart&) { m_fleet->installAutostart(); },
+                   [this](const fleet::RemoveAutostart&) { m_fleet->removeAutostart(); },
+                   [this](const fleet::QuitAllBanners&) {
+                       saveSettings();
+                       m_fleet->quitAll();
+                   },
+                   [this](const QuitBanner&) { quit(); },
+                   [this](const ToggleBanner&) { m_window->toggleVisible(); },
+               },
+               command);
 }

@@ -59,7 +59,7 @@ public:
     MenuItem contextMenu() const;
     std::unique_ptr<QMenu> buildContextMenu();
     // Runs the command a chosen menu item carries.
-    void perform(const MenuChoice& choice);
+    void perform(const Command& command);
 
 private:
     // Runs a choice once its menu has closed, while this banner exists.

@@ -12,85 +12,76 @@ BannerEditor::BannerEditor(BannerSettings& settings, Screens& screens, Dialogs& 
     , m_screens(screens)
     , m_dialogs(dialogs) {}
 
-bool BannerEditor::perform(const MenuChoice& c) {
+std::optional<BannerEditor::FollowUp> BannerEditor::perform(const EditCommand& command) {
     BannerSettings& s = m_settings;
-    const auto done = [this](FollowUp followUp) {
-        emit edited(followUp);
-        return true;
-    };
-    switch (c.action) {
-    case MenuAction::setBannerHeight:
-        s.bannerHeight = c.tag;
-        s.fontSize = fontSizeForHeight(c.tag);
-        return done(FollowUp::replace);
-    case MenuAction::setFontSize:
-        s.fontSize = c.tag;
-        return done(FollowUp::redraw);
-    case MenuAction::setOpacity:
-        s.opacity = c.tag / 100.0;
-        return done(FollowUp::redraw);
-    case MenuAction::setScreen: {
-        // The index is kept even when that screen has gone since the menu
-        // was built; the name only when the screen is there to name it.
-        s.screenIndex = c.tag;
-        const QList<ScreenInfo> screens = m_screens.screens();
-        if (c.tag >= 0 && c.tag < screens.size())
-            s.screenName = screens.at(c.tag).name;
-        return done(FollowUp::replace);
-    }
-    case MenuAction::setBgColor:
-    case MenuAction::setTextColor:
-        if (!c.payload)
-            return true;
-        (c.action == MenuAction::setBgColor ? s.bgColorHex : s.textColorHex) = *c.payload;
-        return done(FollowUp::redraw);
-    case MenuAction::setPosition:
-        if (const auto position = c.payload ? bannerPositionFromRaw(*c.payload) : std::nullopt) {
-            s.position = *position;
-            done(FollowUp::replace);
-        }
-        return true;
-    case MenuAction::setTextAlign:
-        if (const auto align = c.payload ? textAlignFromRaw(*c.payload) : std::nullopt) {
-            s.textAlign = *align;
-            done(FollowUp::redraw);
-        }
-        return true;
-    case MenuAction::toggleReserveSpace:
-        s.reserveSpace = !s.reserveSpace;
-        return done(FollowUp::reserve);
-    case MenuAction::toggleCPU:
-        s.showCPU = !s.showCPU;
-        return done(FollowUp::redraw);
-    case MenuAction::toggleMemory:
-        s.showMemory = !s.showMemory;
-        return done(FollowUp::redraw);
-    case MenuAction::metricsAllOn:
-    case MenuAction::metricsAllOff:
-        s.showCPU = s.showMemory = c.action == MenuAction::metricsAllOn;
-        return done(FollowUp::redraw);
-    case MenuAction::removeImage:
-        s.imagePath.reset();
-        return done(FollowUp::redraw);
-    case MenuAction::editText:
-        editText();
-        return true;
-    case MenuAction::addImage:
-        chooseImage();
-        return true;
-    case MenuAction::customBgColor:
-    case MenuAction::customTextColor:
-        pickColor(c.action == MenuAction::customBgColor);
-        return true;
-    case MenuAction::resetDefaults:
-        resetDefaults();
-        return true;
-    default:
-        return false; // not an edit of this banner
-    }
+    using Next = std::optional<FollowUp>;
+    return std::visit(Overloaded{
+                          [&](const edit::SetBannerHeight& c) -> Next {
+                              s.bannerHeight = c.height;
+                              s.fontSize = fontSizeForHeight(c.height);
+                              return FollowUp::replace;
+                          },
+                          [&](const edit::SetFontSize& c) -> Next {
+                              s.fontSize = c.points;
+                              return FollowUp::redraw;
+                          },
+                          [&](const edit::SetOpacity& c) -> Next {
+                              s.opacity = c.percent / 100.0;
+                              return FollowUp::redraw;
+                          },
+                          [&](const edit::SetScreen& c) -> Next {
+                              // The name only when the screen is there to name it.
+                              s.screenIndex = c.index;
+                              const QList<ScreenInfo> screens = m_screens.screens();
+                              if (c.index >= 0 && c.index < screens.size())
+                                  s.screenName = screens.at(c.index).name;
+                              return FollowUp::replace;
+                          },
+                          [&](const edit::SetColor& c) -> Next {
+                              (c.part == edit::Part::background ? s.bgColorHex : s.textColorHex) =
+                                  c.hex;
+                              return FollowUp::redraw;
+                          },
+                          [&](const edit::PickColor& c) -> Next {
+                              pickColor(c.part);
+                              return std::nullopt;
+                          },
+                          [&](const edit::SetTextAlign& c) -> Next {
+                              s.textAlign = c.align;
+                              return FollowUp::redraw;
+                          },
+                          [&](const edit::SetPosition& c) -> Next {
+                              s.position = c.position;
+                              return FollowUp::replace;
+                          },
+                          [&](const edit::ToggleReserveSpace&) -> Next {
+                              s.reserveSpace = !s.reserveSpace;
+                              return FollowUp::reserve;
+                          },
+                          [&](const edit::ToggleCpu&) -> Next {
+                              s.showCPU = !s.showCPU;
+                              return FollowUp::redraw;
+                          },
+                          [&](const edit::ToggleMemory&) -> Next {
+                              s.showMemory = !s.showMemory;
+                              return FollowUp::redraw;
+                          },
+                          [&](const edit::ShowReadouts& c) -> Next {
+                              s.showCPU = s.showMemory = c.shown;
+                              return FollowUp::redraw;
+                          },
+                          [&](const edit::EditText&) { return editText(); },
+                          [&](const edit::AddImage&) { return chooseImage(); },
+                          [&](const edit::RemoveImage&) -> Next {
+                              s.imagePath.reset();
+                              return FollowUp::redraw;
+                          },
+                          [&](const edit::ResetDefaults&) -> Next { return resetDefaults(); },
+                      },
+                      command);
 }
 
-void BannerEditor::editText() {
+std::optional<BannerEditor::FollowUp> BannerEditor::editText() {
     TextPrompt prompt;
     prompt.message = QStringLiteral("Edit Banner Text");
     prompt.informative = QStringLiteral("Enter the text to display:");
@@ -100,20 +91,21 @@ void BannerEditor::editText() {
     prompt.fieldHeight = 24;
     const auto answer = m_dialogs.askText(prompt);
     if (!answer)
-        return;
+        return std::nullopt;
     m_settings.text = *answer; // as typed: not trimmed, empty allowed
-    emit edited(FollowUp::redraw);
+    return FollowUp::redraw;
 }
 
-void BannerEditor::chooseImage() {
+std::optional<BannerEditor::FollowUp> BannerEditor::chooseImage() {
     const auto path = m_dialogs.chooseImageFile();
     if (!path)
-        return;
+        return std::nullopt;
     m_settings.imagePath = *path;
-    emit edited(FollowUp::redraw);
+    return FollowUp::redraw;
 }
 
-void BannerEditor::pickColor(bool background) {
+void BannerEditor::pickColor(edit::Part part) {
+    const bool background = part == edit::Part::background;
     const QColor initial = background ? m_settings.bgColor() : m_settings.textColor();
     QPointer<BannerEditor> self(this);
     m_dialogs.showColorPicker(initial, [self, background](const QColor& color, bool closed) {
@@ -125,12 +117,12 @@ void BannerEditor::pickColor(bool background) {
     });
 }
 
-void BannerEditor::resetDefaults() {
+BannerEditor::FollowUp BannerEditor::resetDefaults() {
     // Everything but the screen's name (and the identifier): a banner on a
     // second screen stays there while that screen is connected.
     BannerSettings defaults;
     defaults.instanceId = m_settings.instanceId;
     defaults.screenName = m_settings.screenName;
     m_settings = defaults;
-    emit edited(FollowUp::replace);
+    return FollowUp::replace;
 }

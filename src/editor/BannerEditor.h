@@ -5,14 +5,15 @@
 #include <QColor>
 #include <QObject>
 
+#include <optional>
+
 class Dialogs;
 class Screens;
 struct BannerSettings;
 
-// The commands that edit this banner's settings: the menu's choices and the
-// dialogs some of them open. Each command that changed something says what
-// must follow through `edited`; the owner saves the settings and does it.
-// A command with nothing to do (a cancelled dialog, an unusable payload)
+// The commands that edit this banner's settings, and the dialogs some of
+// them open. Each says what must follow a change; the owner saves the
+// settings and does it. A command that changed nothing (a cancelled dialog)
 // says nothing.
 class BannerEditor : public QObject {
     Q_OBJECT
@@ -26,20 +27,20 @@ public:
 
     BannerEditor(BannerSettings& settings, Screens& screens, Dialogs& dialogs);
 
-    // Runs the choice when it is an editing command; false when it is not.
-    bool perform(const MenuChoice& choice);
+    // What must follow the edit; nothing when nothing changed (yet).
+    std::optional<FollowUp> perform(const EditCommand& command);
 
 signals:
-    // A change, made now or later (a colour picked while its dialog is open).
+    // A change made later: a colour picked while the colour dialog is open.
     void edited(BannerEditor::FollowUp followUp);
 
 private:
-    void editText();
-    void chooseImage();
+    std::optional<FollowUp> editText();
+    std::optional<FollowUp> chooseImage();
     // Opens the colour dialog for the background or the text; every colour
     // picked in it applies at once.
-    void pickColor(bool background);
-    void resetDefaults();
+    void pickColor(edit::Part part);
+    FollowUp resetDefaults();
 
     BannerSettings& m_settings;
     Screens& m_screens;

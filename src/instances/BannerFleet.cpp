@@ -45,15 +45,13 @@ void BannerFleet::launchNamed() {
         launch(name);
 }
 
-void BannerFleet::launchOnScreen(int screenIndex, const std::optional<QString>& screenName) {
-    if (!screenName)
-        return;
-    const QString id = QStringLiteral("banner-") + *screenName;
+void BannerFleet::launchOnScreen(int screenIndex, const QString& screenName) {
+    const QString id = QStringLiteral("banner-") + screenName;
     const QList<ScreenInfo> screens = m_platform.screens.screens();
     // A display unplugged since the menu was built: the item's string names it.
     const QString displayName = screenIndex >= 0 && screenIndex < screens.size()
                                     ? screens.at(screenIndex).name
-                                    : *screenName;
+                                    : screenName;
 
     QString unreadable;
     BannerSettings settings = BannerSettings::load(m_platform.preferences, id, &unreadable);

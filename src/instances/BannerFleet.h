@@ -25,7 +25,7 @@ public:
     void launchNamed();
     // A banner for the screen at `screenIndex`, named after `screenName`
     // (a screen unplugged since the menu was built is still named).
-    void launchOnScreen(int screenIndex, const std::optional<QString>& screenName);
+    void launchOnScreen(int screenIndex, const QString& screenName);
     // Ends every banner process, this one last. The session stays as it is.
     void quitAll();
     void restoreSession();

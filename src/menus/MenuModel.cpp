@@ -10,24 +10,16 @@ namespace {
 
 using Kind = MenuItem::Kind;
 
-MenuItem command(const QString& title, MenuAction action, bool checked = false) {
+MenuItem command(const QString& title, Command command, bool checked = false) {
     MenuItem item;
     item.title = title;
-    item.choice.action = action;
+    item.command = std::move(command);
     item.checked = checked;
     return item;
 }
 
-MenuItem tagged(const QString& title, MenuAction action, int tag, bool checked) {
-    MenuItem item = command(title, action, checked);
-    item.choice.tag = tag;
-    return item;
-}
-
-MenuItem carrying(const QString& title, MenuAction action, const QString& payload, bool checked) {
-    MenuItem item = command(title, action, checked);
-    item.choice.payload = payload;
-    return item;
+MenuItem editing(const QString& title, EditCommand edit, bool checked = false) {
+    return command(title, std::move(edit), checked);
 }
 
 MenuItem info(const QString& title) {
@@ -52,7 +44,7 @@ MenuItem heightsMenu(const BannerSettings& s) {
         QString title = QString::number(height) + QStringLiteral(" pt");
         if (current)
             title += QStringLiteral(" (font: ") + wholeNumber(s.fontSize) + u')';
-        items.push_back(tagged(title, MenuAction::setBannerHeight, height, current));
+        items.push_back(editing(title, edit::SetBannerHeight{height}, current));
     }
     return submenu(QStringLiteral("Banner Size: ") + wholeNumber(s.bannerHeight) +
                        QStringLiteral(" pt"),
@@ -62,56 +54,56 @@ MenuItem heightsMenu(const BannerSettings& s) {
 // Preset rows are marked by exact string equality: a colour picked in the
 // colour dialog is stored in upper case and so marks no lower-case preset.
 MenuItem colorsMenu(const QString& title, std::span<const ColorPreset> presets,
-                    const QString& current, MenuAction set, MenuAction custom) {
+                    const QString& current, edit::Part part) {
     std::vector<MenuItem> items;
     for (const ColorPreset& preset : presets)
-        items.push_back(carrying(preset.name, set, preset.hex, preset.hex == current));
+        items.push_back(
+            editing(preset.name, edit::SetColor{part, preset.hex}, preset.hex == current));
     items.push_back(MenuItem::separator());
-    items.push_back(command(QStringLiteral("Custom..."), custom));
+    items.push_back(editing(QStringLiteral("Custom..."), edit::PickColor{part}));
     return submenu(title, std::move(items));
 }
 
 MenuItem fontSizesMenu(const BannerSettings& s) {
     std::vector<MenuItem> items;
     for (int size : fontSizes)
-        items.push_back(tagged(QString::number(size) + QStringLiteral(" pt"),
-                               MenuAction::setFontSize, size, size == s.fontSize));
+        items.push_back(editing(QString::number(size) + QStringLiteral(" pt"),
+                                edit::SetFontSize{size}, size == s.fontSize));
     return submenu(QStringLiteral("Font Size"), std::move(items));
 }
 
-// One row per case of a settings enumeration, carrying its stored form.
-template <typename Enum, std::size_t N>
-MenuItem casesMenu(const QString& title, const std::array<Enum, N>& cases, MenuAction action,
-                   Enum current) {
+// One row per case of a settings enumeration, `Set` carrying it.
+template <typename Set, typename Enum, std::size_t N>
+MenuItem casesMenu(const QString& title, const std::array<Enum, N>& cases, Enum current) {
     std::vector<MenuItem> items;
     for (Enum value : cases)
-        items.push_back(carrying(displayName(value), action, rawValue(value), value == current));
+        items.push_back(editing(displayName(value), Set{value}, value == current));
     return submenu(title, std::move(items));
 }
 
 MenuItem opacitiesMenu(const BannerSettings& s) {
     std::vector<MenuItem> items;
     for (int percent : opacityPercents)
-        items.push_back(tagged(QString::number(percent) + u'%', MenuAction::setOpacity, percent,
-                               std::abs(s.opacity - percent / 100.0) < 0.01));
+        items.push_back(editing(QString::number(percent) + u'%', edit::SetOpacity{percent},
+                                std::abs(s.opacity - percent / 100.0) < 0.01));
     return submenu(QStringLiteral("Opacity"), std::move(items));
 }
 
 MenuItem displaysMenu(const ContextMenuInputs& in) {
     std::vector<MenuItem> items;
     for (qsizetype i = 0; i < in.screens.size(); ++i)
-        items.push_back(tagged(QStringLiteral("Display %1: ").arg(i) + in.screens[i].name,
-                               MenuAction::setScreen, int(i), i == in.settings.screenIndex));
+        items.push_back(editing(QStringLiteral("Display %1: ").arg(i) + in.screens[i].name,
+                                edit::SetScreen{int(i)}, i == in.settings.screenIndex));
     return submenu(QStringLiteral("Display"), std::move(items));
 }
 
 MenuItem metricsMenu(const BannerSettings& s) {
     return submenu(QStringLiteral("Metrics"),
-                   {command(QStringLiteral("Show CPU"), MenuAction::toggleCPU, s.showCPU),
-                    command(QStringLiteral("Show Memory"), MenuAction::toggleMemory, s.showMemory),
+                   {editing(QStringLiteral("Show CPU"), edit::ToggleCpu{}, s.showCPU),
+                    editing(QStringLiteral("Show Memory"), edit::ToggleMemory{}, s.showMemory),
                     MenuItem::separator(),
-                    command(QStringLiteral("All On"), MenuAction::metricsAllOn),
-                    command(QStringLiteral("All Off"), MenuAction::metricsAllOff)});
+                    editing(QStringLiteral("All On"), edit::ShowReadouts{true}),
+                    editing(QStringLiteral("All Off"), edit::ShowReadouts{false})});
 }
 
 MenuItem bannersMenu(const ContextMenuInputs& in) {
@@ -120,20 +112,18 @@ MenuItem bannersMenu(const ContextMenuInputs& in) {
     for (const QString& row : in.runningRows)
         items.push_back(info(row));
     items.push_back(MenuItem::separator());
-    items.push_back(command(QStringLiteral("New Banner..."), MenuAction::newBannerInstance));
+    items.push_back(command(QStringLiteral("New Banner..."), fleet::NewBanner{}));
 
     std::vector<MenuItem> quick;
     for (qsizetype i = 0; i < in.screens.size(); ++i) {
         const QString& name = in.screens[i].name;
-        MenuItem item = carrying(QStringLiteral("New on ") + name, MenuAction::quickLaunchOnDisplay,
-                                 name.toLower().replace(u' ', u'-'), false);
-        item.choice.tag = int(i);
-        quick.push_back(item);
+        quick.push_back(
+            command(QStringLiteral("New on ") + name,
+                    fleet::QuickLaunch{int(i), QString(name).toLower().replace(u' ', u'-')}));
     }
     quick.push_back(MenuItem::separator());
-    quick.push_back(command(QStringLiteral("Restore Saved Session"), MenuAction::restoreSession));
-    quick.push_back(
-        command(QStringLiteral("Save Current Session"), MenuAction::saveCurrentSession));
+    quick.push_back(command(QStringLiteral("Restore Saved Session"), fleet::RestoreSession{}));
+    quick.push_back(command(QStringLiteral("Save Current Session"), fleet::SaveSession{}));
     items.push_back(submenu(QStringLiteral("Quick Launch"), std::move(quick)));
     items.push_back(MenuItem::separator());
 
@@ -141,10 +131,10 @@ MenuItem bannersMenu(const ContextMenuInputs& in) {
         MenuItem installed = info(QStringLiteral("Auto-Start at Login (installed)"));
         installed.checked = true;
         items.push_back(installed);
-        items.push_back(command(QStringLiteral("Remove Auto-Start"), MenuAction::removeAutostart));
+        items.push_back(command(QStringLiteral("Remove Auto-Start"), fleet::RemoveAutostart{}));
     } else {
         items.push_back(
-            command(QStringLiteral("Install Auto-Start at Login"), MenuAction::installAutostart));
+            command(QStringLiteral("Install Auto-Start at Login"), fleet::InstallAutostart{}));
     }
     return submenu(QStringLiteral("Banners"), std::move(items));
 }
@@ -180,41 +170,38 @@ MenuItem contextMenuModel(const ContextMenuInputs& in) {
     const BannerSettings& s = in.settings;
     std::vector<MenuItem> items{
         heightsMenu(s),
-        command(QStringLiteral("Edit Text..."), MenuAction::editText),
+        editing(QStringLiteral("Edit Text..."), edit::EditText{}),
         MenuItem::separator(),
         colorsMenu(QStringLiteral("Background Color"), backgroundColorPresets(), s.bgColorHex,
-                   MenuAction::setBgColor, MenuAction::customBgColor),
+                   edit::Part::background),
         colorsMenu(QStringLiteral("Text Color"), textColorPresets(), s.textColorHex,
-                   MenuAction::setTextColor, MenuAction::customTextColor),
+                   edit::Part::text),
         fontSizesMenu(s),
-        casesMenu(QStringLiteral("Text Alignment"), allTextAligns, MenuAction::setTextAlign,
-                  s.textAlign),
+        casesMenu<edit::SetTextAlign>(QStringLiteral("Text Alignment"), allTextAligns, s.textAlign),
         opacitiesMenu(s),
         MenuItem::separator(),
-        casesMenu(QStringLiteral("Position"), allBannerPositions, MenuAction::setPosition,
-                  s.position),
+        casesMenu<edit::SetPosition>(QStringLiteral("Position"), allBannerPositions, s.position),
         displaysMenu(in),
-        command(QStringLiteral("Reserve Screen Space"), MenuAction::toggleReserveSpace,
-                s.reserveSpace),
+        editing(QStringLiteral("Reserve Screen Space"), edit::ToggleReserveSpace{}, s.reserveSpace),
         MenuItem::separator(),
         metricsMenu(s),
         MenuItem::separator(),
-        command(QStringLiteral("Add Image..."), MenuAction::addImage),
+        editing(QStringLiteral("Add Image..."), edit::AddImage{}),
     };
     if (s.imagePath) // an empty path counts as set
-        items.push_back(command(QStringLiteral("Remove Image"), MenuAction::removeImage));
+        items.push_back(editing(QStringLiteral("Remove Image"), edit::RemoveImage{}));
     items.push_back(MenuItem::separator());
     items.push_back(bannersMenu(in));
     items.push_back(MenuItem::separator());
-    items.push_back(command(QStringLiteral("Reset to Defaults"), MenuAction::resetDefaults));
-    items.push_back(command(QStringLiteral("Quit This Banner"), MenuAction::quitApp));
-    items.push_back(command(QStringLiteral("Quit All Banners"), MenuAction::quitAllBanners));
+    items.push_back(editing(QStringLiteral("Reset to Defaults"), edit::ResetDefaults{}));
+    items.push_back(command(QStringLiteral("Quit This Banner"), QuitBanner{}));
+    items.push_back(command(QStringLiteral("Quit All Banners"), fleet::QuitAllBanners{}));
     return submenu(QStringLiteral("Banner Settings"), std::move(items));
 }
 
 MenuItem trayMenuModel() {
-    MenuItem quit = command(QStringLiteral("Quit Vorlane"), MenuAction::quitApp);
+    MenuItem quit = command(QStringLiteral("Quit Vorlane"), QuitBanner{});
     quit.shortcut = QStringLiteral("Ctrl+Q");
-    return submenu({}, {command(QStringLiteral("Show/Hide Banner"), MenuAction::toggleBanner),
+    return submenu({}, {command(QStringLiteral("Show/Hide Banner"), ToggleBanner{}),
                         MenuItem::separator(), quit});
 }

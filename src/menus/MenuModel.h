@@ -1,8 +1,8 @@
 #pragma once
 
+#include "menus/Commands.h"
 #include "platform/Screens.h"
 
-#include <QMetaType>
 #include <QString>
 #include <QStringList>
 
@@ -12,64 +12,19 @@
 
 struct BannerSettings;
 
-// What choosing a menu item does. Each value names one command of the
-// banner; `none` is an item that only informs or opens a submenu.
-enum class MenuAction {
-    none,
-    setBannerHeight,
-    editText,
-    setBgColor,
-    customBgColor,
-    setTextColor,
-    customTextColor,
-    setFontSize,
-    setTextAlign,
-    setOpacity,
-    setPosition,
-    setScreen,
-    toggleReserveSpace,
-    toggleCPU,
-    toggleMemory,
-    metricsAllOn,
-    metricsAllOff,
-    addImage,
-    removeImage,
-    newBannerInstance,
-    quickLaunchOnDisplay,
-    restoreSession,
-    saveCurrentSession,
-    installAutostart,
-    removeAutostart,
-    resetDefaults,
-    quitApp,
-    quitAllBanners,
-    toggleBanner,
-};
-
-// What a chosen item hands to its command: a number in the tag, a string in
-// the payload. Commands read these, never the title.
-struct MenuChoice {
-    MenuAction action = MenuAction::none;
-    int tag = 0;
-    std::optional<QString> payload;
-
-    friend bool operator==(const MenuChoice&, const MenuChoice&) = default;
-};
-Q_DECLARE_METATYPE(MenuChoice)
-
 // One row of a menu: a command, an informing row, a separator or a submenu.
 struct MenuItem {
     enum class Kind { command, separator, submenu };
 
     Kind kind = Kind::command;
     QString title;
-    MenuChoice choice;
+    std::optional<Command> command; // nothing: a row that only informs
     bool checked = false;
     bool enabled = true;
     QString shortcut;            // e.g. "Ctrl+Q"; empty for none
     std::vector<MenuItem> items; // a submenu's rows
 
-    static MenuItem separator() { return {Kind::separator, {}, {}, false, true, {}, {}}; }
+    static MenuItem separator() { return {Kind::separator, {}, std::nullopt, false, true, {}, {}}; }
     // The first item with this title, searching submenus too (for tests and tools).
     const MenuItem* find(const QString& itemTitle) const;
 };

@@ -21,11 +21,9 @@ void fill(QMenu& menu, const std::vector<MenuItem>& items, const MenuDispatch& d
             action->setChecked(item.checked);
             if (!item.shortcut.isEmpty())
                 action->setShortcut(QKeySequence::fromString(item.shortcut));
-            action->setData(QVariant::fromValue(item.choice));
-            if (item.choice.action != MenuAction::none) {
-                const MenuChoice choice = item.choice;
+            if (item.command) {
                 QObject::connect(action, &QAction::triggered, &menu,
-                                 [dispatch, choice] { dispatch(choice); });
+                                 [dispatch, command = *item.command] { dispatch(command); });
             }
             break;
         }

@@ -7,10 +7,10 @@
 
 class QMenu;
 
-// Called with the chosen item's action, tag and payload, copied out of the
-// menu, so the choice outlives the menu that offered it.
-using MenuDispatch = std::function<void(const MenuChoice&)>;
+// Called with the chosen row's command, copied out of the menu, so that it
+// outlives the menu that offered it.
+using MenuDispatch = std::function<void(const Command&)>;
 
-// Turns a menu model into a QMenu. Each action carries its choice in its
-// data; choosing it calls `dispatch`. Nothing else is kept.
+// Turns a menu model into a QMenu; choosing a row with a command calls
+// `dispatch`. Nothing else is kept.
 std::unique_ptr<QMenu> renderMenu(const MenuItem& model, const MenuDispatch& dispatch);

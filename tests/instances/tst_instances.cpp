@@ -110,10 +110,9 @@ private slots:
                      R"("position":"top","textAlign":"center","text":"Banner on DELL U2720Q"})")
                      ->toJsonBytes());
         // An unplugged display: the item's string names it.
-        app->perform({MenuAction::quickLaunchOnDisplay, 2, QStringLiteral("hdmi-1")});
+        app->perform(fleet::QuickLaunch{2, "hdmi-1"});
         QCOMPARE(BannerSettings::load(fake->preferences, "banner-hdmi-1").text,
                  QStringLiteral("Banner on hdmi-1"));
-        app->perform({MenuAction::quickLaunchOnDisplay, 0, {}}); // no string: nothing
         QCOMPARE(fake->table.started,
                  (QList<QStringList>{{"banner-dell-u2720q"}, {"banner-hdmi-1"}}));
     }

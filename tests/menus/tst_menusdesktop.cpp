@@ -19,7 +19,7 @@ class MenusDesktopTest : public QObject {
     }
     // A click at `at`, then the keys that walk `menu` to the row at a title path.
     void choose(QPoint at, const MenuItem& menu, const QString& path, const QString& button = "3") {
-        const MenuRow row = menuRow(*renderMenu(menu, [](const MenuChoice&) {}), path);
+        const MenuRow row = menuRow(*renderMenu(menu, [](const Command&) {}), path);
         QVERIFY2(row.action, qPrintable(path));
         QVERIFY(desktop.xdotool(
             {"mousemove", QString::number(at.x()), QString::number(at.y()), "click", button}));
