@@ -66,6 +66,7 @@ void BannerApp::start() {
     // Screen changes, and changes of the space other docks reserve.
     connect(&m_platform.screens, &Screens::changed, this, &BannerApp::reposition);
     connect(&m_platform.windows, &WindowSystem::workAreaChanged, this, &BannerApp::reposition);
+    connect(&m_platform.windows, &WindowSystem::problem, this, &BannerApp::say);
     connect(&m_platform.windows, &WindowSystem::lost, this, [](const QString& reason) {
         qWarning("vorlane: %s", qPrintable(reason));
         QCoreApplication::exit(1); // the settings are saved on the way out

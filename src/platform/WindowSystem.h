@@ -92,4 +92,6 @@ signals:
     void workAreaChanged();
     // The window system is gone, and the banner cannot be shown any more.
     void lost(const QString& reason);
+    // Something the person should know (said once by the program).
+    void problem(const QString& message);
 };

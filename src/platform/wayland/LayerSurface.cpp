@@ -6,12 +6,20 @@
 
 #include <wayland-client.h>
 
+#include <cerrno>
 #include <cstring>
 #include <sys/mman.h>
 #include <unistd.h>
 
 namespace {
+
 constexpr std::size_t maxBuffers = 3;
+
+Result failedCall(const char* call) {
+    return Result::failed(QStringLiteral("%1: %2").arg(
+        QLatin1StringView(call), QString::fromLocal8Bit(std::strerror(errno))));
+}
+
 } // namespace
 
 // A shared-memory buffer the compositor reads from until it releases it.
@@ -29,6 +37,33 @@ struct LayerSurface::Buffer {
         if (data)
             munmap(data, bytes);
     }
+};
+
+struct LayerSurface::Events {
+    static constexpr zwlr_layer_surface_v1_listener layer{
+        .configure =
+            [](void* data, zwlr_layer_surface_v1* layer, std::uint32_t serial, std::uint32_t width,
+               std::uint32_t height) {
+                auto* self = static_cast<LayerSurface*>(data);
+                zwlr_layer_surface_v1_ack_configure(layer, serial);
+                // A zero is left to the program: the size it asked for.
+                self->m_configured = QSize(width ? int(width) : self->m_place.size.width(),
+                                           height ? int(height) : self->m_place.size.height());
+                emit self->needsImage();
+            },
+        // Its output went: made again once there is one to go on.
+        .closed = [](void* data,
+                     zwlr_layer_surface_v1*) { static_cast<LayerSurface*>(data)->destroy(); },
+    };
+    static constexpr wl_buffer_listener buffer{
+        .release =
+            [](void* data, wl_buffer*) {
+                auto* released = static_cast<Buffer*>(data);
+                released->busy = false;
+                if (std::exchange(released->owner->m_waitingForBuffer, false))
+                    emit released->owner->needsImage();
+            },
+    };
 };
 
 LayerSurface::LayerSurface(WaylandDisplay& display)
@@ -94,11 +129,10 @@ void LayerSurface::followOutputs() {
 }
 
 void LayerSurface::make(wl_output* output) {
-    static const zwlr_layer_surface_v1_listener listener{configure, closed};
     m_surface = wl_compositor_create_surface(m_display.compositor());
     m_layer = zwlr_layer_shell_v1_get_layer_surface(m_display.layerShell(), m_surface, output,
                                                     ZWLR_LAYER_SHELL_V1_LAYER_TOP, "vorlane");
-    zwlr_layer_surface_v1_add_listener(m_layer, &listener, this);
+    zwlr_layer_surface_v1_add_listener(m_layer, &Events::layer, this);
     zwlr_layer_surface_v1_set_keyboard_interactivity(m_layer, 0);
     applyPlace();
     // The first commit, with no buffer, asks the compositor for a size.
@@ -132,41 +166,38 @@ void LayerSurface::destroy() {
     m_output = nullptr;
 }
 
-void LayerSurface::configure(void* data, zwlr_layer_surface_v1* layer, std::uint32_t serial,
-                             std::uint32_t width, std::uint32_t height) {
-    auto* self = static_cast<LayerSurface*>(data);
-    zwlr_layer_surface_v1_ack_configure(layer, serial);
-    // A zero is left to the program: the size it asked for.
-    self->m_configured = QSize(width ? int(width) : self->m_place.size.width(),
-                               height ? int(height) : self->m_place.size.height());
-    emit self->needsImage();
-}
-
-void LayerSurface::closed(void* data, zwlr_layer_surface_v1*) {
-    // Its output went: made again once there is one to go on.
-    auto* self = static_cast<LayerSurface*>(data);
-    self->destroy();
-}
-
 QSize LayerSurface::pixelSize() const {
     return m_layer && !m_configured.isEmpty() ? m_configured * m_scale : QSize();
 }
 
-void LayerSurface::present(const QImage& image) {
-    if (image.size() != pixelSize() || image.format() != QImage::Format_ARGB32_Premultiplied)
-        return;
-    Buffer* buffer = freeBuffer(image.size());
-    if (!buffer)
-        return;
-    const auto rowBytes = std::size_t(image.width()) * 4;
-    for (int y = 0; y < image.height(); ++y)
-        std::memcpy(buffer->data + rowBytes * std::size_t(y), image.constScanLine(y), rowBytes);
+Result LayerSurface::present(const std::function<void(QImage&)>& draw) {
+    const QSize pixels = pixelSize();
+    if (pixels.isEmpty())
+        return Result::done();
+    Buffer* buffer = freeBuffer(pixels);
+    if (!buffer && m_buffers.size() < maxBuffers) {
+        if (const Result added = addBuffer(pixels); !added.ok())
+            return added;
+        buffer = m_buffers.back().get();
+    }
+    // A compositor that holds on to every buffer gets no more: the image is
+    // drawn again once one comes back.
+    if (!buffer) {
+        m_waitingForBuffer = true;
+        return Result::done();
+    }
+    // ARGB8888 is premultiplied ARGB in native byte order: Qt's own format.
+    QImage image(buffer->data, pixels.width(), pixels.height(), pixels.width() * 4,
+                 QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    draw(image);
     wl_surface_set_buffer_scale(m_surface, m_scale);
     wl_surface_attach(m_surface, buffer->buffer, 0, 0);
     wl_surface_damage(m_surface, 0, 0, m_configured.width(), m_configured.height());
     wl_surface_commit(m_surface);
     buffer->busy = true;
     m_display.flush();
+    return Result::done();
 }
 
 LayerSurface::Buffer* LayerSurface::freeBuffer(QSize pixels) {
@@ -175,12 +206,10 @@ LayerSurface::Buffer* LayerSurface::freeBuffer(QSize pixels) {
         if (!buffer->busy)
             return buffer.get();
     }
-    // A compositor that holds on to every buffer gets no more: the image is
-    // drawn again once one comes back.
-    if (m_buffers.size() >= maxBuffers) {
-        m_waitingForBuffer = true;
-        return nullptr;
-    }
+    return nullptr;
+}
+
+Result LayerSurface::addBuffer(QSize pixels) {
     auto buffer = std::make_unique<Buffer>();
     buffer->owner = this;
     buffer->pixels = pixels;
@@ -188,15 +217,17 @@ LayerSurface::Buffer* LayerSurface::freeBuffer(QSize pixels) {
     buffer->bytes = std::size_t(stride) * std::size_t(pixels.height());
     const int fd = memfd_create("vorlane-banner", MFD_CLOEXEC);
     if (fd < 0)
-        return nullptr;
+        return failedCall("memfd_create");
     if (ftruncate(fd, off_t(buffer->bytes)) != 0) {
+        const Result failed = failedCall("ftruncate");
         close(fd);
-        return nullptr;
+        return failed;
     }
     void* data = mmap(nullptr, buffer->bytes, PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);
     if (data == MAP_FAILED) {
+        const Result failed = failedCall("mmap");
         close(fd);
-        return nullptr;
+        return failed;
     }
     buffer->data = static_cast<uchar*>(data);
     wl_shm_pool* pool = wl_shm_create_pool(m_display.shm(), fd, int(buffer->bytes));
@@ -204,13 +235,7 @@ LayerSurface::Buffer* LayerSurface::freeBuffer(QSize pixels) {
                                                WL_SHM_FORMAT_ARGB8888);
     wl_shm_pool_destroy(pool);
     close(fd);
-    static const wl_buffer_listener listener{[](void* owner, wl_buffer*) {
-        auto* released = static_cast<Buffer*>(owner);
-        released->busy = false;
-        if (std::exchange(released->owner->m_waitingForBuffer, false))
-            emit released->owner->needsImage();
-    }};
-    wl_buffer_add_listener(buffer->buffer, &listener, buffer.get());
+    wl_buffer_add_listener(buffer->buffer, &Events::buffer, buffer.get());
     m_buffers.push_back(std::move(buffer));
-    return m_buffers.back().get();
+    return Result::done();
 }

@@ -6,6 +6,9 @@
 #include <QSize>
 #include <QString>
 
+#include "common/Result.h"
+
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -43,9 +46,12 @@ public:
     ~LayerSurface() override;
 
     void setPlace(const LayerPlace& place);
-    // Shows the image, drawn at the output's scale. Nothing is shown before
-    // the compositor has said the surface's size.
-    void present(const QImage& image);
+    // Has `draw` paint the surface, at the output's scale, straight into a
+    // shared-memory buffer (premultiplied ARGB, cleared), and shows it.
+    // Nothing is drawn before the compositor has said the surface's size, or
+    // while it holds every buffer (drawn once one comes back). Fails when no
+    // buffer can be made.
+    Result present(const std::function<void(QImage&)>& draw);
     // The image size a present should have; empty while there is nothing to
     // draw on.
     QSize pixelSize() const;
@@ -63,11 +69,12 @@ private:
     void make(wl_output* output);
     void destroy();
     void applyPlace();
+    // A buffer of that size that the compositor does not hold; nothing when
+    // there is none (those of other sizes are let go).
     Buffer* freeBuffer(QSize pixels);
-
-    static void configure(void* data, zwlr_layer_surface_v1* layer, std::uint32_t serial,
-                          std::uint32_t width, std::uint32_t height);
-    static void closed(void* data, zwlr_layer_surface_v1* layer);
+    Result addBuffer(QSize pixels);
+    // What libwayland calls on the compositor's events (LayerSurface.cpp).
+    struct Events;
 
     WaylandDisplay& m_display;
     LayerPlace m_place;

@@ -7,7 +7,6 @@
 #include <wayland-client.h>
 
 #include <algorithm>
-#include <cstdio>
 
 namespace {
 
@@ -15,6 +14,73 @@ namespace {
 constexpr auto ignored = [](auto...) {};
 
 } // namespace
+
+struct WaylandDisplay::Events {
+    static WaylandDisplay* of(void* data) { return static_cast<WaylandDisplay*>(data); }
+
+    static void global(void* data, wl_registry* registry, std::uint32_t name, const char* interface,
+                       std::uint32_t version);
+    static void globalRemoved(void* data, wl_registry*, std::uint32_t name);
+    static void seatCapabilities(void* data, wl_seat* seat, std::uint32_t capabilities);
+
+    static constexpr wl_registry_listener registry{
+        .global = global,
+        .global_remove = globalRemoved,
+    };
+    static constexpr wl_seat_listener seat{
+        .capabilities = seatCapabilities,
+        .name = ignored,
+    };
+    static constexpr wl_output_listener output{
+        .geometry =
+            [](void* data, wl_output* output, std::int32_t x, std::int32_t y, std::int32_t,
+               std::int32_t, std::int32_t, const char*, const char*, std::int32_t) {
+                if (WaylandOutput* known = of(data)->outputOf(output))
+                    known->position = QPoint(x, y);
+            },
+        .mode = ignored,
+        .done = [](void* data, wl_output*) { emit of(data)->outputsChanged(); },
+        .scale =
+            [](void* data, wl_output* output, std::int32_t scale) {
+                if (WaylandOutput* known = of(data)->outputOf(output))
+                    known->scale = std::max(1, scale);
+            },
+        .name =
+            [](void* data, wl_output* output, const char* name) {
+                if (WaylandOutput* known = of(data)->outputOf(output))
+                    known->name = QString::fromUtf8(name);
+            },
+        .description = ignored,
+    };
+    static constexpr wl_pointer_listener pointer{
+        .enter =
+            [](void* data, wl_pointer*, std::uint32_t, wl_surface* surface, wl_fixed_t x,
+               wl_fixed_t y) {
+                of(data)->m_pointerSurface = surface;
+                of(data)->m_pointerAt = QPointF(wl_fixed_to_double(x), wl_fixed_to_double(y));
+            },
+        .leave = [](void* data, wl_pointer*, std::uint32_t,
+                    wl_surface*) { of(data)->m_pointerSurface = nullptr; },
+        .motion =
+            [](void* data, wl_pointer*, std::uint32_t, wl_fixed_t x, wl_fixed_t y) {
+                of(data)->m_pointerAt = QPointF(wl_fixed_to_double(x), wl_fixed_to_double(y));
+            },
+        .button =
+            [](void* data, wl_pointer*, std::uint32_t, std::uint32_t, std::uint32_t button,
+               std::uint32_t state) {
+                WaylandDisplay* self = of(data);
+                if (state == WL_POINTER_BUTTON_STATE_PRESSED && self->m_pointerSurface)
+                    emit self->buttonPressed(self->m_pointerSurface, self->m_pointerAt, button);
+            },
+        .axis = ignored,
+        // The seat is bound at version 3: these never come.
+        .frame = ignored,
+        .axis_source = ignored,
+        .axis_stop = ignored,
+        .axis_discrete = ignored,
+        .axis_value120 = ignored,
+    };
+};
 
 std::unique_ptr<WaylandDisplay> WaylandDisplay::open() {
     wl_display* display = wl_display_connect(nullptr);
@@ -31,9 +97,8 @@ std::unique_ptr<WaylandDisplay> WaylandDisplay::open() {
 
 WaylandDisplay::WaylandDisplay(wl_display* display)
     : m_display(display) {
-    static const wl_registry_listener listener{global, globalRemoved};
     m_registry = wl_display_get_registry(display);
-    wl_registry_add_listener(m_registry, &listener, this);
+    wl_registry_add_listener(m_registry, &Events::registry, this);
     m_notifier =
         std::make_unique<QSocketNotifier>(wl_display_get_fd(display), QSocketNotifier::Read);
     connect(m_notifier.get(), &QSocketNotifier::activated, this, &WaylandDisplay::readEvents);
@@ -72,9 +137,9 @@ void WaylandDisplay::readEvents() {
     emit connectionLost();
 }
 
-void WaylandDisplay::global(void* data, wl_registry* registry, std::uint32_t name,
-                            const char* interface, std::uint32_t version) {
-    auto* self = static_cast<WaylandDisplay*>(data);
+void WaylandDisplay::Events::global(void* data, wl_registry* registry, std::uint32_t name,
+                                    const char* interface, std::uint32_t version) {
+    WaylandDisplay* self = of(data);
     const auto bind = [&](const wl_interface* wanted, std::uint32_t highest) {
         return wl_registry_bind(registry, name, wanted, std::min(version, highest));
     };
@@ -87,20 +152,17 @@ void WaylandDisplay::global(void* data, wl_registry* registry, std::uint32_t nam
         self->m_layerShell =
             static_cast<zwlr_layer_shell_v1*>(bind(&zwlr_layer_shell_v1_interface, 4));
     } else if (which == wl_seat_interface.name && !self->m_seat) {
-        static const wl_seat_listener listener{seatCapabilities, ignored};
         self->m_seat = static_cast<wl_seat*>(bind(&wl_seat_interface, 3));
-        wl_seat_add_listener(self->m_seat, &listener, self);
+        wl_seat_add_listener(self->m_seat, &seat, self);
     } else if (which == wl_output_interface.name) {
-        static const wl_output_listener listener{outputGeometry, ignored,    outputDone,
-                                                 outputScale,    outputName, ignored};
-        auto* output = static_cast<wl_output*>(bind(&wl_output_interface, 4));
-        wl_output_add_listener(output, &listener, self);
-        self->m_outputs.push_back({name, output, {}, {}, 1});
+        auto* bound = static_cast<wl_output*>(bind(&wl_output_interface, 4));
+        wl_output_add_listener(bound, &output, self);
+        self->m_outputs.push_back({name, bound, {}, {}, 1});
     }
 }
 
-void WaylandDisplay::globalRemoved(void* data, wl_registry*, std::uint32_t name) {
-    auto* self = static_cast<WaylandDisplay*>(data);
+void WaylandDisplay::Events::globalRemoved(void* data, wl_registry*, std::uint32_t name) {
+    WaylandDisplay* self = of(data);
     const auto gone = std::find_if(self->m_outputs.begin(), self->m_outputs.end(),
                                    [name](const WaylandOutput& o) { return o.globalName == name; });
     if (gone == self->m_outputs.end())
@@ -116,60 +178,14 @@ WaylandOutput* WaylandDisplay::outputOf(wl_output* output) {
     return it == m_outputs.end() ? nullptr : &*it;
 }
 
-void WaylandDisplay::outputGeometry(void* data, wl_output* output, std::int32_t x, std::int32_t y,
-                                    std::int32_t, std::int32_t, std::int32_t, const char*,
-                                    const char*, std::int32_t) {
-    if (WaylandOutput* known = static_cast<WaylandDisplay*>(data)->outputOf(output))
-        known->position = QPoint(x, y);
-}
-
-void WaylandDisplay::outputName(void* data, wl_output* output, const char* name) {
-    if (WaylandOutput* known = static_cast<WaylandDisplay*>(data)->outputOf(output))
-        known->name = QString::fromUtf8(name);
-}
-
-void WaylandDisplay::outputScale(void* data, wl_output* output, std::int32_t scale) {
-    if (WaylandOutput* known = static_cast<WaylandDisplay*>(data)->outputOf(output))
-        known->scale = std::max(1, scale);
-}
-
-void WaylandDisplay::outputDone(void* data, wl_output*) {
-    emit static_cast<WaylandDisplay*>(data)->outputsChanged();
-}
-
-void WaylandDisplay::seatCapabilities(void* data, wl_seat* seat, std::uint32_t capabilities) {
-    auto* self = static_cast<WaylandDisplay*>(data);
+void WaylandDisplay::Events::seatCapabilities(void* data, wl_seat* seat,
+                                              std::uint32_t capabilities) {
+    WaylandDisplay* self = of(data);
     const bool hasPointer = capabilities & WL_SEAT_CAPABILITY_POINTER;
     if (hasPointer && !self->m_pointer) {
-        const auto leave = [](void* d, wl_pointer*, std::uint32_t, wl_surface*) {
-            static_cast<WaylandDisplay*>(d)->m_pointerSurface = nullptr;
-        };
-        static const wl_pointer_listener listener{
-            pointerEnter, leave,   pointerMotion, pointerButton, ignored,
-            ignored,      ignored, ignored,       ignored,       ignored};
         self->m_pointer = wl_seat_get_pointer(seat);
-        wl_pointer_add_listener(self->m_pointer, &listener, self);
+        wl_pointer_add_listener(self->m_pointer, &pointer, self);
     } else if (!hasPointer && self->m_pointer) {
         wl_pointer_destroy(std::exchange(self->m_pointer, nullptr));
     }
-}
-
-void WaylandDisplay::pointerEnter(void* data, wl_pointer*, std::uint32_t, wl_surface* surface,
-                                  std::int32_t x, std::int32_t y) {
-    auto* self = static_cast<WaylandDisplay*>(data);
-    self->m_pointerSurface = surface;
-    self->m_pointerAt = QPointF(wl_fixed_to_double(x), wl_fixed_to_double(y));
-}
-
-void WaylandDisplay::pointerMotion(void* data, wl_pointer*, std::uint32_t, std::int32_t x,
-                                   std::int32_t y) {
-    static_cast<WaylandDisplay*>(data)->m_pointerAt =
-        QPointF(wl_fixed_to_double(x), wl_fixed_to_double(y));
-}
-
-void WaylandDisplay::pointerButton(void* data, wl_pointer*, std::uint32_t, std::uint32_t,
-                                   std::uint32_t button, std::uint32_t state) {
-    auto* self = static_cast<WaylandDisplay*>(data);
-    if (state == WL_POINTER_BUTTON_STATE_PRESSED && self->m_pointerSurface)
-        emit self->buttonPressed(self->m_pointerSurface, self->m_pointerAt, button);
 }

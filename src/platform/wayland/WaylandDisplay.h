@@ -68,23 +68,8 @@ private:
     explicit WaylandDisplay(wl_display* display);
     void readEvents();
 
-    // Called by libwayland through the listeners below.
-    static void global(void* data, wl_registry* registry, std::uint32_t name, const char* interface,
-                       std::uint32_t version);
-    static void globalRemoved(void* data, wl_registry* registry, std::uint32_t name);
-    static void seatCapabilities(void* data, wl_seat* seat, std::uint32_t capabilities);
-    static void outputGeometry(void* data, wl_output* output, std::int32_t x, std::int32_t y,
-                               std::int32_t, std::int32_t, std::int32_t, const char*, const char*,
-                               std::int32_t);
-    static void outputName(void* data, wl_output* output, const char* name);
-    static void outputScale(void* data, wl_output* output, std::int32_t scale);
-    static void outputDone(void* data, wl_output* output);
-    static void pointerEnter(void* data, wl_pointer*, std::uint32_t, wl_surface* surface,
-                             std::int32_t x, std::int32_t y);
-    static void pointerMotion(void* data, wl_pointer*, std::uint32_t, std::int32_t x,
-                              std::int32_t y);
-    static void pointerButton(void* data, wl_pointer*, std::uint32_t, std::uint32_t,
-                              std::uint32_t button, std::uint32_t state);
+    // What libwayland calls on the compositor's events (WaylandDisplay.cpp).
+    struct Events;
     WaylandOutput* outputOf(wl_output* output);
 
     wl_display* m_display = nullptr;

@@ -137,11 +137,12 @@ void WaylandWindowSystem::paint() {
     const QSize pixels = m_surface && m_banner ? m_surface->pixelSize() : QSize();
     if (pixels.isEmpty())
         return;
-    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(m_surface->scale() * m_qtScale);
-    image.fill(Qt::transparent);
-    m_banner->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
-    m_surface->present(image);
+    const Result shown = m_surface->present([this](QImage& image) {
+        image.setDevicePixelRatio(m_surface->scale() * m_qtScale);
+        m_banner->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    });
+    if (!shown.ok() && !std::exchange(m_saidNotShown, true))
+        emit problem(QStringLiteral("The banner cannot be shown: %1").arg(shown.reason()));
 }
 
 void WaylandWindowSystem::clicked(wl_surface* surface, QPointF at, std::uint32_t button) {

@@ -45,6 +45,7 @@ private:
     QPointer<QWidget> m_banner;
     bool m_top = true;
     bool m_reserve = false;
+    bool m_saidNotShown = false;
     qreal m_qtScale = 1; // compositor's logical pixels per pixel of Qt's
     // Draws once Qt has painted the window's changes.
     QTimer m_paint;
