@@ -26,7 +26,7 @@ BannerFleet::BannerFleet(QString instanceId, Platform platform, QObject* parent)
 
 void BannerFleet::launch(const QString& id) {
     // The real executable, whatever argv[0] said; the identifier its only argument.
-    if (const Result started = m_platform.processes.startDetached({id}); !started.ok())
+    if (const Result started = m_platform.processes.launch({id}); !started.ok())
         m_platform.dialogs.alert(QStringLiteral("Failed to launch banner"), started.reason());
 }
 

@@ -38,7 +38,7 @@ bool Processes::runsProgram(const ProcessFacts& process) const {
     return process.file == *m_program && process.fileName == m_executable;
 }
 
-Result Processes::startDetached(const QStringList& arguments) {
+Result Processes::launch(const QStringList& arguments) {
     return m_table.start(m_executable, arguments);
 }
 

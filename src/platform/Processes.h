@@ -28,7 +28,7 @@ public:
     QString executablePath() const { return m_executable; }
     qint64 ownPid() const { return m_table.ownPid(); }
     // Starts the executable with these arguments, detached.
-    Result startDetached(const QStringList& arguments);
+    Result launch(const QStringList& arguments);
     // The running banner processes in the order of their PIDs, this one
     // included; nothing when the process table cannot be read.
     std::optional<QList<BannerProcess>> bannerProcesses() const;
