@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Measures one banner with both readouts on, on a private Xvfb + openbox:
 # its resident (RSS) and proportional (PSS) memory after 30 s, and the CPU
-# time it uses in the 2 minutes after that, idle.
-#   bench/banner_footprint.sh [path/to/vorlane] [idle-seconds]
+# time it uses in the 2 minutes after that, idle. With a text size, the
+# banner shows a text of that many bytes (one line, cut to fit).
+#   bench/banner_footprint.sh [path/to/vorlane] [idle-seconds] [text-bytes]
 set -euo pipefail
 binary=${1:-"$(dirname "$0")/../build/src/vorlane"}
 idle=${2:-120}
@@ -10,6 +11,11 @@ source "$(dirname "$0")/../scripts/lib/private-desktop.sh"
 start_private_desktop 1920x1080
 work=$desktop_work
 export HOME="$work" XDG_CONFIG_HOME="$work/config"
+if [[ -n "${3:-}" ]]; then
+    mkdir -p "$XDG_CONFIG_HOME/vorlane"
+    printf '{"text":"%s"}' "$(head -c "$3" /dev/zero | tr '\0' 'x')" \
+        >"$XDG_CONFIG_HOME/vorlane/VorlaneSettings_bench.json"
+fi
 "$binary" bench >/dev/null 2>&1 &
 banner=$!
 desktop_pids+=($banner)

@@ -1,6 +1,6 @@
 #include "banner/BannerPanel.h"
 
-#include "banner/BannerContentView.h"
+#include "banner/BannerView.h"
 #include "platform/WindowSystem.h"
 
 #include <QContextMenuEvent>
@@ -14,27 +14,13 @@ void popUpContextMenu(const ContextMenuProvider& provider, const QPoint& globalP
         menu->exec(globalPos);
 }
 
-BannerView::BannerView(const BannerSettings& settings, const SystemMetrics& metrics,
-                       QWidget* parent)
-    : QWidget(parent) {
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(new BannerContentView(settings, metrics, this));
-    setAttribute(Qt::WA_TranslucentBackground);
-}
-
-void BannerView::contextMenuEvent(QContextMenuEvent* event) {
-    if (!contextMenuProvider) {
-        event->ignore(); // on to the panel
-        return;
-    }
-    popUpContextMenu(contextMenuProvider, event->globalPos());
-}
-
-BannerPanel::BannerPanel(WindowSystem& windowSystem)
+BannerPanel::BannerPanel(WindowSystem& windowSystem, const BannerSettings& settings,
+                         const SystemMetrics& metrics, ContextMenuProvider contextMenu)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
                            Qt::WindowDoesNotAcceptFocus | Qt::NoDropShadowWindowHint)
-    , m_windowSystem(windowSystem) {
+    , m_windowSystem(windowSystem)
+    , m_contextMenu(std::move(contextMenu))
+    , m_view(new BannerView(settings, metrics, this)) {
     // The flags are set once, before the native window exists: changing them
     // later would make a new X window.
     setAttribute(Qt::WA_ShowWithoutActivating);
@@ -44,6 +30,7 @@ BannerPanel::BannerPanel(WindowSystem& windowSystem)
     setWindowTitle(QStringLiteral("Vorlane"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_view);
     // The window manager's answer to a new geometry may come in steps: judge
     // the size it gave once the answers have settled.
     m_sizeCheck.setSingleShot(true);
@@ -92,17 +79,6 @@ void BannerPanel::setUnmanaged(bool unmanaged) {
     emit windowReplaced();
 }
 
-void BannerPanel::setView(BannerView* view) {
-    if (m_view) {
-        layout()->removeWidget(m_view);
-        m_view->hide();
-        m_view->deleteLater();
-    }
-    m_view = view;
-    layout()->addWidget(view); // which makes it our child
-    view->show();
-}
-
 void BannerPanel::showBanner() {
     if (isVisible())
         return;
@@ -114,8 +90,8 @@ void BannerPanel::hideBanner() {
 }
 
 void BannerPanel::contextMenuEvent(QContextMenuEvent* event) {
-    // Without a provider the click is dropped, not passed on.
-    if (contextMenuProvider)
-        popUpContextMenu(contextMenuProvider, event->globalPos());
+    // The view passes the click on to here; without a provider it is dropped.
+    if (m_contextMenu)
+        popUpContextMenu(m_contextMenu, event->globalPos());
     event->accept();
 }

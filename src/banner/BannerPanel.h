@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
 #include <functional>
 #include <memory>
 
+class BannerView;
 class QMenu;
 class WindowSystem;
 struct BannerSettings;
@@ -16,31 +16,16 @@ class SystemMetrics;
 // banner's program is ending.
 using ContextMenuProvider = std::function<std::unique_ptr<QMenu>()>;
 
-// Hosts the banner view and opens the context menu on a right click. Without
-// a provider, the click goes on to the panel.
-class BannerView : public QWidget {
-    Q_OBJECT
-public:
-    BannerView(const BannerSettings& settings, const SystemMetrics& metrics,
-               QWidget* parent = nullptr);
-
-    ContextMenuProvider contextMenuProvider;
-
-protected:
-    void contextMenuEvent(QContextMenuEvent* event) override;
-};
-
 // The banner window: frameless, transparent, above other windows, on every
 // desktop, never focused or activated, not draggable, but receiving clicks.
+// It holds the one view of the banner, and opens the context menu on a right
+// click anywhere on it.
 class BannerPanel : public QWidget {
     Q_OBJECT
 public:
-    explicit BannerPanel(WindowSystem& windowSystem);
+    BannerPanel(WindowSystem& windowSystem, const BannerSettings& settings,
+                const SystemMetrics& metrics, ContextMenuProvider contextMenu);
 
-    ContextMenuProvider contextMenuProvider;
-
-    // Replaces (and releases) the current hosting view.
-    void setView(BannerView* view);
     BannerView* view() const { return m_view; }
 
     // Shows the banner without activating the program; the window-manager
@@ -68,7 +53,8 @@ private:
     void setUnmanaged(bool unmanaged);
 
     WindowSystem& m_windowSystem;
-    QPointer<BannerView> m_view;
+    ContextMenuProvider m_contextMenu;
+    BannerView* m_view; // a child
     QRect m_requested;
     bool m_isBox = false;
     bool m_windowManagerStretchesDocks = false;

@@ -1,5 +1,6 @@
 #include "banner/BannerWindow.h"
 
+#include "banner/BannerView.h"
 #include "banner/Placement.h"
 #include "banner/Stacking.h"
 #include "banner/StrutGeometry.h"
@@ -25,8 +26,7 @@ BannerWindow::BannerWindow(const BannerSettings& settings, const SystemMetrics& 
 BannerWindow::~BannerWindow() = default;
 
 void BannerWindow::createAndShow() {
-    m_panel = std::make_unique<BannerPanel>(m_windows);
-    m_panel->contextMenuProvider = m_contextMenu;
+    m_panel = std::make_unique<BannerPanel>(m_windows, m_settings, m_metrics, m_contextMenu);
     connect(m_panel.get(), &BannerPanel::windowReplaced, this, [this] { writeStrut(); });
     place();
     redraw();
@@ -95,7 +95,5 @@ void BannerWindow::writeStrut(const std::optional<BannerPlacement>& place) {
 }
 
 void BannerWindow::redraw() {
-    auto* view = new BannerView(m_settings, m_metrics);
-    view->contextMenuProvider = m_contextMenu;
-    m_panel->setView(view);
+    m_panel->view()->settingsChanged();
 }

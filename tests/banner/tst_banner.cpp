@@ -1,7 +1,7 @@
 // The banner: its frame, screen, available area and strut; which windows it
 // moves out of its strip; its row and readouts; the sampler behind them (its
 // /proc source on recorded samples, its arithmetic, priming and failures).
-#include "banner/BannerContentView.h"
+#include "banner/BannerView.h"
 #include "banner/Icons.h"
 #include "banner/ImageCache.h"
 #include "banner/Placement.h"
@@ -284,8 +284,8 @@ private slots:
         QSignalSpy published(&metrics, &SystemMetrics::changed);
         metrics.start(); // its first reads fail
         // A banner showing the readouts repaints when, and only when, they read anew.
-        const BannerSettings shown;
-        BannerContentView view(shown, metrics);
+        BannerSettings shown;
+        BannerView view(shown, metrics);
         struct : QObject {
             int count = 0;
             bool eventFilter(QObject*, QEvent* e) override {
@@ -312,6 +312,9 @@ private slots:
         };
         QVERIFY(blank(392, 8) && !blank(300, 92));
         QCOMPARE(metrics.memTotalGB(), 16.0);
+        shown.text = "changed"; // measured once per change: drawn once the view is told
+        view.settingsChanged();
+        QVERIFY(view.grab().toImage() != shot);
     }
 
     // The program's icon as a tray paints it is the installed SVG; the CPU icon is symmetric.

@@ -1,4 +1,4 @@
-#include "banner/BannerContentView.h"
+#include "banner/BannerView.h"
 
 #include "banner/Icons.h"
 #include "banner/RowLayout.h"
@@ -102,17 +102,17 @@ QFont bannerReadoutFont(double fontSize) {
                       QFont::Normal);
 }
 
-BannerContentView::BannerContentView(const BannerSettings& settings, const SystemMetrics& metrics,
-                                     QWidget* parent)
+BannerView::BannerView(const BannerSettings& settings, const SystemMetrics& metrics,
+                       QWidget* parent)
     : QWidget(parent)
     , m_settings(settings)
     , m_metrics(metrics) {
     setAttribute(Qt::WA_TranslucentBackground);
     setMouseTracking(true);
-    connect(&metrics, &SystemMetrics::changed, this, &BannerContentView::metricsChanged);
+    connect(&metrics, &SystemMetrics::changed, this, &BannerView::metricsChanged);
 }
 
-const BannerContentView::Fonts& BannerContentView::fonts() {
+const BannerView::Fonts& BannerView::fonts() {
     const double size = m_settings.fontSize;
     if (!m_fonts || !(m_fonts->fontSize == size)) {
         const QFont text = bannerTextFont(size), readout = bannerReadoutFont(size);
@@ -121,7 +121,31 @@ const BannerContentView::Fonts& BannerContentView::fonts() {
     return *m_fonts;
 }
 
-void BannerContentView::metricsChanged() {
+void BannerView::settingsChanged() {
+    m_text.reset();
+    ++m_layouts;
+    update();
+}
+
+const BannerView::TextLine& BannerView::textLine(const QFontMetricsF& metrics, double room) {
+    if (!m_text) {
+        m_text.emplace();
+        // No screen shows more than this many characters in one line: a
+        // longer text is measured and cut as its start (it is cut anyway).
+        constexpr qsizetype longestShown = 8192;
+        m_text->line = firstLine(m_settings.text.left(longestShown + 1));
+        if (m_text->line.size() > longestShown)
+            m_text->line = m_text->line.left(longestShown) + QChar(0x2026);
+        m_text->width = metrics.horizontalAdvance(m_text->line);
+    }
+    if (room >= 0 && m_text->room != room) {
+        m_text->room = room;
+        m_text->shown = metrics.elidedText(m_text->line, Qt::ElideRight, room);
+    }
+    return *m_text;
+}
+
+void BannerView::metricsChanged() {
     const QList<Readout> readouts = readoutsOf(m_settings, m_metrics);
     if (joined(readouts) == m_shownReadouts)
         return; // nothing on screen would change
@@ -131,7 +155,7 @@ void BannerContentView::metricsChanged() {
         update(); // the row is laid out anew
 }
 
-void BannerContentView::paintEvent(QPaintEvent*) {
+void BannerView::paintEvent(QPaintEvent*) {
     const BannerSettings& s = m_settings;
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -151,7 +175,6 @@ void BannerContentView::paintEvent(QPaintEvent*) {
     const QFont& readoutFont = f.readout;
     const QFontMetricsF& textMetrics = f.textMetrics;
     const QFontMetricsF& readoutMetrics = f.readoutMetrics;
-    const QString text = firstLine(s.text);
 
     const QList<Readout> readouts = readoutsOf(s, m_metrics);
     const double iconSize = readoutFont.pixelSize();
@@ -163,7 +186,7 @@ void BannerContentView::paintEvent(QPaintEvent*) {
     if (!image.isNull())
         input.imageSize = QSizeF(image.size());
     input.align = s.textAlign;
-    input.textWidth = textMetrics.horizontalAdvance(text);
+    input.textWidth = textLine(textMetrics, -1).width;
     input.textHeight = textMetrics.height();
     input.metricsWidth = metricsWidth;
     input.metricsHeight = std::max(iconSize, readoutMetrics.height());
@@ -178,8 +201,8 @@ void BannerContentView::paintEvent(QPaintEvent*) {
     const QColor textColor = s.textColor();
     painter.setFont(textFont);
     painter.setPen(textColor);
-    const QString shown = textMetrics.elidedText(text, Qt::ElideRight, row.text.width() + 0.5);
-    painter.drawText(row.text.adjusted(0, 0, 1, 0), Qt::AlignLeft | Qt::AlignVCenter, shown);
+    painter.drawText(row.text.adjusted(0, 0, 1, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                     textLine(textMetrics, row.text.width() + 0.5).shown);
 
     QColor readoutColor = textColor;
     readoutColor.setAlphaF(textColor.alphaF() * 0.8f);

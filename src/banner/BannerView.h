@@ -23,21 +23,38 @@ QString firstLine(const QString& text);
 QFont bannerTextFont(double fontSize);
 QFont bannerReadoutFont(double fontSize);
 
-// Draws one banner: the background in the banner colour at `opacity`, the
-// image, the text and the readouts. It reads the settings at every paint.
-// When the sampler publishes, it paints again only if a readout's text
-// changed, and then only the readouts, unless their width changed too.
-class BannerContentView : public QWidget {
+// Draws the banner: the background in the banner colour at `opacity`, the
+// image, the text and the readouts. The text is measured and cut to fit
+// once per change of the settings or the size, the image read once per file;
+// when the sampler publishes, only the readouts are painted again (the whole
+// row only when their width changed), and only if their text changed.
+class BannerView : public QWidget {
     Q_OBJECT
 public:
-    BannerContentView(const BannerSettings& settings, const SystemMetrics& metrics,
-                      QWidget* parent = nullptr);
+    BannerView(const BannerSettings& settings, const SystemMetrics& metrics,
+               QWidget* parent = nullptr);
+
+    // The settings changed: laid out and painted anew.
+    void settingsChanged();
+    // How many times that was so (for tests that a change is drawn).
+    int layouts() const { return m_layouts; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     void metricsChanged();
+    // The first line of the text, its width, and what of it fits in `room`
+    // (when that is given).
+    struct TextLine {
+        QString line;
+        double width = 0;
+        double room = -1;
+        QString shown;
+    };
+    const TextLine& textLine(const QFontMetricsF& metrics, double room);
+    std::optional<TextLine> m_text;
+    int m_layouts = 0;
 
     // The fonts and their metrics, made again only when the font size changed.
     struct Fonts {
