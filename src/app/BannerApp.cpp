@@ -1,6 +1,6 @@
 #include "app/BannerApp.h"
 
-#include "banner/BannerWindow.h"
+#include "banner/Banner.h"
 #include "instances/BannerFleet.h"
 #include "metrics/SystemMetrics.h"
 #include "platform/Dialogs.h"
@@ -41,10 +41,10 @@ void BannerApp::start() {
     // The banner is mapped before the tray icon and the session entry are
     // made, so the window manager maps it meanwhile.
     QPointer<BannerApp> self(this);
-    m_window = std::make_unique<BannerWindow>(
+    m_banner = std::make_unique<Banner>(
         *m_settings, *m_metrics, m_platform.screens, m_platform.windows,
         [self] { return self ? self->buildContextMenu() : std::make_unique<QMenu>(); });
-    m_window->createAndShow();
+    m_banner->createAndShow();
 
     m_trayIcon = std::make_unique<TrayIcon>(dispatcher());
     if (!m_live->unreadableAtStart().isEmpty())
@@ -56,7 +56,7 @@ void BannerApp::start() {
     m_guard = std::make_unique<StripGuard>(
         m_platform.windows,
         [this]() -> std::optional<Strip> {
-            const auto place = m_window->placement();
+            const auto place = m_banner->placement();
             if (!place)
                 return std::nullopt;
             return Strip{place->deviceFrame(), isTop(m_settings->position),
@@ -111,7 +111,7 @@ void BannerApp::edited(BannerEditor::FollowUp followUp) {
     if (followUp == BannerEditor::FollowUp::preview) {
         if (!m_previewSave.isActive())
             m_previewSave.start();
-        m_window->redraw();
+        m_banner->redraw();
         return;
     }
     m_previewSave.stop();
@@ -119,24 +119,24 @@ void BannerApp::edited(BannerEditor::FollowUp followUp) {
     switch (followUp) {
     case BannerEditor::FollowUp::preview:
     case BannerEditor::FollowUp::redraw:
-        m_window->redraw();
+        m_banner->redraw();
         return;
     case BannerEditor::FollowUp::replace:
         reposition();
         return;
     case BannerEditor::FollowUp::reserve:
-        m_window->writeStrut();
+        m_banner->writeStrut();
         // Turning it off moves no window back.
         if (m_settings->reserveSpace)
             m_guard->runPass();
-        m_window->redraw();
+        m_banner->redraw();
         return;
     }
 }
 
 void BannerApp::reposition() {
-    m_window->place();
-    m_window->redraw();
+    m_banner->place();
+    m_banner->redraw();
     if (m_settings->reserveSpace)
         m_guard->runPass();
 }
@@ -171,7 +171,7 @@ std::unique_ptr<QMenu> BannerApp::buildContextMenu() {
 
 void BannerApp::perform(const Command& command) {
     // Any dialog a command opens comes up on the banner's screen.
-    const auto place = m_window->placement();
+    const auto place = m_banner->placement();
     m_platform.dialogs.setHostArea(place ? place->screen().geometry : QRect());
     m_live->catchUp(); // an edit starts from what the file says now
     std::visit(Overloaded{
@@ -192,7 +192,7 @@ void BannerApp::perform(const Command& command) {
                        m_fleet->quitAll();
                    },
                    [this](const QuitBanner&) { quit(); },
-                   [this](const ToggleBanner&) { m_window->toggleVisible(); },
+                   [this](const ToggleBanner&) { m_banner->toggleVisible(); },
                },
                command);
 }

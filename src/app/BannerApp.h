@@ -12,7 +12,7 @@
 #include <optional>
 
 class BannerFleet;
-class BannerWindow;
+class Banner;
 class QMenu;
 class StripGuard;
 class SystemMetrics;
@@ -21,7 +21,7 @@ class TrayIcon;
 // One banner process: builds its parts and wires them together, keeps the
 // order of start and stop, and runs the command a chosen menu item carries.
 // The parts:
-//   BannerWindow  the banner on the screen (banner/)
+//   Banner        the banner on the screen (banner/)
 //   StripGuard    keeps other windows out of its strip (spaceguard/)
 //   BannerEditor  the commands that edit its settings (editor/)
 //   BannerFleet   the other banners, the session, autostart (instances/)
@@ -49,7 +49,7 @@ public:
     // The parts, there from start() on.
     BannerSettings& settings() { return *m_settings; }
     SystemMetrics& metrics() const { return *m_metrics; }
-    BannerWindow& window() const { return *m_window; }
+    Banner& banner() const { return *m_banner; }
     StripGuard& guard() const { return *m_guard; }
     BannerFleet& fleet() const { return *m_fleet; }
     TrayIcon* trayIcon() const { return m_trayIcon.get(); }
@@ -78,7 +78,7 @@ private:
     std::unique_ptr<LiveSettings> m_live;
     BannerSettings* m_settings = nullptr; // the live settings', from start()
     std::unique_ptr<SystemMetrics> m_metrics;
-    std::unique_ptr<BannerWindow> m_window;
+    std::unique_ptr<Banner> m_banner;
     std::unique_ptr<StripGuard> m_guard;
     std::unique_ptr<BannerEditor> m_editor;
     std::unique_ptr<BannerFleet> m_fleet;

@@ -1,99 +1,97 @@
 #include "banner/BannerWindow.h"
 
 #include "banner/BannerView.h"
-#include "banner/Placement.h"
-#include "banner/Stacking.h"
-#include "banner/StrutGeometry.h"
 #include "platform/WindowSystem.h"
 
+#include <QContextMenuEvent>
 #include <QMenu>
+#include <QVBoxLayout>
+#include <QWindow>
 
-#include <cmath>
-#include <utility>
-
-QRect BannerPlacement::deviceFrame() const {
-    return toDevice(frame, screen());
+void popUpContextMenu(const ContextMenuProvider& provider, const QPoint& globalPos) {
+    std::unique_ptr<QMenu> menu = provider();
+    if (menu)
+        menu->exec(globalPos);
 }
 
-BannerWindow::BannerWindow(const BannerSettings& settings, const SystemMetrics& metrics,
-                           Screens& screens, WindowSystem& windows, ContextMenuProvider contextMenu)
-    : m_settings(settings)
-    , m_metrics(metrics)
-    , m_screens(screens)
-    , m_windows(windows)
-    , m_contextMenu(std::move(contextMenu)) {}
-
-BannerWindow::~BannerWindow() = default;
-
-void BannerWindow::createAndShow() {
-    m_panel = std::make_unique<BannerPanel>(m_windows, m_settings, m_metrics, m_contextMenu);
-    connect(m_panel.get(), &BannerPanel::windowReplaced, this, [this] { writeStrut(); });
-    place();
-    redraw();
-    m_panel->showBanner();
+BannerWindow::BannerWindow(WindowSystem& windowSystem, const BannerSettings& settings,
+                           const SystemMetrics& metrics, ContextMenuProvider contextMenu)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
+                           Qt::WindowDoesNotAcceptFocus | Qt::NoDropShadowWindowHint)
+    , m_windowSystem(windowSystem)
+    , m_contextMenu(std::move(contextMenu))
+    , m_view(new BannerView(settings, metrics, this)) {
+    // The flags are set once, before the native window exists: changing them
+    // later would make a new X window.
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setAttribute(Qt::WA_X11DoNotAcceptFocus);
+    setAttribute(Qt::WA_TranslucentBackground);
+    setMouseTracking(true);
+    setWindowTitle(QStringLiteral("Vorlane"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_view);
+    // The window manager's answer to a new geometry may come in steps: judge
+    // the size it gave once the answers have settled.
+    m_sizeCheck.setSingleShot(true);
+    m_sizeCheck.setInterval(300);
+    connect(&m_sizeCheck, &QTimer::timeout, this, &BannerWindow::checkSizeGiven);
+    // An unmanaged window is not kept above others by the window manager.
+    connect(&windowSystem, &WindowSystem::applicationEvent, this, [this] {
+        if (isUnmanaged() && isVisible())
+            raise();
+    });
 }
 
-void BannerWindow::toggleVisible() {
-    if (m_panel->isBannerVisible())
-        m_panel->hideBanner();
-    else
-        m_panel->showBanner();
+void BannerWindow::setBannerGeometry(const QRect& frame, bool isBox) {
+    m_requested = frame;
+    m_isBox = isBox;
+    setUnmanaged(m_windowManagerStretchesDocks && isBox);
+    setGeometry(frame);
 }
 
-std::optional<BannerPlacement> BannerWindow::placement() const {
-    BannerPlacement placement;
-    placement.screens = m_screens.screens();
-    const auto index = targetScreenIndex(m_settings, placement.screens);
-    if (!index)
-        return std::nullopt;
-    placement.screenIndex = *index;
-    const QRect available =
-        availableArea(placement.screen(), m_windows.rootSize(), m_windows.foreignStruts());
-    placement.frame = bannerRect(m_settings, placement.screen(), available);
-    // Past the banners started earlier at the same edge.
-    const bool top = isTop(m_settings.position);
-    bool full = false;
-    const int offset = stackOffset({top, placement.deviceFrame()}, deviceRect(placement.screen()),
-                                   m_windows.earlierBanners(), &full);
-    if (full && !std::exchange(m_saidFull, true))
-        qWarning("vorlane: \"%s\": the banners at this edge fill the screen; this one stacks no "
-                 "further than its far edge",
-                 qPrintable(m_settings.instanceId));
-    if (offset) {
-        const qreal dpr = placement.screen().devicePixelRatio;
-        const int logical = int(std::ceil(offset / (dpr > 0 ? dpr : 1.0)));
-        placement.frame.translate(0, top ? logical : -logical);
-    }
-    return placement;
+void BannerWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (m_isBox && !isUnmanaged() && size() != m_requested.size())
+        m_sizeCheck.start();
 }
 
-void BannerWindow::place() {
-    const auto place = placement();
-    if (place) {
-        m_panel->setBannerGeometry(place->frame, isCorner(m_settings.position));
-        m_windows.publishBannerPlace(*m_panel, {isTop(m_settings.position), place->deviceFrame()});
-    }
-    writeStrut(place);
+void BannerWindow::checkSizeGiven() {
+    if (!m_isBox || isUnmanaged() || !isVisible() || size() == m_requested.size())
+        return;
+    m_windowManagerStretchesDocks = true;
+    setUnmanaged(true);
 }
 
-void BannerWindow::writeStrut() {
-    writeStrut(placement());
+void BannerWindow::setUnmanaged(bool unmanaged) {
+    if (unmanaged == isUnmanaged())
+        return;
+    const bool visible = isVisible();
+    hide();
+    setWindowFlag(Qt::X11BypassWindowManagerHint, unmanaged);
+    // A new X window: the window manager may still be handing the old one
+    // back (and would put it where it pleases).
+    if (QWindow* window = windowHandle())
+        window->destroy();
+    setGeometry(m_requested);
+    if (visible)
+        showBanner();
+    emit windowReplaced();
 }
 
-void BannerWindow::writeStrut(const std::optional<BannerPlacement>& place) {
-    std::optional<Strut> strut;
-    if (place && m_settings.reserveSpace) {
-        QList<QRect> otherMonitors;
-        for (qsizetype i = 0; i < place->screens.size(); ++i) {
-            if (i != place->screenIndex)
-                otherMonitors.append(deviceRect(place->screens[i]));
-        }
-        strut = bannerStrut(place->deviceFrame(), isTop(m_settings.position), m_windows.rootSize(),
-                            otherMonitors);
-    }
-    m_windows.setBannerStrut(*m_panel, strut);
+void BannerWindow::showBanner() {
+    if (isVisible())
+        return;
+    m_windowSystem.showBannerWindow(*this);
 }
 
-void BannerWindow::redraw() {
-    m_panel->view()->settingsChanged();
+void BannerWindow::hideBanner() {
+    hide();
+}
+
+void BannerWindow::contextMenuEvent(QContextMenuEvent* event) {
+    // The view passes the click on to here; without a provider it is dropped.
+    if (m_contextMenu)
+        popUpContextMenu(m_contextMenu, event->globalPos());
+    event->accept();
 }

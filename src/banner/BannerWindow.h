@@ -1,66 +1,65 @@
 #pragma once
 
-#include "banner/BannerPanel.h"
-#include "platform/Screens.h"
+#include <QTimer>
+#include <QWidget>
 
-#include <QObject>
-#include <QRect>
-
+#include <functional>
 #include <memory>
-#include <optional>
 
-class SystemMetrics;
+class BannerView;
+class QMenu;
 class WindowSystem;
 struct BannerSettings;
+class SystemMetrics;
 
-// Where the banner goes: the screens as they are now, the one it is on, and
-// its rectangle there.
-struct BannerPlacement {
-    QList<ScreenInfo> screens;
-    qsizetype screenIndex = 0;
-    QRect frame;
+// Builds the context menu at every right click; an empty menu once the
+// banner's program is ending.
+using ContextMenuProvider = std::function<std::unique_ptr<QMenu>()>;
 
-    const ScreenInfo& screen() const { return screens.at(screenIndex); }
-    // The banner's rectangle in device pixels, as the window manager sees it.
-    QRect deviceFrame() const;
-};
-
-// The banner on the screen: its panel, placed from the settings and the
-// screens, the strut that reserves its strip, and its view, drawn anew
-// after an edit. It reads the settings; it never changes them.
-class BannerWindow : public QObject {
+// The banner window: frameless, transparent, above other windows, on every
+// desktop, never focused or activated, not draggable, but receiving clicks.
+// It holds the one view of the banner, and opens the context menu on a right
+// click anywhere on it.
+class BannerWindow : public QWidget {
     Q_OBJECT
 public:
-    BannerWindow(const BannerSettings& settings, const SystemMetrics& metrics, Screens& screens,
-                 WindowSystem& windows, ContextMenuProvider contextMenu);
-    ~BannerWindow() override;
+    BannerWindow(WindowSystem& windowSystem, const BannerSettings& settings,
+                 const SystemMetrics& metrics, ContextMenuProvider contextMenu);
 
-    // Makes the panel, places it and maps it at once.
-    void createAndShow();
-    // Hiding stops nothing; showing brings the banner back without the focus.
-    void toggleVisible();
+    BannerView* view() const { return m_view; }
 
-    // The banner's place from the current settings and screens; nothing
-    // while there is no screen.
-    std::optional<BannerPlacement> placement() const;
-    // Places the banner anew and writes its strut (with no screen at all the
-    // banner keeps its last frame).
-    void place();
-    // Writes the strut alone: the strip while reserveSpace is on, else none.
-    void writeStrut();
-    // Draws the banner anew from the settings.
-    void redraw();
+    // Shows the banner without activating the program; the window-manager
+    // hints are written again before every show.
+    void showBanner();
+    void hideBanner();
+    bool isBannerVisible() const { return isVisible(); }
 
-    BannerPanel* panel() const { return m_panel.get(); }
+    // Places the banner. A box narrower than its screen stays a dock unless
+    // the window manager has stretched one (i3 lays docks out across its dock
+    // area): from then on boxes are unmanaged windows, which keep their size.
+    void setBannerGeometry(const QRect& frame, bool isBox);
+    bool isUnmanaged() const { return windowFlags().testFlag(Qt::X11BypassWindowManagerHint); }
+
+signals:
+    // The banner has a new native window: its strut must be written again.
+    void windowReplaced();
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void writeStrut(const std::optional<BannerPlacement>& place);
+    void checkSizeGiven();
+    void setUnmanaged(bool unmanaged);
 
-    const BannerSettings& m_settings;
-    const SystemMetrics& m_metrics;
-    Screens& m_screens;
-    WindowSystem& m_windows;
+    WindowSystem& m_windowSystem;
     ContextMenuProvider m_contextMenu;
-    std::unique_ptr<BannerPanel> m_panel;
-    mutable bool m_saidFull = false; // that the banners at its edge fill the screen
+    BannerView* m_view; // a child
+    QRect m_requested;
+    bool m_isBox = false;
+    bool m_windowManagerStretchesDocks = false;
+    QTimer m_sizeCheck;
 };
+
+// Pops a freshly built menu up at a global position and waits for it.
+void popUpContextMenu(const ContextMenuProvider& provider, const QPoint& globalPos);

@@ -2,7 +2,7 @@
 // and strip-keeping passes to shut-down, and its auto-start entry, on fakes.
 #include "app/CommandLine.h"
 #include "app/QuietQtMessages.h"
-#include "banner/BannerWindow.h"
+#include "banner/Banner.h"
 #include "fakes/FakePlatform.h"
 #include "instances/BannerFleet.h"
 #include "metrics/SystemMetrics.h"
@@ -65,7 +65,7 @@ private slots:
         app.start();
         QCOMPARE(journal.mid(0, 4), (QStringList{"read VorlaneSettings_prod", "cpu", "memory",
                                                  "show banner window (visible before: 0)"}));
-        QVERIFY(app.window().panel()->isVisible() && app.trayIcon());
+        QVERIFY(app.banner().window()->isVisible() && app.trayIcon());
         QVERIFY(app.metrics().isRunning() && app.guard().isRunning());
         QCOMPARE(fake->preferences.writes, 0); // start-up itself writes nothing
 

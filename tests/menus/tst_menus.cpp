@@ -2,7 +2,7 @@
 // editing commands as a chosen item runs them, on fakes: what each stores,
 // whether it saves, and whether it redraws or re-places the banner.
 #include "banner/BannerView.h"
-#include "banner/BannerWindow.h"
+#include "banner/Banner.h"
 #include "fakes/FakePlatform.h"
 #include "menus/MenuModel.h"
 #include "menus/MenuRenderer.h"
@@ -68,7 +68,7 @@ class MenusTest : public QObject {
 
     QByteArray stored() const { return fake->preferences.entries.value("VorlaneSettings_x"); }
     static QStringList checked(const MenuItem& menu) { return rows(menu).filter(" ✓"); }
-    int layouts() const { return app->window().panel()->view()->layouts(); }
+    int layouts() const { return app->banner().window()->view()->layouts(); }
 
 private slots:
     void init() {
@@ -138,7 +138,7 @@ private slots:
             QCOMPARE(fake->preferences.writes, r.change.isEmpty() ? 0 : 1);
             QCOMPARE(layouts() != before, !r.followUp.isEmpty());
             QCOMPARE(fake->windows.passes, r.followUp == "re-place" ? 1 : 0);
-            QCOMPARE(app->window().panel()->geometry(), app->window().placement()->frame);
+            QCOMPARE(app->banner().window()->geometry(), app->banner().placement()->frame);
             QVERIFY2(fake->windows.strut.has_value() == (r.followUp != "strut"),
                      qPrintable(r.path));
         }

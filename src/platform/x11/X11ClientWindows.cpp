@@ -1,8 +1,7 @@
-// Other programs' windows: which of them the banner may move, their frame
-// geometry, and the move/resize requests sent to the window manager.
+#include "platform/x11/X11ClientWindows.h"
+
 #include "platform/x11/X11Decoders.h"
 #include "platform/x11/X11Properties.h"
-#include "platform/x11/X11WindowSystem.h"
 
 #include <algorithm>
 
@@ -43,17 +42,21 @@ std::vector<QRect> rootChildRects(xcb_connection_t* c, xcb_window_t root,
 
 } // namespace
 
-QList<ClientWindow> X11WindowSystem::nudgeableWindows() {
-    // Kept until a window of the root's or the client list changes: an idle
-    // pass asks the server nothing.
-    if (!m_clientWindowsKnown) {
-        m_clientWindows = readNudgeableWindows();
-        m_clientWindowsKnown = true;
+X11ClientWindows::X11ClientWindows(xcb_connection_t* connection, xcb_window_t root,
+                                   const X11Atoms& atoms)
+    : m_connection(connection)
+    , m_root(root)
+    , m_atoms(atoms) {}
+
+QList<ClientWindow> X11ClientWindows::nudgeable() {
+    if (!m_known) {
+        m_windows = read();
+        m_known = true;
     }
-    return m_clientWindows;
+    return m_windows;
 }
 
-QList<ClientWindow> X11WindowSystem::readNudgeableWindows() {
+QList<ClientWindow> X11ClientWindows::read() {
     const std::vector<uint32_t> clients =
         readProperty32(m_connection, requestProperty(m_connection, m_root,
                                                      m_atoms[X11Atoms::NetClientList], 4096));
@@ -97,7 +100,7 @@ QList<ClientWindow> X11WindowSystem::readNudgeableWindows() {
     return windows;
 }
 
-void X11WindowSystem::moveResizeWindows(const QList<WindowRequest>& requests) {
+void X11ClientWindows::moveResize(const QList<WindowRequest>& requests) {
     constexpr uint32_t northWestGravity = 1;
     constexpr uint32_t hasX = 1u << 8, hasY = 1u << 9, hasWidth = 1u << 10, hasHeight = 1u << 11;
     constexpr uint32_t fromPager = 2u << 12;

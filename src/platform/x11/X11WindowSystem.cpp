@@ -70,7 +70,7 @@ bool X11WindowSystem::nativeEventFilter(const QByteArray& eventType, void* messa
         if (notify->window == m_root)
             m_rootSize = QSize(notify->width, notify->height);
         else if (notify->event == m_root)
-            m_clientWindowsKnown = false;
+            m_clients.changed();
         break;
     }
     case XCB_MAP_NOTIFY:
@@ -82,7 +82,7 @@ bool X11WindowSystem::nativeEventFilter(const QByteArray& eventType, void* messa
         // xfwm4 keeps quiet when the banner's own strut covers the dock's).
         // These events all carry the window they were reported on first.
         if (reinterpret_cast<const xcb_map_notify_event_t*>(event)->event == m_root) {
-            m_clientWindowsKnown = false;
+            m_clients.changed();
             m_dockCheck.start();
         }
         break;
@@ -94,7 +94,7 @@ bool X11WindowSystem::nativeEventFilter(const QByteArray& eventType, void* messa
         // frame extents without anything else changing.
         if (notify->atom == m_atoms[X11Atoms::NetActiveWindow] ||
             notify->atom == m_atoms[X11Atoms::NetClientList]) {
-            m_clientWindowsKnown = false;
+            m_clients.changed();
             emit applicationEvent();
         }
         if (notify->atom == m_atoms[X11Atoms::NetWorkarea]) {
@@ -148,6 +148,7 @@ X11WindowSystem::X11WindowSystem(xcb_connection_t* connection, BannerCheck isBan
     : m_connection(connection)
     , m_root(rootWindow(connection))
     , m_atoms(connection)
+    , m_clients(connection, m_root, m_atoms)
     , m_isBanner(std::move(isBanner)) {
     m_self.startedMs = QDateTime::currentMSecsSinceEpoch();
     m_self.pid = uint32_t(QCoreApplication::applicationPid());

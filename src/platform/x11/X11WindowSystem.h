@@ -2,6 +2,7 @@
 
 #include "platform/WindowSystem.h"
 #include "platform/x11/X11Atoms.h"
+#include "platform/x11/X11ClientWindows.h"
 #include "platform/x11/X11Decoders.h"
 
 #include <QAbstractNativeEventFilter>
@@ -32,8 +33,10 @@ public:
     QList<BannerPlace> earlierBanners() const override { return m_earlierBanners; }
     void publishBannerPlace(QWidget& window, const BannerPlace& place) override;
     void setBannerStrut(QWidget& window, const std::optional<Strut>& strut) override;
-    QList<ClientWindow> nudgeableWindows() override;
-    void moveResizeWindows(const QList<WindowRequest>& requests) override;
+    QList<ClientWindow> nudgeableWindows() override { return m_clients.nudgeable(); }
+    void moveResizeWindows(const QList<WindowRequest>& requests) override {
+        m_clients.moveResize(requests);
+    }
 
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
     // Marks each new top-level window of this process (dialogs too) as a
@@ -52,12 +55,12 @@ private:
     // The places of those that are banners' indeed, earliest first.
     QList<BannerPlace> earlierBannersOf(const std::vector<xcb_window_t>& windows,
                                         const std::vector<PublishedPlace>& claims) const;
-    QList<ClientWindow> readNudgeableWindows();
     std::vector<xcb_window_t> mappedChildren(const std::vector<xcb_window_t>& parents);
 
     xcb_connection_t* m_connection;
     xcb_window_t m_root;
     X11Atoms m_atoms;
+    X11ClientWindows m_clients;
     BannerCheck m_isBanner;
     bool m_serverNamesOwners = false;
     // What each banner window carries now, so that an unchanged strut is not
@@ -69,11 +72,9 @@ private:
     // What the server said last. The root's size comes with its events; the
     // struts are read again a moment after windows of the root's come or go
     // and when the work area changes (refreshForeignStruts); the client
-    // windows at the next pass after their events said they changed.
+    // windows (m_clients) at the next pass after their events said they changed.
     QSize m_rootSize;
     QList<Strut> m_foreignStruts;
     QList<BannerPlace> m_earlierBanners;
-    QList<ClientWindow> m_clientWindows;
-    bool m_clientWindowsKnown = false;
     QTimer m_dockCheck;
 };
