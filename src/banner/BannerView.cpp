@@ -42,6 +42,14 @@ QString firstLine(const QString& text) {
     return lineBreak == text.cend() ? text : text.first(lineBreak - text.cbegin()) + QChar(0x2026);
 }
 
+// No screen shows more than this many characters in one line: a longer
+// text is measured and cut as its start (it is cut anyway).
+QString shownLine(const QString& text) {
+    constexpr qsizetype longestShown = 8192;
+    const QString line = firstLine(text.left(longestShown + 1));
+    return line.size() > longestShown ? line.left(longestShown) + QChar(0x2026) : line;
+}
+
 namespace {
 
 struct Readout {
@@ -57,6 +65,15 @@ QList<Readout> readoutsOf(const BannerSettings& s, const SystemMetrics& metrics)
         readouts.append(
             {Icon::memoryChip, memoryReadoutText(metrics.memUsedGB(), metrics.memTotalGB())});
     return readouts;
+}
+
+// The readouts as a screen reader says them: "CPU 8%, memory 10.3/16GB".
+QString spoken(const QList<Readout>& readouts) {
+    QStringList parts;
+    for (const Readout& r : readouts)
+        parts << (r.icon == Icon::processor ? QStringLiteral("CPU ") : QStringLiteral("memory ")) +
+                     r.text;
+    return parts.join(QStringLiteral(", "));
 }
 
 QString joined(const QList<Readout>& readouts) {
@@ -110,6 +127,16 @@ BannerView::BannerView(const BannerSettings& settings, const SystemMetrics& metr
     setAttribute(Qt::WA_TranslucentBackground);
     setMouseTracking(true);
     connect(&metrics, &SystemMetrics::changed, this, &BannerView::metricsChanged);
+    describe();
+}
+
+void BannerView::describe() {
+    // What a screen reader reads: the text, and the readouts when shown.
+    if (const QString name = shownLine(m_settings.text); name != accessibleName())
+        setAccessibleName(name);
+    if (const QString readouts = spoken(readoutsOf(m_settings, m_metrics));
+        readouts != accessibleDescription())
+        setAccessibleDescription(readouts);
 }
 
 const BannerView::Fonts& BannerView::fonts() {
@@ -124,18 +151,14 @@ const BannerView::Fonts& BannerView::fonts() {
 void BannerView::settingsChanged() {
     m_text.reset();
     ++m_layouts;
+    describe();
     update();
 }
 
 const BannerView::TextLine& BannerView::textLine(const QFontMetricsF& metrics, double room) {
     if (!m_text) {
         m_text.emplace();
-        // No screen shows more than this many characters in one line: a
-        // longer text is measured and cut as its start (it is cut anyway).
-        constexpr qsizetype longestShown = 8192;
-        m_text->line = firstLine(m_settings.text.left(longestShown + 1));
-        if (m_text->line.size() > longestShown)
-            m_text->line = m_text->line.left(longestShown) + QChar(0x2026);
+        m_text->line = shownLine(m_settings.text);
         m_text->width = metrics.horizontalAdvance(m_text->line);
     }
     if (room >= 0 && m_text->room != room) {
@@ -146,6 +169,7 @@ const BannerView::TextLine& BannerView::textLine(const QFontMetricsF& metrics, d
 }
 
 void BannerView::metricsChanged() {
+    describe();
     const QList<Readout> readouts = readoutsOf(m_settings, m_metrics);
     if (joined(readouts) == m_shownReadouts)
         return; // nothing on screen would change

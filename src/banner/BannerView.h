@@ -16,6 +16,8 @@ QString cpuReadoutText(double cpuUsage);
 QString memoryReadoutText(double usedGB, double totalGB);
 // The text up to its first line break, then an ellipsis; the text itself when it has none.
 QString firstLine(const QString& text);
+// The line the banner shows of a text: its first, and of a very long one the start.
+QString shownLine(const QString& text);
 
 // The fonts of the row, with the settings' sizes clamped to what can be
 // drawn: the text at fontSize (medium weight), the readouts one point
@@ -44,6 +46,8 @@ protected:
 
 private:
     void metricsChanged();
+    // The accessible name and description: the text, and the readouts.
+    void describe();
     // The first line of the text, its width, and what of it fits in `room`
     // (when that is given).
     struct TextLine {

@@ -14,6 +14,7 @@
 #include "spaceguard/NudgeRule.h"
 #include "support/TestEnvironment.h"
 
+#include <QAccessible>
 #include <QPainter>
 #include <QSignalSpy>
 #include <QSvgRenderer>
@@ -312,9 +313,14 @@ private slots:
         };
         QVERIFY(blank(392, 8) && !blank(300, 92));
         QCOMPARE(metrics.memTotalGB(), 16.0);
-        shown.text = "changed"; // measured once per change: drawn once the view is told
+        // Measured once per change: drawn, and said to a screen reader, once the view is told.
+        QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(&view);
+        QCOMPARE(spoken->text(QAccessible::Name), "Vorlane");
+        QCOMPARE(spoken->text(QAccessible::Description), "CPU 25%, memory 12.4/16GB");
+        shown.text = "changed\nsecond line";
         view.settingsChanged();
         QVERIFY(view.grab().toImage() != shot);
+        QCOMPARE(spoken->text(QAccessible::Name), "changed\u2026");
     }
 
     // The program's icon as a tray paints it is the installed SVG; the CPU icon is symmetric.
