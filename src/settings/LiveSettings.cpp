@@ -6,13 +6,14 @@
 
 namespace {
 
-// The keys where `now` differs from `before`, with their values in `now`
-// (undefined for a key `now` lacks).
+// The keys where `now` differs from `before`, with their values in `now`.
+// A key `now` lacks is held as null: inserting an undefined value would
+// drop the key, and with it the change. The settings never hold null.
 QJsonObject changedKeys(const QJsonObject& before, const QJsonObject& now) {
     QJsonObject changed;
     for (const QString& key : before.keys() + now.keys()) {
         if (before.value(key) != now.value(key))
-            changed.insert(key, now.value(key));
+            changed.insert(key, now.contains(key) ? now.value(key) : QJsonValue());
     }
     return changed;
 }
@@ -88,15 +89,15 @@ LiveSettings::Outcome LiveSettings::readChange(const FileContent& stored) {
     const QJsonObject own = changedKeys(settled, m_settings.toJson().value_or(settled));
     QJsonObject merged = fromFile;
     for (auto it = own.begin(); it != own.end(); ++it) {
-        if (fromFile.value(it.key()) != settled.value(it.key()) &&
-            fromFile.value(it.key()) != it.value())
+        const QJsonValue mine = it.value().isNull() ? QJsonValue(QJsonValue::Undefined) : *it;
+        if (fromFile.value(it.key()) != settled.value(it.key()) && fromFile.value(it.key()) != mine)
             qWarning("vorlane: \"%s\": the change of \"%s\" in the settings file gives way to "
                      "the one made in the banner",
                      qPrintable(m_settings.instanceId), qPrintable(it.key()));
-        if (it.value().isUndefined())
+        if (mine.isUndefined())
             merged.remove(it.key());
         else
-            merged.insert(it.key(), it.value());
+            merged.insert(it.key(), mine);
     }
     const QString instanceId = m_settings.instanceId;
     m_settings = BannerSettings::fromJson(merged).value_or(*read);

@@ -121,6 +121,12 @@ private slots:
         const BannerSettings both = BannerSettings::load(store, "x");
         QVERIFY(both.text == "late" && both.fontSize == 20.0);
         QCOMPARE(QDir(folder()).entryList(QDir::Files), QStringList{"VorlaneSettings_x.json"});
+        // A key the banner dropped (its image removed) stays dropped under an edit from outside.
+        live.settings().imagePath = "/a.png";
+        QVERIFY(live.save().ok());
+        live.settings().imagePath.reset();
+        QVERIFY(renameInto(path, R"({"text":"later","imagePath":"/a.png"})") && live.catchUp());
+        QVERIFY(!live.settings().imagePath && live.settings().text == "later");
     }
 
     void unreadableEntriesAreKeptAside() {
