@@ -7,6 +7,7 @@
 #include "instances/BannerFleet.h"
 #include "metrics/SystemMetrics.h"
 #include "spaceguard/StripGuard.h"
+#include "support/Choose.h"
 #include "support/TestEnvironment.h"
 
 class LifecycleTest : public QObject {

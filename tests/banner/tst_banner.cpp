@@ -8,10 +8,11 @@
 #include "banner/RowLayout.h"
 #include "banner/Stacking.h"
 #include "banner/StrutGeometry.h"
-#include "fakes/FakePlatform.h"
+#include "fakes/ScriptedStatsSource.h"
 #include "metrics/SystemMetrics.h"
 #include "platform/ProcFsStatsSource.h"
 #include "spaceguard/NudgeRule.h"
+#include "support/ScreenLayout.h"
 #include "support/TestEnvironment.h"
 
 #include <QAccessible>

@@ -4,6 +4,7 @@
 #include "instances/RunningBanners.h"
 #include "instances/SessionManager.h"
 #include "platform/ProcFsTable.h"
+#include "support/Choose.h"
 #include "support/TestEnvironment.h"
 
 #include <QLockFile>

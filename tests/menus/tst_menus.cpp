@@ -1,14 +1,15 @@
 // The context and tray menus as data (rows, check marks, payloads), and the
 // editing commands as a chosen item runs them, on fakes: what each stores,
 // whether it saves, and whether it redraws or re-places the banner.
-#include "banner/BannerView.h"
 #include "banner/Banner.h"
+#include "banner/BannerView.h"
 #include "fakes/FakePlatform.h"
 #include "menus/MenuModel.h"
 #include "menus/MenuRenderer.h"
 #include "platform/QtDialogs.h"
 #include "settings/HexColor.h"
 #include "spaceguard/StripGuard.h"
+#include "support/Choose.h"
 #include "support/TestEnvironment.h"
 #include "tray/TrayIcon.h"
 
