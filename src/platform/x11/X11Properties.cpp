@@ -67,9 +67,9 @@ std::vector<std::optional<uint32_t>> windowOwnerPids(xcb_connection_t* c,
     const auto replies = readAll(c,
                                  sendAll(windows,
                                          [&](xcb_window_t window) {
-                                             const xcb_res_client_id_spec_t spec{
+                                             const xcb_res_client_id_spec_t whose{
                                                  window, XCB_RES_CLIENT_ID_MASK_LOCAL_CLIENT_PID};
-                                             return xcb_res_query_client_ids(c, 1, &spec);
+                                             return xcb_res_query_client_ids(c, 1, &whose);
                                          }),
                                  xcb_res_query_client_ids_reply);
     std::vector<std::optional<uint32_t>> pids;
