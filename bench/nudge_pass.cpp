@@ -15,7 +15,8 @@
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "xcb");
     QGuiApplication app(argc, argv);
-    auto windows = X11WindowSystem::create([](qint64) { return false; }); // no stacking here
+    auto system = X11WindowSystem::create([](qint64) { return false; }); // no stacking here
+    OtherWindows* windows = system ? system->otherWindows() : nullptr;
     if (!windows) {
         std::fprintf(stderr, "needs an X11 display\n");
         return 1;

@@ -4,8 +4,8 @@
 // no arithmetic overflows.
 #include "banner/Placement.h"
 #include "banner/Stacking.h"
-#include "banner/StrutGeometry.h"
 #include "FuzzTarget.h"
+#include "platform/StrutGeometry.h"
 #include "platform/x11/X11Decoders.h"
 #include "spaceguard/NudgeRule.h"
 

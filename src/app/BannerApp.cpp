@@ -53,26 +53,26 @@ void BannerApp::start() {
 
     m_editor = std::make_unique<BannerEditor>(*m_settings, m_platform.screens, m_platform.dialogs);
     connect(m_editor.get(), &BannerEditor::edited, this, &BannerApp::edited);
-    m_guard = std::make_unique<StripGuard>(
-        m_platform.windows,
-        [this]() -> std::optional<Strip> {
-            const auto place = m_banner->placement();
-            if (!place)
-                return std::nullopt;
-            return Strip{place->deviceFrame(), isTop(m_settings->position),
-                         place->screen().devicePixelRatio};
-        },
-        [this] { return m_settings->reserveSpace; });
     // Screen changes, and changes of the space other docks reserve.
     connect(&m_platform.screens, &Screens::changed, this, &BannerApp::reposition);
-    connect(&m_platform.windows, &WindowSystem::workAreaChanged, this, &BannerApp::reposition);
+    if (OtherWindows* others = m_platform.windows.otherWindows()) {
+        connect(others, &OtherWindows::workAreaChanged, this, &BannerApp::reposition);
+        m_guard = std::make_unique<StripGuard>(
+            *others,
+            [this]() -> std::optional<Strip> {
+                const auto place = m_banner->placement();
+                if (!place)
+                    return std::nullopt;
+                return Strip{place->deviceFrame(), place->top, place->screen().devicePixelRatio};
+            },
+            [this] { return m_settings->reserveSpace; });
+        m_guard->start();
+    }
     connect(&m_platform.windows, &WindowSystem::problem, this, &BannerApp::say);
     connect(&m_platform.windows, &WindowSystem::lost, this, [](const QString& reason) {
         qWarning("vorlane: %s", qPrintable(reason));
         QCoreApplication::exit(1); // the settings are saved on the way out
     });
-    if (!m_platform.windows.compositorKeepsStripClear())
-        m_guard->start();
     m_autosave.start();
     // A change from outside may move, resize or recolour the banner.
     connect(m_live.get(), &LiveSettings::reloaded, this, &BannerApp::reposition);
@@ -90,7 +90,8 @@ void BannerApp::stop() {
         say(QStringLiteral("The settings of this banner could not be saved: %1")
                 .arg(saved.reason()));
     m_metrics->stop();
-    m_guard->stop();
+    if (m_guard)
+        m_guard->stop();
     m_autosave.stop();
     m_previewSave.stop();
 }
@@ -125,9 +126,9 @@ void BannerApp::edited(BannerEditor::FollowUp followUp) {
         reposition();
         return;
     case BannerEditor::FollowUp::reserve:
-        m_banner->writeStrut();
+        m_banner->place();
         // Turning it off moves no window back.
-        if (m_settings->reserveSpace)
+        if (m_guard && m_settings->reserveSpace)
             m_guard->runPass();
         m_banner->redraw();
         return;
@@ -137,7 +138,7 @@ void BannerApp::edited(BannerEditor::FollowUp followUp) {
 void BannerApp::reposition() {
     m_banner->place();
     m_banner->redraw();
-    if (m_settings->reserveSpace)
+    if (m_guard && m_settings->reserveSpace)
         m_guard->runPass();
 }
 

@@ -50,7 +50,8 @@ public:
     BannerSettings& settings() { return *m_settings; }
     SystemMetrics& metrics() const { return *m_metrics; }
     Banner& banner() const { return *m_banner; }
-    StripGuard& guard() const { return *m_guard; }
+    // Nothing where the compositor keeps windows out of the strip itself.
+    StripGuard* guard() const { return m_guard.get(); }
     BannerFleet& fleet() const { return *m_fleet; }
     TrayIcon* trayIcon() const { return m_trayIcon.get(); }
 

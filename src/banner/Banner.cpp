@@ -3,17 +3,13 @@
 #include "banner/BannerView.h"
 #include "banner/Placement.h"
 #include "banner/Stacking.h"
-#include "banner/StrutGeometry.h"
+#include "platform/StrutGeometry.h"
 #include "platform/WindowSystem.h"
 
 #include <QMenu>
 
 #include <cmath>
 #include <utility>
-
-QRect BannerPlacement::deviceFrame() const {
-    return toDevice(frame, screen());
-}
 
 Banner::Banner(const BannerSettings& settings, const SystemMetrics& metrics, Screens& screens,
                WindowSystem& windows, ContextMenuProvider contextMenu)
@@ -26,18 +22,19 @@ Banner::Banner(const BannerSettings& settings, const SystemMetrics& metrics, Scr
 Banner::~Banner() = default;
 
 void Banner::createAndShow() {
-    m_window = std::make_unique<BannerWindow>(m_windows, m_settings, m_metrics, m_contextMenu);
-    connect(m_window.get(), &BannerWindow::windowReplaced, this, [this] { writeStrut(); });
+    m_window = std::make_unique<BannerWindow>(m_settings, m_metrics,
+                                              [this](const QPoint& at) { openContextMenu(at); });
+    m_surface = m_windows.surfaceFor(*m_window);
     place();
     redraw();
-    m_window->showBanner();
+    m_surface->show();
 }
 
 void Banner::toggleVisible() {
-    if (m_window->isBannerVisible())
-        m_window->hideBanner();
+    if (m_surface->isShown())
+        m_surface->hide();
     else
-        m_window->showBanner();
+        m_surface->show();
 }
 
 std::optional<BannerPlacement> Banner::placement() const {
@@ -47,14 +44,20 @@ std::optional<BannerPlacement> Banner::placement() const {
     if (!index)
         return std::nullopt;
     placement.screenIndex = *index;
+    placement.top = isTop(m_settings.position);
+    placement.box = isCorner(m_settings.position);
+    placement.reserve = m_settings.reserveSpace;
+    const OtherWindows* others = m_windows.otherWindows();
     const QRect available =
-        availableArea(placement.screen(), m_windows.rootSize(), m_windows.foreignStruts());
+        others ? availableArea(placement.screen(), others->rootSize(), others->foreignStruts())
+               : placement.screen().geometry;
     placement.frame = bannerRect(m_settings, placement.screen(), available);
+    if (!others)
+        return placement;
     // Past the banners started earlier at the same edge.
-    const bool top = isTop(m_settings.position);
     bool full = false;
-    const int offset = stackOffset({top, placement.deviceFrame()}, deviceRect(placement.screen()),
-                                   m_windows.earlierBanners(), &full);
+    const int offset = stackOffset({placement.top, placement.deviceFrame()},
+                                   deviceRect(placement.screen()), others->earlierBanners(), &full);
     if (full && !std::exchange(m_saidFull, true))
         qWarning("vorlane: \"%s\": the banners at this edge fill the screen; this one stacks no "
                  "further than its far edge",
@@ -62,38 +65,26 @@ std::optional<BannerPlacement> Banner::placement() const {
     if (offset) {
         const qreal dpr = placement.screen().devicePixelRatio;
         const int logical = int(std::ceil(offset / (dpr > 0 ? dpr : 1.0)));
-        placement.frame.translate(0, top ? logical : -logical);
+        placement.frame.translate(0, placement.top ? logical : -logical);
     }
     return placement;
 }
 
 void Banner::place() {
-    const auto place = placement();
-    if (place) {
-        m_window->setBannerGeometry(place->frame, isCorner(m_settings.position));
-        m_windows.publishBannerPlace(*m_window, {isTop(m_settings.position), place->deviceFrame()});
-    }
-    writeStrut(place);
-}
-
-void Banner::writeStrut() {
-    writeStrut(placement());
-}
-
-void Banner::writeStrut(const std::optional<BannerPlacement>& place) {
-    std::optional<Strut> strut;
-    if (place && m_settings.reserveSpace) {
-        QList<QRect> otherMonitors;
-        for (qsizetype i = 0; i < place->screens.size(); ++i) {
-            if (i != place->screenIndex)
-                otherMonitors.append(deviceRect(place->screens[i]));
-        }
-        strut = bannerStrut(place->deviceFrame(), isTop(m_settings.position), m_windows.rootSize(),
-                            otherMonitors);
-    }
-    m_windows.setBannerStrut(*m_window, strut);
+    if (auto placement = this->placement())
+        m_placed = std::move(placement);
+    else if (m_placed)
+        m_placed->reserve = false;
+    else
+        return;
+    m_surface->place(*m_placed);
 }
 
 void Banner::redraw() {
     m_window->view()->settingsChanged();
+}
+
+void Banner::openContextMenu(const QPoint& globalPos) {
+    if (std::unique_ptr<QMenu> menu = m_contextMenu ? m_contextMenu() : nullptr)
+        m_surface->popUp(*menu, globalPos);
 }

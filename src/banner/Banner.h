@@ -1,33 +1,29 @@
 #pragma once
 
 #include "banner/BannerWindow.h"
+#include "platform/BannerSurface.h"
 #include "platform/Screens.h"
 
 #include <QObject>
 #include <QRect>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
+class QMenu;
 class SystemMetrics;
 class WindowSystem;
 struct BannerSettings;
 
-// Where the banner goes: the screens as they are now, the one it is on, and
-// its rectangle there.
-struct BannerPlacement {
-    QList<ScreenInfo> screens;
-    qsizetype screenIndex = 0;
-    QRect frame;
+// Builds the context menu at every right click; an empty menu once the
+// banner's program is ending.
+using ContextMenuProvider = std::function<std::unique_ptr<QMenu>()>;
 
-    const ScreenInfo& screen() const { return screens.at(screenIndex); }
-    // The banner's rectangle in device pixels, as the window manager sees it.
-    QRect deviceFrame() const;
-};
-
-// The banner on the screen: its window, placed from the settings and the
-// screens, the strut that reserves its strip, and its view, drawn anew
-// after an edit. It reads the settings; it never changes them.
+// The banner on the screen: its window, shown by the window system's
+// surface, placed from the settings, the screens and the other windows, and
+// its view, drawn anew after an edit. It reads the settings; it never
+// changes them.
 class Banner : public QObject {
     Q_OBJECT
 public:
@@ -40,21 +36,20 @@ public:
     // Hiding stops nothing; showing brings the banner back without the focus.
     void toggleVisible();
 
-    // The banner's place from the current settings and screens; nothing
-    // while there is no screen.
+    // The banner's place from the current settings, screens and other
+    // windows; nothing while there is no screen.
     std::optional<BannerPlacement> placement() const;
-    // Places the banner anew and writes its strut (with no screen at all the
-    // banner keeps its last frame).
+    // Places the banner anew, and reserves its strip while reserveSpace is
+    // on (with no screen at all the banner keeps its last frame and
+    // reserves nothing).
     void place();
-    // Writes the strut alone: the strip while reserveSpace is on, else none.
-    void writeStrut();
     // Draws the banner anew from the settings.
     void redraw();
 
     BannerWindow* window() const { return m_window.get(); }
 
 private:
-    void writeStrut(const std::optional<BannerPlacement>& place);
+    void openContextMenu(const QPoint& globalPos);
 
     const BannerSettings& m_settings;
     const SystemMetrics& m_metrics;
@@ -62,5 +57,7 @@ private:
     WindowSystem& m_windows;
     ContextMenuProvider m_contextMenu;
     std::unique_ptr<BannerWindow> m_window;
-    mutable bool m_saidFull = false; // that the banners at its edge fill the screen
+    std::unique_ptr<BannerSurface> m_surface; // goes before the window it shows
+    std::optional<BannerPlacement> m_placed;  // the last place given
+    mutable bool m_saidFull = false;          // that the banners at its edge fill the screen
 };

@@ -21,7 +21,7 @@ public:
     enum class FollowUp {
         redraw,  // the view draws the settings anew
         replace, // the banner is placed anew, then drawn anew
-        reserve, // the strut is written anew, then the banner drawn anew
+        reserve, // the banner is placed anew (reserving its strip or not), then drawn anew
         preview, // a redraw while a dialog is open; saving may wait for its end
     };
 

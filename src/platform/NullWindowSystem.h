@@ -1,19 +1,14 @@
 #pragma once
 
+#include "platform/QtBannerSurface.h"
 #include "platform/WindowSystem.h"
 
-#include <QWidget>
-
 // Where Qt does not run on X11 (the offscreen platform, for one) there is no
-// window system to talk to: nothing is reserved and nothing is changed.
+// window system to talk to: the window shows as Qt shows it, and there are
+// no other windows to keep out of its strip.
 class NullWindowSystem final : public WindowSystem {
 public:
-    void showBannerWindow(QWidget& window) override { window.show(); }
-    QSize rootSize() const override { return {}; }
-    QList<Strut> foreignStruts() const override { return {}; }
-    QList<BannerPlace> earlierBanners() const override { return {}; }
-    void publishBannerPlace(QWidget&, const BannerPlace&) override {}
-    void setBannerStrut(QWidget&, const std::optional<Strut>&) override {}
-    QList<ClientWindow> nudgeableWindows() override { return {}; }
-    void moveResizeWindows(const QList<WindowRequest>&) override {}
+    std::unique_ptr<BannerSurface> surfaceFor(QWidget& window) override {
+        return std::make_unique<QtBannerSurface>(window);
+    }
 };

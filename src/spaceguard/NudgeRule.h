@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/WindowSystem.h"
+#include "platform/OtherWindows.h"
 
 #include <QRect>
 

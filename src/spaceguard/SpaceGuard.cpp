@@ -1,6 +1,6 @@
 #include "spaceguard/SpaceGuard.h"
 
-SpaceGuard::SpaceGuard(WindowSystem& windows)
+SpaceGuard::SpaceGuard(OtherWindows& windows)
     : m_windows(windows) {}
 
 QList<WindowRequest> SpaceGuard::plan(const QRect& strip, bool topFamily,

@@ -15,7 +15,7 @@ class SpaceGuard {
 public:
     static constexpr int maxTicksAsked = 3;
 
-    explicit SpaceGuard(WindowSystem& windows);
+    explicit SpaceGuard(OtherWindows& windows);
 
     // One pass for a strip in device pixels.
     void runPass(const QRect& strip, bool topFamily, const NudgeLimits& limits);
@@ -27,7 +27,7 @@ public:
                                      const QList<ClientWindow>& windows, const NudgeLimits& limits);
 
 private:
-    WindowSystem& m_windows;
+    OtherWindows& m_windows;
     QHash<std::uint32_t, WindowChange> m_sentThisTick;
     QHash<std::uint32_t, int> m_ticksAsked;
     QSet<std::uint32_t> m_inStripThisTick;

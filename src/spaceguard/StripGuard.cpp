@@ -2,7 +2,7 @@
 
 #include <utility>
 
-StripGuard::StripGuard(WindowSystem& windows, std::function<std::optional<Strip>()> strip,
+StripGuard::StripGuard(OtherWindows& windows, std::function<std::optional<Strip>()> strip,
                        std::function<bool()> reserveSpace)
     : m_strip(std::move(strip))
     , m_reserveSpace(std::move(reserveSpace))
@@ -22,7 +22,7 @@ StripGuard::StripGuard(WindowSystem& windows, std::function<std::optional<Strip>
         if (std::exchange(m_windowEventPending, false))
             m_windowEventPass.start();
     });
-    connect(&windows, &WindowSystem::applicationEvent, this, &StripGuard::windowEvent);
+    connect(&windows, &OtherWindows::windowActivity, this, &StripGuard::windowEvent);
 }
 
 void StripGuard::start() {

@@ -28,7 +28,7 @@ public:
     static constexpr int startupPassDelayMs = 1000;
     static constexpr int windowEventDelayMs = 300;
 
-    StripGuard(WindowSystem& windows, std::function<std::optional<Strip>()> strip,
+    StripGuard(OtherWindows& windows, std::function<std::optional<Strip>()> strip,
                std::function<bool()> reserveSpace);
 
     void start();

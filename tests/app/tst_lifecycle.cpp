@@ -67,7 +67,7 @@ private slots:
         QCOMPARE(journal.mid(0, 4), (QStringList{"read VorlaneSettings_prod", "cpu", "memory",
                                                  "show banner window (visible before: 0)"}));
         QVERIFY(app.banner().window()->isVisible() && app.trayIcon());
-        QVERIFY(app.metrics().isRunning() && app.guard().isRunning());
+        QVERIFY(app.metrics().isRunning() && app.guard()->isRunning());
         QCOMPARE(fake->preferences.writes, 0); // start-up itself writes nothing
 
         QTimer* autosave = app.findChild<QTimer*>("autosave");
@@ -85,7 +85,7 @@ private slots:
         app.settings().fontSize = 40;
         app.stop();
         QCOMPARE(journal.filter("write"), QStringList{"write VorlaneSettings_prod"});
-        QVERIFY(!app.metrics().isRunning() && !app.guard().isRunning() && !autosave->isActive());
+        QVERIFY(!app.metrics().isRunning() && !app.guard()->isRunning() && !autosave->isActive());
         QCOMPARE(BannerSettings::load(fake->preferences, "prod").fontSize, 40.0);
     }
 
@@ -93,54 +93,55 @@ private slots:
         (void)fake->preferences.write("VorlaneSettings_x", R"({"reserveSpace":false})");
         BannerApp app("x", fake->services());
         app.start();
-        app.guard().tick();
-        emit fake->windows.applicationEvent(); // off: nothing
+        app.guard()->tick();
+        emit fake->windows.others.windowActivity(); // off: nothing
         QTest::qWait(StripGuard::windowEventDelayMs + 50);
-        QCOMPARE(fake->windows.passes, 0);
+        QCOMPARE(fake->windows.others.passes, 0);
         // but the pass after start-up runs
-        QTRY_COMPARE_WITH_TIMEOUT(fake->windows.passes, 1, StripGuard::startupPassDelayMs + 500);
+        QTRY_COMPARE_WITH_TIMEOUT(fake->windows.others.passes, 1,
+                                  StripGuard::startupPassDelayMs + 500);
         QTest::qWait(StripGuard::startupPassDelayMs + 100);
-        QVERIFY(fake->windows.passes == 1 && app.guard().isRunning()); // once, and ticking
-        app.guard().stop(); // its own ticks stay out of the count from here on
+        QVERIFY(fake->windows.others.passes == 1 && app.guard()->isRunning()); // once, and ticking
+        app.guard()->stop(); // its own ticks stay out of the count from here on
         app.settings().reserveSpace = true;
         // A window activated or new: a pass 0.3 s later, one more for those meanwhile.
         for (int i = 0; i < 3; ++i)
-            emit fake->windows.applicationEvent();
-        QTRY_COMPARE(fake->windows.passes, 3);
+            emit fake->windows.others.windowActivity();
+        QTRY_COMPARE(fake->windows.others.passes, 3);
         QTest::qWait(3 * StripGuard::windowEventDelayMs); // then they stop
-        QCOMPARE(fake->windows.passes, 3);
-        app.guard().tick();
-        QCOMPARE(fake->windows.passes, 4);
+        QCOMPARE(fake->windows.others.passes, 3);
+        app.guard()->tick();
+        QCOMPARE(fake->windows.others.passes, 4);
         fake->screens.setLayout(""); // no screen: no pass
-        app.guard().runPass();
-        QCOMPARE(fake->windows.passes, 4);
+        app.guard()->runPass();
+        QCOMPARE(fake->windows.others.passes, 4);
     }
 
     void stubbornWindowIsAskedOncePerTickForThreeTicks() {
         fake->screens.setLayout("960x540+0+0@2"); // device pixels, twice the logical ones
-        fake->windows.stubborn = true;
-        fake->windows.windows = {{7, QRect(100, 10, 800, 600), {}},
-                                 {8, QRect(900, 0, 300, 300), {}},
-                                 {9, QRect(1300, 0, 90, 600), {}},    // 45 wide: never moved
-                                 {10, QRect(1500, 0, 300, 150), {}}}; // 47 left: never moved
+        fake->windows.others.stubborn = true;
+        fake->windows.others.windows = {{7, QRect(100, 10, 800, 600), {}},
+                                        {8, QRect(900, 0, 300, 300), {}},
+                                        {9, QRect(1300, 0, 90, 600), {}},    // 45 wide: never moved
+                                        {10, QRect(1500, 0, 300, 150), {}}}; // 47 left: never moved
         BannerApp app("x", fake->services());
         app.start();
-        StripGuard& guard = app.guard();
+        StripGuard& guard = *app.guard();
         guard.runPass();
         guard.runPass();
-        QCOMPARE(fake->windows.sent.size(), 2); // each window once
+        QCOMPARE(fake->windows.others.sent.size(), 2); // each window once
         guard.tick();
-        QCOMPARE(fake->windows.sent.size(), 4); // a new tick asks again
+        QCOMPARE(fake->windows.others.sent.size(), 4); // a new tick asks again
         guard.tick();
         guard.tick();
-        QCOMPARE(fake->windows.sent.size(), 6); // three ticks, then left alone
+        QCOMPARE(fake->windows.others.sent.size(), 6); // three ticks, then left alone
         // Out of the strip for a tick, then back: asked again.
-        fake->windows.windows[0].frame.moveTop(100);
+        fake->windows.others.windows[0].frame.moveTop(100);
         guard.tick();
-        fake->windows.windows[0].frame.moveTop(10);
+        fake->windows.others.windows[0].frame.moveTop(10);
         guard.tick();
-        QCOMPARE(fake->windows.sent.size(), 7);
-        QCOMPARE(fake->windows.sent.last().window.id, 7u);
+        QCOMPARE(fake->windows.others.sent.size(), 7);
+        QCOMPARE(fake->windows.others.sent.last().window.id, 7u);
     }
 
     void autostartInstallReplaceAndRemove() {

@@ -1,24 +1,17 @@
 #pragma once
 
 #include "fakes/Journal.h"
+#include "platform/QtBannerSurface.h"
 #include "platform/WindowSystem.h"
 
-#include <QWidget>
-
-// Applies move/resize requests as an obliging window manager would, unless stubborn.
-class RecordingWindowSystem final : public WindowSystem {
+// Other windows under an obliging window manager that applies every move
+// and resize request, unless stubborn. A call for the windows is a pass.
+class RecordingOtherWindows final : public OtherWindows {
 public:
-    void showBannerWindow(QWidget& window) override {
-        journal
-            << QStringLiteral("show banner window (visible before: %1)").arg(window.isVisible());
-        window.show();
-    }
     QSize rootSize() const override { return root; }
     QList<Strut> foreignStruts() const override { return {}; }
     QList<BannerPlace> earlierBanners() const override { return {}; }
-    void publishBannerPlace(QWidget&, const BannerPlace&) override {}
-    void setBannerStrut(QWidget&, const std::optional<Strut>& s) override { strut = s; }
-    QList<ClientWindow> nudgeableWindows() override { return ++passes, windows; } // a pass
+    QList<ClientWindow> nudgeableWindows() override { return ++passes, windows; }
     void moveResizeWindows(const QList<WindowRequest>& requests) override {
         for (const WindowRequest& r : requests) {
             sent.append(r);
@@ -29,8 +22,34 @@ public:
     }
     QSize root{1920, 1080};
     QList<ClientWindow> windows;
-    std::optional<Strut> strut; // the last written
     bool stubborn = false;
     int passes = 0;
     QList<WindowRequest> sent;
+};
+
+// Shows the banner window as Qt does, and records where it was placed.
+class RecordingWindowSystem final : public WindowSystem {
+public:
+    struct Surface final : BannerSurface {
+        Surface(QWidget& window, RecordingWindowSystem& owner)
+            : shown(window)
+            , system(owner) {}
+        void show() override {
+            journal << QStringLiteral("show banner window (visible before: %1)").arg(isShown());
+            shown.show();
+        }
+        void hide() override { shown.hide(); }
+        bool isShown() const override { return shown.isShown(); }
+        void place(const BannerPlacement& p) override { system.placed = p, shown.place(p); }
+        void popUp(QMenu& menu, const QPoint& at) override { shown.popUp(menu, at); }
+        QtBannerSurface shown;
+        RecordingWindowSystem& system;
+    };
+    std::unique_ptr<BannerSurface> surfaceFor(QWidget& window) override {
+        return std::make_unique<Surface>(window, *this);
+    }
+    OtherWindows* otherWindows() override { return &others; }
+
+    RecordingOtherWindows others;
+    std::optional<BannerPlacement> placed; // the last
 };

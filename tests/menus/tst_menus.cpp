@@ -75,13 +75,13 @@ private slots:
     void init() {
         fake = std::make_unique<FakePlatform>();
         fake->screens.setLayout("eDP=1920x1080+0+0,HDMI=1280x1024+1920+0");
-        fake->windows.root = {3200, 1080};
+        fake->windows.others.root = {3200, 1080};
         (void)fake->preferences.write("VorlaneSettings_x", patched(startSettings, "{}"));
         app = std::make_unique<BannerApp>("x", fake->services());
         app->start();
-        app->guard().stop(); // passes come from the commands only
+        app->guard()->stop(); // passes come from the commands only
         fake->preferences.writes = 0;
-        fake->windows.passes = 0;
+        fake->windows.others.passes = 0;
     }
 
     void commands() {
@@ -138,10 +138,9 @@ private slots:
             QCOMPARE(stored(), patched(startSettings, r.change)); // saved at once
             QCOMPARE(fake->preferences.writes, r.change.isEmpty() ? 0 : 1);
             QCOMPARE(layouts() != before, !r.followUp.isEmpty());
-            QCOMPARE(fake->windows.passes, r.followUp == "re-place" ? 1 : 0);
+            QCOMPARE(fake->windows.others.passes, r.followUp == "re-place" ? 1 : 0);
             QCOMPARE(app->banner().window()->geometry(), app->banner().placement()->frame);
-            QVERIFY2(fake->windows.strut.has_value() == (r.followUp != "strut"),
-                     qPrintable(r.path));
+            QVERIFY2(fake->windows.placed->reserve == (r.followUp != "strut"), qPrintable(r.path));
         }
         init();
         QVERIFY(choose(*app, "Metrics > All Off"));
@@ -151,8 +150,8 @@ private slots:
         QCOMPARE(stored(), patched(startSettings, "{}"));
         QVERIFY(choose(*app, "Reserve Screen Space"));
         QVERIFY(choose(*app, "Reserve Screen Space")); // off, and on again: a pass at once
-        QCOMPARE(fake->windows.passes, 1);
-        QVERIFY(fake->windows.strut);
+        QCOMPARE(fake->windows.others.passes, 1);
+        QVERIFY(fake->windows.placed->reserve);
     }
 
     void dialogs() {

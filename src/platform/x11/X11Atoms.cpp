@@ -19,6 +19,7 @@ constexpr const char* atomNames[X11Atoms::Count] = {
     "_NET_WM_STATE_FULLSCREEN",
     "_NET_WM_STATE_HIDDEN",
     "_NET_WM_DESKTOP",
+    "_NET_WM_PID",
     "_NET_WM_STRUT",
     "_NET_WM_STRUT_PARTIAL",
     "_NET_CLIENT_LIST",

@@ -21,6 +21,7 @@ public:
         NetWmStateFullscreen,
         NetWmStateHidden,
         NetWmDesktop,
+        NetWmPid,
         NetWmStrut,
         NetWmStrutPartial,
         NetClientList,
@@ -30,7 +31,7 @@ public:
         NetMoveresizeWindow,
         WmProtocols,
         WmTakeFocus,
-        VorlaneBanner, // marks every window of every banner process: never moved
+        VorlaneBanner, // marks a banner window: never moved, its strut not foreign
         VorlanePlace,  // a banner's place, for the others to stack beyond
         Count
     };

@@ -3,6 +3,8 @@
 #include "platform/x11/X11Decoders.h"
 #include "platform/x11/X11Properties.h"
 
+#include <QHash>
+
 #include <algorithm>
 
 namespace {
@@ -43,10 +45,11 @@ std::vector<QRect> rootChildRects(xcb_connection_t* c, xcb_window_t root,
 } // namespace
 
 X11ClientWindows::X11ClientWindows(xcb_connection_t* connection, xcb_window_t root,
-                                   const X11Atoms& atoms)
+                                   const X11Atoms& atoms, BannerCheck isBanner)
     : m_connection(connection)
     , m_root(root)
-    , m_atoms(atoms) {}
+    , m_atoms(atoms)
+    , m_isBanner(std::move(isBanner)) {}
 
 QList<ClientWindow> X11ClientWindows::nudgeable() {
     if (!m_known) {
@@ -60,10 +63,11 @@ QList<ClientWindow> X11ClientWindows::read() {
     const std::vector<uint32_t> clients =
         readProperty32(m_connection, requestProperty(m_connection, m_root,
                                                      m_atoms[X11Atoms::NetClientList], 4096));
-    // One batch: four properties, the geometry and the position of each.
+    // One batch: five properties, the geometry and the position of each.
     const std::vector<xcb_atom_t> asked = {
         m_atoms[X11Atoms::NetWmWindowType], m_atoms[X11Atoms::NetWmState],
-        m_atoms[X11Atoms::VorlaneBanner], m_atoms[X11Atoms::NetFrameExtents]};
+        m_atoms[X11Atoms::VorlaneBanner], m_atoms[X11Atoms::NetFrameExtents],
+        m_atoms[X11Atoms::NetWmPid]};
     const auto propertyCookies = requestProperties(m_connection, clients, asked);
     const auto geometryCookies =
         sendAll(clients, [&](xcb_window_t w) { return xcb_get_geometry(m_connection, w); });
@@ -76,8 +80,17 @@ QList<ClientWindow> X11ClientWindows::read() {
 
     QList<ClientWindow> windows;
     std::vector<xcb_window_t> withoutExtents;
+    QHash<uint32_t, bool> banners; // asked once a read
+    const auto ofBanner = [&](const std::vector<uint32_t>& pid) {
+        if (pid.empty() || !m_isBanner)
+            return false;
+        const auto known = banners.constFind(pid[0]);
+        return known != banners.cend() ? *known : *banners.insert(pid[0], m_isBanner(pid[0]));
+    };
     for (size_t i = 0; i < clients.size(); ++i) {
         const auto* v = &values[i * asked.size()];
+        if (ofBanner(values32(v[4].get())))
+            continue;
         WindowFacts facts{values32(v[0].get()), values32(v[1].get()), values32(v[2].get()),
                           values32(v[3].get()), std::nullopt};
         if (geometries[i] && origins[i])

@@ -1,16 +1,20 @@
 #pragma once
 
-#include "platform/WindowSystem.h"
+#include "platform/OtherWindows.h"
 #include "platform/x11/X11Atoms.h"
 
 #include <QList>
 
+#include <functional>
+
 // Other programs' windows: which of them the banner may move, with their
 // frames, and the move and resize requests sent to the window manager for
-// them.
+// them. The windows of banner processes (their dialogs, say) are never moved.
 class X11ClientWindows {
 public:
-    X11ClientWindows(xcb_connection_t* connection, xcb_window_t root, const X11Atoms& atoms);
+    using BannerCheck = std::function<bool(qint64 pid)>;
+    X11ClientWindows(xcb_connection_t* connection, xcb_window_t root, const X11Atoms& atoms,
+                     BannerCheck isBanner);
 
     // Read from the server once after they changed: an idle pass asks it nothing.
     QList<ClientWindow> nudgeable();
@@ -25,6 +29,7 @@ private:
     xcb_connection_t* m_connection;
     xcb_window_t m_root;
     const X11Atoms& m_atoms;
+    BannerCheck m_isBanner;
     QList<ClientWindow> m_windows;
     bool m_known = false;
 };

@@ -3,7 +3,7 @@
 // What the X server's replies mean to the banner, as pure functions of the
 // values they hold (property values as 32-bit lists, rectangles in root
 // coordinates), so that they can be checked on recorded replies.
-#include "platform/WindowSystem.h"
+#include "platform/OtherWindows.h"
 #include "platform/x11/X11Atoms.h"
 
 #include <cstdint>

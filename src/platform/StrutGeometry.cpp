@@ -1,4 +1,4 @@
-#include "banner/StrutGeometry.h"
+#include "platform/StrutGeometry.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/Screens.h"
-#include "platform/WindowSystem.h"
+#include "platform/Strut.h"
 
 #include <QList>
 #include <QMargins>
