@@ -48,12 +48,16 @@ LiveSettings::LiveSettings(PreferencesStore& store, const QString& instanceId, Q
 
 void LiveSettings::follow() {
     QPointer<LiveSettings> self(this);
-    m_store.watch(m_settings.settingsKey(), [self] {
+    const auto look = [self] {
         if (self && !self->m_check.isActive()) {
             self->m_triesLeft = retries;
             self->m_check.start(settleMs);
         }
-    });
+    };
+    m_store.watch(m_settings.settingsKey(), look);
+    // The banner starts between its read and the watch: an edit made then
+    // has no change of its own to announce it.
+    look();
 }
 
 bool LiveSettings::catchUp() {

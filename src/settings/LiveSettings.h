@@ -31,7 +31,8 @@ public:
     // What was said when the entry did not read at start (empty if it did).
     const QString& unreadableAtStart() const { return m_unreadableAtStart; }
 
-    // From now on, changes from outside are read and applied.
+    // From now on, changes from outside are read and applied, starting with
+    // one made since the settings were read.
     void follow();
     // Reads a change from outside at once; true when one was applied. The
     // edits of a menu command start from it.
