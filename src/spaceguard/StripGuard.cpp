@@ -6,9 +6,14 @@ StripGuard::StripGuard(OtherWindows& windows, std::function<std::optional<Strip>
                        std::function<bool()> reserveSpace)
     : m_strip(std::move(strip))
     , m_reserveSpace(std::move(reserveSpace))
-    , m_guard(windows) {
+    , m_guard(windows)
+    , m_tick(this)
+    , m_startupPass(this)
+    , m_windowEventPass(this) {
     // The timers are members, so they die with the guard: a timed pass can
-    // never reach a guard that is gone.
+    // never reach a guard that is gone. Their names are for tests.
+    m_startupPass.setObjectName(QStringLiteral("startupPass"));
+    m_windowEventPass.setObjectName(QStringLiteral("windowEventPass"));
     m_tick.setInterval(tickIntervalMs);
     m_startupPass.setInterval(startupPassDelayMs);
     m_startupPass.setSingleShot(true);

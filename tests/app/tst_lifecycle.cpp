@@ -80,7 +80,9 @@ private slots:
         fake->preferences.edit("VorlaneSettings_prod", R"({"text":"STAGING"})"); // by hand
         QTRY_COMPARE(app.settings().text, "STAGING");
         journal.clear();
-        QTest::qWait(500); // then the file is left alone while nothing changes
+        // Then the file is left alone while nothing changes: a read that should
+        // not happen comes with no event to wait for.
+        QTest::qWait(500);
         QVERIFY(journal.filter("read").isEmpty());
         app.settings().fontSize = 40;
         app.stop();
@@ -93,23 +95,25 @@ private slots:
         (void)fake->preferences.write("VorlaneSettings_x", R"({"reserveSpace":false})");
         BannerApp app("x", fake->services());
         app.start();
+        const auto* startupPass = app.guard()->findChild<QTimer*>("startupPass");
+        const auto* windowEventPass = app.guard()->findChild<QTimer*>("windowEventPass");
+        QVERIFY(startupPass && windowEventPass);
         app.guard()->tick();
         emit fake->windows.others.windowActivity(); // off: nothing
-        QTest::qWait(StripGuard::windowEventDelayMs + 50);
+        QVERIFY(!windowEventPass->isActive());
         QCOMPARE(fake->windows.others.passes, 0);
-        // but the pass after start-up runs
+        // but the pass after start-up runs, once
         QTRY_COMPARE_WITH_TIMEOUT(fake->windows.others.passes, 1,
                                   StripGuard::startupPassDelayMs + 500);
-        QTest::qWait(StripGuard::startupPassDelayMs + 100);
-        QVERIFY(fake->windows.others.passes == 1 && app.guard()->isRunning()); // once, and ticking
+        QVERIFY(!startupPass->isActive() && app.guard()->isRunning()); // ticking
         app.guard()->stop(); // its own ticks stay out of the count from here on
         app.settings().reserveSpace = true;
         // A window activated or new: a pass 0.3 s later, one more for those meanwhile.
         for (int i = 0; i < 3; ++i)
             emit fake->windows.others.windowActivity();
+        QVERIFY(windowEventPass->isActive());
         QTRY_COMPARE(fake->windows.others.passes, 3);
-        QTest::qWait(3 * StripGuard::windowEventDelayMs); // then they stop
-        QCOMPARE(fake->windows.others.passes, 3);
+        QVERIFY(!windowEventPass->isActive()); // then they stop
         app.guard()->tick();
         QCOMPARE(fake->windows.others.passes, 4);
         fake->screens.setLayout(""); // no screen: no pass

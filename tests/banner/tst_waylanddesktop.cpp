@@ -75,7 +75,7 @@ private slots:
             // The row is there once the menu is drawn over the desktop.
             QVERIFY(QTest::qWaitFor([&] { return sway.screenshot().pixelColor(rowAt) != desktop; },
                                     10000));
-            QTest::qWait(300);
+            QTest::qWait(100); // XWayland's pointer reaches the menu a moment after it shows
             QVERIFY(sway.click(rowAt, "left"));
             QTRY_COMPARE_WITH_TIMEOUT(sway.workspace(), QRect(0, 0, 1920, 1080), 5000);
             QTRY_VERIFY(!BannerSettings::load(files, id).reserveSpace);
@@ -93,6 +93,7 @@ private slots:
         sway.swaymsg({"create_output"}); // one more after the one it names
         QTRY_COMPARE_WITH_TIMEOUT(sway.workspace("HEADLESS-2").top(), 28, 5000);
         QTRY_COMPARE_WITH_TIMEOUT(sway.workspace().top(), 0, 5000);
+        // Nothing is sent for an output the banner rightly leaves alone.
         QTest::qWait(500);
         QCOMPARE(sway.workspace("HEADLESS-3"), QRect(0, 0, 1920, 1080).translated(3840, 0));
         for (const QString& buffer : before) // drawn for the first output: given back
@@ -144,7 +145,7 @@ private slots:
         const QByteArray window = x("xdotool", {"search", "--name", "^Vorlane$"}).trimmed();
         // ...and that a click does not focus (nor a missing window pass).
         x("xdotool", {"mousemove", "300", "10", "click", "1"});
-        QTest::qWait(500);
+        QTest::qWait(500); // the focus mutter would wrongly give comes with no event to wait for
         QVERIFY(!x("xdotool", {"getactivewindow"}).startsWith(window));
         QVERIFY(sway.endBanners());
         mutter.terminate(), mutter.waitForFinished(5000);

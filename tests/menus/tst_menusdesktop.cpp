@@ -17,13 +17,25 @@ class MenusDesktopTest : public QObject {
         SettingsFiles files;
         return BannerSettings::load(files, banner.id);
     }
-    // A click at `at`, then the keys that walk `menu` to the row at a title path.
-    void choose(QPoint at, const MenuItem& menu, const QString& path, const QString& button = "3") {
-        const MenuRow row = menuRow(*renderMenu(menu, [](const Command&) {}), path);
+    // A click at `at`, then, once the banner shows its menu, the keys that
+    // walk `menu` to the row at a title path (a right click), or a click on
+    // that row (a left click: the tray icon's menu).
+    void choose(const DesktopSession::Banner& banner, QPoint at, const MenuItem& menu,
+                const QString& path, const QString& button = "3") {
+        const auto shown = renderMenu(menu, [](const Command&) {});
+        const MenuRow row = menuRow(*shown, path);
         QVERIFY2(row.action, qPrintable(path));
         QVERIFY(desktop.xdotool(
             {"mousemove", QString::number(at.x()), QString::number(at.y()), "click", button}));
-        QTest::qWait(400);
+        const xcb_window_t opened = desktop.menuOf(banner.process->processId());
+        QVERIFY(opened);
+        if (button == "1") {
+            const QPoint rowAt =
+                desktop.geometry(opened).topLeft() + shown->actionGeometry(row.action).center();
+            QVERIFY(desktop.xdotool({"mousemove", QString::number(rowAt.x()),
+                                     QString::number(rowAt.y()), "click", "1"}));
+            return;
+        }
         QVERIFY(desktop.xdotool(
             QString("key --delay 40 " + row.keys.join(' ') + " Return").split(' ')));
     }
@@ -32,7 +44,7 @@ class MenusDesktopTest : public QObject {
     void choose(const DesktopSession::Banner& banner, const QString& path) {
         const QRect r = desktop.geometry(banner.window);
         const BannerSettings settings = stored(banner);
-        choose(QPoint(r.left() + 150, r.center().y()),
+        choose(banner, QPoint(r.left() + 150, r.center().y()),
                contextMenuModel({settings, {}, {}, false, banner.id}), path);
     }
     // The window that has the keyboard focus, once it is one named `title`.
@@ -70,11 +82,10 @@ private slots:
         const auto icon = desktop.property32(dialog, "_NET_WM_ICON");
         QVERIFY(icon.size() > 2 && icon[0] == 16 && icon[1] == 16);
         // Our own dialog stays where it is put, even inside the strip.
-        QVERIFY(desktop.xdotool({"windowmove", QString::number(dialog), "300", "0"}));
-        QTest::qWait(300);
-        const QRect put = desktop.frameGeometry(dialog);
-        QTest::qWait(2500);
-        QCOMPARE(desktop.frameGeometry(dialog), put);
+        QVERIFY(desktop.answered(dialog, [&] {
+            desktop.xdotool({"windowmove", QString::number(dialog), "300", "0"});
+        }));
+        QVERIFY(desktop.keepFrames({dialog}, 2500)); // a guard tick and more
         QVERIFY(desktop.xdotool({"key", "alt+h", "ctrl+a"}));
         QVERIFY(desktop.xdotool({"type", "#FF0000"}));
         QTRY_COMPARE(stored(banner).bgColorHex, QStringLiteral("#FF0000"));
@@ -127,7 +138,8 @@ private slots:
         }
         const auto useTray = [&](const DesktopSession::Banner& banner, const QString& row) {
             const auto icon = desktop.embeddedWindows(banner.process->processId());
-            choose(desktop.geometry(icon.at(0)).center(), trayMenuModel(), row, "1"); // left click
+            choose(banner, desktop.geometry(icon.at(0)).center(), trayMenuModel(), row,
+                   "1"); // left click
         };
         const QRect place = desktop.geometry(b.window);
         useTray(b, "Show/Hide Banner");

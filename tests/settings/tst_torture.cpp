@@ -63,13 +63,12 @@ class TortureTest : public QObject {
             return false;
         const auto menu = renderMenu(contextMenuModel({{}, {}, {}, false, id}), {});
         const QRect r = desktop.geometry(*window);
-        QTest::qWait(desktop.xdotool({"mousemove", QString::number(r.left() + 150),
-                                      QString::number(r.center().y()), "click", "3"})
-                         ? 400
-                         : 0);
-        return desktop.xdotool(
-            QString("key --delay 30 " + menuRow(*menu, path).keys.join(' ') + " Return")
-                .split(' '));
+        return desktop.xdotool({"mousemove", QString::number(r.left() + 150),
+                                QString::number(r.center().y()), "click", "3"}) &&
+               desktop.menuOf(banner.processId()) &&
+               desktop.xdotool(
+                   QString("key --delay 30 " + menuRow(*menu, path).keys.join(' ') + " Return")
+                       .split(' '));
     }
 
 private slots:

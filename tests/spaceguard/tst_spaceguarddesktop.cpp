@@ -41,15 +41,15 @@ private slots:
         const QRect settled = desktop.frameGeometry(overlapping);
         const xcb_window_t late = desktop.openWindow(QRect(100, 5, 600, 400));
         QTRY_VERIFY_WITH_TIMEOUT(desktop.frameGeometry(late).top() >= 28, 5000);
-        QVERIFY(desktop.xdotool({"windowmove", QString::number(late), "100", "0"}));
-        QTest::qWait(300);
+        QVERIFY(desktop.answered(late, [&] {
+            desktop.xdotool({"windowmove", QString::number(late), "100", "0"});
+        }));
         const int bottom = desktop.frameGeometry(late).bottom();
         QTRY_VERIFY_WITH_TIMEOUT(desktop.frameGeometry(late).top() >= 28, 4500);
         const QRect dragged = desktop.frameGeometry(late);
         QCOMPARE(dragged.bottom(), bottom);
-        QTest::qWait(20000);
-        QCOMPARE(desktop.frameGeometry(late), dragged);
         QCOMPARE(desktop.frameGeometry(overlapping), settled);
+        QVERIFY(desktop.keepFrames({late, overlapping}, 20000)); // ten guard ticks
     }
 
     void bottomAndCornerBanners() {

@@ -12,6 +12,7 @@
 #include <QtTest>
 
 #include <csignal>
+#include <functional>
 #include <sys/prctl.h>
 
 class DesktopSession {
@@ -82,14 +83,15 @@ public:
         Banner banner{child(), 0, QString("banner-%1").arg(++m_bannersStarted)};
         banner.process->setProcessChannelMode(QProcess::SeparateChannels);
         ::startBanner(*banner.process, banner.id, settings, environment());
-        // Where the window manager stretches a box, the banner takes a new, unmanaged
-        // window a moment later: the window that stays (none does not count) is the banner's.
-        const QDeadlineTimer deadline(15000);
-        for (int same = 0; same < 6 && !deadline.hasExpired(); QTest::qWait(100)) {
-            const xcb_window_t w = windowOfProcess(banner.process->processId()).value_or(0);
-            same = w && w == banner.window ? same + 1 : 0;
-            banner.window = w;
-        }
+        banner.window = windowOfProcess(banner.process->processId()).value_or(0);
+        // i3 stretches every dock: a box narrower than its screen then takes a
+        // new, unmanaged window, which is the one that stays.
+        const bool box = settings.contains("Left\"") || settings.contains("Right\"");
+        if (banner.window && box && windowManager() == "i3")
+            static_cast<void>(QTest::qWaitFor([&] {
+                return (banner.window = windowOfProcess(banner.process->processId()).value_or(0)) &&
+                       isUnmanaged(banner.window);
+            }));
         m_banners.append(banner);
         return banner;
     }
@@ -174,6 +176,54 @@ public:
         }
     }
 
+    // The menu a process shows: a mapped window at the root that no window
+    // manager handles, made by that process (as the server knows; Qt gives
+    // some menus no _NET_WM_PID); waits up to 5 s.
+    xcb_window_t menuOf(qint64 pid) {
+        xcb_window_t menu = 0;
+        static_cast<void>(QTest::qWaitFor(
+            [&] {
+                const auto tree = ask(xcb_query_tree_reply, xcb_query_tree(m_connection, m_root));
+                const xcb_window_t* c = tree ? xcb_query_tree_children(tree.get()) : nullptr;
+                const std::vector<xcb_window_t> top(c, c + (tree ? tree->children_len : 0));
+                const auto makers = windowOwnerPids(m_connection, top);
+                for (size_t i = 0; i < top.size(); ++i) {
+                    if (makers[i] == uint32_t(pid) && isMapped(top[i]) && isUnmanaged(top[i]))
+                        menu = top[i];
+                }
+                return menu != 0;
+            },
+            5000));
+        return menu;
+    }
+
+    // Runs `act` and waits up to 5 s for the window manager's answer: a
+    // configure notification of the window or of its frame (one comes, real
+    // or synthetic, for every request, granted or not).
+    bool answered(xcb_window_t window, const std::function<void()>& act) {
+        watch({window});
+        act();
+        return QTest::qWaitFor([&] { return configured(); }, 5000);
+    }
+    // Whether the windows keep their frames for ms milliseconds. Every move
+    // comes as a configure notification: each one is checked as it comes,
+    // and the first change ends the wait.
+    bool keepFrames(const std::vector<xcb_window_t>& windows, int ms) {
+        std::vector<QRect> frames;
+        for (xcb_window_t w : windows)
+            frames.push_back(frameGeometry(w));
+        watch(windows);
+        const auto moved = [&] {
+            if (!configured())
+                return false;
+            for (size_t i = 0; i < windows.size(); ++i)
+                if (frameGeometry(windows[i]) != frames[i])
+                    return true;
+            return false;
+        };
+        return !QTest::qWaitFor(moved, ms);
+    }
+
     bool isMapped(xcb_window_t window) {
         const auto reply =
             ask(xcb_get_window_attributes_reply, xcb_get_window_attributes(m_connection, window));
@@ -245,6 +295,40 @@ private:
                                              xcb_get_window_attributes(m_connection, check[0]));
             },
             15000); // xfwm4 first starts its session services: seconds on a busy machine
+    }
+
+    bool isUnmanaged(xcb_window_t window) {
+        const auto reply =
+            ask(xcb_get_window_attributes_reply, xcb_get_window_attributes(m_connection, window));
+        return reply && reply->override_redirect;
+    }
+    // The window's ancestor among the root's children: its frame, or itself.
+    xcb_window_t topLevel(xcb_window_t w) {
+        for (;;) {
+            const auto tree = ask(xcb_query_tree_reply, xcb_query_tree(m_connection, w));
+            if (!tree || tree->parent == XCB_WINDOW_NONE || tree->parent == m_root)
+                return w;
+            w = tree->parent;
+        }
+    }
+    // Structure events of the windows and their frames come to this
+    // connection from now on; those that came before are dropped.
+    void watch(const std::vector<xcb_window_t>& windows) {
+        const uint32_t mask = XCB_EVENT_MASK_STRUCTURE_NOTIFY;
+        for (xcb_window_t w : windows) {
+            xcb_change_window_attributes(m_connection, w, XCB_CW_EVENT_MASK, &mask);
+            xcb_change_window_attributes(m_connection, topLevel(w), XCB_CW_EVENT_MASK, &mask);
+        }
+        inputFocus(); // a round trip: every event of before is here now
+        while (XcbReply<xcb_generic_event_t>(xcb_poll_for_event(m_connection))) {
+        }
+    }
+    // Whether a configure notification of a watched window came since last asked.
+    bool configured() {
+        bool any = false;
+        while (XcbReply<xcb_generic_event_t> e{xcb_poll_for_event(m_connection)})
+            any = any || (e->response_type & 0x7F) == XCB_CONFIGURE_NOTIFY;
+        return any;
     }
 
     xcb_atom_t atom(const char* name) {
