@@ -7,7 +7,7 @@
 
 // The banner window as Qt shows it by itself, where there is no window
 // system to talk to (the offscreen platform): nothing is reserved.
-class QtBannerSurface final : public BannerSurface {
+class QtBannerSurface : public BannerSurface {
 public:
     explicit QtBannerSurface(QWidget& window)
         : m_window(window) {}

@@ -58,8 +58,9 @@ FileContent withoutKey(FileContent content) {
 
 } // namespace
 
-SettingsFiles::SettingsFiles(QString folder)
-    : m_folder(std::move(folder)) {}
+SettingsFiles::SettingsFiles(QString folder, SystemDefaults system)
+    : m_folder(std::move(folder))
+    , m_system(std::move(system)) {}
 
 QString SettingsFiles::defaultFolder() {
     return ConfigFolder::programFolder().value_or(QString());
@@ -128,28 +129,44 @@ QString SettingsFiles::filePath(const QString& key) const {
     return m_folder.pathOf(nameInFolder(key));
 }
 
-FileContent SettingsFiles::read(const QString& key) const {
+FileContent SettingsFiles::ownEntry(const QString& key) const {
     const QString name = nameInFolder(key);
     const FileContent content = m_folder.read(name);
     return name.contains(hashedMark) ? withoutKey(content) : content;
+}
+
+std::optional<QJsonObject> SettingsFiles::systemDocument(const QString& key) const {
+    // Keys long enough to be hashed have no system file.
+    const QString name = fileName(key);
+    return name.contains(hashedMark) ? std::nullopt : m_system.document(name);
+}
+
+FileContent SettingsFiles::read(const QString& key) const {
+    const auto system = systemDocument(key);
+    return system ? SystemDefaults::layered(*system, ownEntry(key)) : ownEntry(key);
 }
 
 Replaced SettingsFiles::write(const QString& key, const QByteArray& value,
                               const std::optional<FileContent>& known) {
     const QString name = nameInFolder(key);
     const bool hashed = name.contains(hashedMark);
-    QByteArray bytes = value;
+    const auto system = systemDocument(key);
+    QByteArray bytes = system ? SystemDefaults::ownPart(*system, value) : value;
     if (hashed) {
-        QJsonObject document = QJsonDocument::fromJson(value).object();
+        QJsonObject document = QJsonDocument::fromJson(bytes).object();
         document.insert(keyInFile, key);
         bytes = QJsonDocument(document).toJson(QJsonDocument::Compact);
     }
-    const auto stillAsKnown = [&](const FileContent& now) {
-        return !known || (hashed ? withoutKey(now) : now) == *known;
+    // What a reader of the entry sees of the file's content.
+    const auto seen = [&](const FileContent& content) {
+        const FileContent own = hashed ? withoutKey(content) : content;
+        return system ? SystemDefaults::layered(*system, own) : own;
     };
+    const auto stillAsKnown = [&](const FileContent& now) { return !known || seen(now) == *known; };
     Replaced replaced = m_folder.replace(name, bytes, stillAsKnown);
-    if (hashed)
-        replaced.now = withoutKey(replaced.now);
+    if (replaced.outcome == Replaced::Outcome::changedMeanwhile ||
+        replaced.outcome == Replaced::Outcome::displaced)
+        replaced.now = seen(replaced.now);
     return replaced;
 }
 
@@ -179,8 +196,11 @@ Result SettingsFiles::carryOverFrom(const QString& oldIniFile) {
                                 .replace(QStringLiteral("%25"), QStringLiteral("%"));
         const QVariant value = old.value(stored);
         if (value.typeId() == QMetaType::QByteArray &&
-            read(key).state == FileContent::State::absent) {
-            if (const Replaced written = write(key, value.toByteArray(), FileContent::absent());
+            ownEntry(key).state == FileContent::State::absent) {
+            // Only while the person's file is still absent.
+            const auto system = systemDocument(key);
+            const FileContent none = system ? SystemDefaults::layered(*system, {}) : FileContent();
+            if (const Replaced written = write(key, value.toByteArray(), none);
                 written.outcome == Replaced::Outcome::failed)
                 failed << written.problem;
         }

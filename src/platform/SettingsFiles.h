@@ -4,6 +4,7 @@
 
 #include "platform/ConfigFolder.h"
 #include "platform/PreferencesStore.h"
+#include "platform/SystemDefaults.h"
 
 #include <QSet>
 
@@ -13,10 +14,13 @@
 // file that holds another key is left alone, and this key's file is named
 // "...-2.json" (or the next free number). Each process writes only its own
 // files, so no lock is taken; what a write does to the file is the
-// folder's careful replacement.
+// folder's careful replacement. Where an administrator gives an entry's
+// defaults (SystemDefaults), the entry reads as those with the person's file
+// over them, and only what differs from them is written.
 class SettingsFiles final : public PreferencesStore {
 public:
-    explicit SettingsFiles(QString folder = defaultFolder());
+    explicit SettingsFiles(QString folder = defaultFolder(),
+                           SystemDefaults system = SystemDefaults());
     // $XDG_CONFIG_HOME/vorlane; empty when no home folder is known (the
     // program then does not start).
     static QString defaultFolder();
@@ -46,7 +50,11 @@ private:
     // The name of the key's file in the folder: its own name, or for a hashed
     // name taken by another key's file, the first free alternative.
     QString nameInFolder(const QString& key) const;
+    // The person's own entry, as the file holds it (less a hashed file's key).
+    FileContent ownEntry(const QString& key) const;
+    std::optional<QJsonObject> systemDocument(const QString& key) const;
 
     ConfigFolder m_folder;
+    SystemDefaults m_system;
     mutable QSet<QString> m_saidTaken; // hashed names said to hold another key
 };

@@ -109,6 +109,31 @@ private slots:
         // end: tst_settings and tst_torture.
     }
 
+    // An administrator's file gives every account's banner of that name its
+    // settings; the person's own file overrides the keys it has. Nothing is
+    // written where the administrator's files are.
+    void administratorsGiveDefaults() {
+        const QString system = isolateUserFolders() + "/xdg/vorlane";
+        qputenv("XDG_CONFIG_DIRS", "/nowhere:" + system.chopped(8).toLocal8Bit());
+        const QByteArray given = "{\"text\":\"\",\"bgColorHex\":\"#FF0000\",\"opacity\":1,"
+                                 "\"bannerHeight\":40,\"showCPU\":false,\"showMemory\":false}";
+        QList<xcb_window_t> windows;
+        const QByteArray bottomBlue = "{\"position\":\"bottom\",\"bgColorHex\":\"#0000FF\"}";
+        for (const QByteArray& own : {QByteArray(), bottomBlue}) {
+            QVERIFY(
+                writeFile(system + "/VorlaneSettings_" + desktop.nextBannerId() + ".json", given));
+            windows << desktop.startBanner(own).window;
+        }
+        QTRY_COMPARE(desktop.geometry(windows[0]), QRect(0, 0, 1280, 40));
+        QTRY_COMPARE(desktop.geometry(windows[1]), QRect(0, 984, 1280, 40));
+        QTRY_COMPARE(desktop.screenshot().pixelColor(600, 20), QColor(Qt::red));
+        QTRY_COMPARE(desktop.screenshot().pixelColor(600, 1004), QColor(Qt::blue));
+        QVERIFY(desktop.endBannersAndWindows()); // each saves at its end
+        QCOMPARE(QDir(system).entryList(QDir::Files).size(), 2);
+        for (const QString& name : QDir(system).entryList(QDir::Files))
+            QCOMPARE(readFile(system + "/" + name), given);
+    }
+
     void focusStaysOffTheBanner() {
         const xcb_window_t w = desktop.startBanner().window;
         QProcess* xterm = desktop.launch("xterm", {"-geometry", "80x24+300+300"});

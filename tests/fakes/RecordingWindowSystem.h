@@ -30,19 +30,17 @@ public:
 // Shows the banner window as Qt does, and records where it was placed.
 class RecordingWindowSystem final : public WindowSystem {
 public:
-    struct Surface final : BannerSurface {
+    struct Surface final : QtBannerSurface {
         Surface(QWidget& window, RecordingWindowSystem& owner)
-            : shown(window)
+            : QtBannerSurface(window)
             , system(owner) {}
         void show() override {
             journal << QStringLiteral("show banner window (visible before: %1)").arg(isShown());
-            shown.show();
+            QtBannerSurface::show();
         }
-        void hide() override { shown.hide(); }
-        bool isShown() const override { return shown.isShown(); }
-        void place(const BannerPlacement& p) override { system.placed = p, shown.place(p); }
-        void popUp(QMenu& menu, const QPoint& at) override { shown.popUp(menu, at); }
-        QtBannerSurface shown;
+        void place(const BannerPlacement& p) override {
+            system.placed = p, QtBannerSurface::place(p);
+        }
         RecordingWindowSystem& system;
     };
     std::unique_ptr<BannerSurface> surfaceFor(QWidget& window) override {

@@ -257,6 +257,24 @@ private slots:
         qputenv("XDG_CONFIG_HOME", config);
     }
 
+    // An administrator's file gives an entry's defaults: the first system
+    // folder that has one (a damaged one counts as none); only what differs
+    // from it is written to the person's file (tst_bannerdesktop: the rest).
+    void administratorsDefaults() {
+        const QString home = isolateUserFolders(), a = home + "/xdg-a/vorlane", b = home + "/xdg-b";
+        const QByteArray given = R"({"text":"PRODUCTION","bgColorHex":"#FF0000"})";
+        QVERIFY(writeFile(b + "/vorlane/VorlaneSettings_x.json", given) &&
+                writeFile(a + "/VorlaneSettings_y.json", "[1]"));
+        SettingsFiles store(folder(), SystemDefaults({a, b + "/vorlane"}));
+        LiveSettings live(store, "x");
+        QVERIFY(live.settings().text == "PRODUCTION" && live.settings().bgColorHex == "#FF0000");
+        live.settings().fontSize = 30;
+        QVERIFY(live.save().ok());
+        const QByteArray own = readFile(store.filePath("VorlaneSettings_x"));
+        QVERIFY(own.contains("\"fontSize\":30") && !own.contains("PRODUCTION"));
+        QCOMPARE(BannerSettings::load(store, "y").text, "Vorlane");
+    }
+
     void carriedOverFromTheSharedFileOnce() { // by a starting banner: tst_torture
         const QString ini = folder() + "/vorlane.conf";
         QVERIFY(QDir().mkpath(folder()) && QFile::copy(testDataPath("vorlane.conf"), ini));

@@ -79,6 +79,7 @@ public:
         xcb_window_t window = 0;
         QString id;
     };
+    // Null settings: a new instance, without a file of its own.
     Banner startBanner(const QByteArray& settings = "{}") {
         Banner banner{child(), 0, QString("banner-%1").arg(++m_bannersStarted)};
         banner.process->setProcessChannelMode(QProcess::SeparateChannels);
@@ -95,6 +96,7 @@ public:
         m_banners.append(banner);
         return banner;
     }
+    QString nextBannerId() const { return QString("banner-%1").arg(m_bannersStarted + 1); }
     // Ends the banners started and closes the windows opened so far; true
     // when every banner ended with exit code 0 and said nothing on stderr.
     bool endBannersAndWindows() {
@@ -166,14 +168,7 @@ public:
         if (e.size() >= 4)
             return geometry(window).adjusted(-int(e[0]), -int(e[2]), int(e[1]), int(e[3]));
         // Without extents (i3), the frame is the window's ancestor among the root's children.
-        for (xcb_window_t w = window;;) {
-            const auto tree = ask(xcb_query_tree_reply, xcb_query_tree(m_connection, w));
-            if (!tree || tree->parent == XCB_WINDOW_NONE)
-                return {};
-            if (tree->parent == m_root)
-                return geometry(w);
-            w = tree->parent;
-        }
+        return geometry(topLevel(window));
     }
 
     // The menu a process shows: a mapped window at the root that no window
@@ -209,19 +204,15 @@ public:
     // comes as a configure notification: each one is checked as it comes,
     // and the first change ends the wait.
     bool keepFrames(const std::vector<xcb_window_t>& windows, int ms) {
-        std::vector<QRect> frames;
-        for (xcb_window_t w : windows)
-            frames.push_back(frameGeometry(w));
-        watch(windows);
-        const auto moved = [&] {
-            if (!configured())
-                return false;
-            for (size_t i = 0; i < windows.size(); ++i)
-                if (frameGeometry(windows[i]) != frames[i])
-                    return true;
-            return false;
+        const auto frames = [&] {
+            std::vector<QRect> all;
+            for (xcb_window_t w : windows)
+                all.push_back(frameGeometry(w));
+            return all;
         };
-        return !QTest::qWaitFor(moved, ms);
+        const std::vector<QRect> before = frames();
+        watch(windows);
+        return !QTest::qWaitFor([&] { return configured() && frames() != before; }, ms);
     }
 
     bool isMapped(xcb_window_t window) {

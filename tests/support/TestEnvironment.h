@@ -10,9 +10,10 @@
 
 #include <cstdio>
 
-// Points HOME, XDG_CONFIG_HOME and XDG_RUNTIME_DIR into a fresh temporary folder
-// that lives until the test process ends, so no test touches a real user's
-// files. Every test's main does this first; later calls return that folder.
+// Points HOME, XDG_CONFIG_HOME, XDG_CONFIG_DIRS and XDG_RUNTIME_DIR into a
+// fresh temporary folder that lives until the test process ends, so no test
+// touches a real user's files or reads the machine's. Every test's main does
+// this first; later calls return that folder.
 inline QString isolateUserFolders() {
     static QTemporaryDir home;
     const QString config = home.path() + "/.config", runtime = home.path() + "/.runtime";
@@ -21,6 +22,7 @@ inline QString isolateUserFolders() {
         QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         qputenv("HOME", home.path().toLocal8Bit());
         qputenv("XDG_CONFIG_HOME", config.toLocal8Bit());
+        qputenv("XDG_CONFIG_DIRS", (home.path() + "/.system").toLocal8Bit());
         qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
     }
     return home.path();
@@ -65,7 +67,8 @@ output(const QString& program, const QStringList& arguments,
 // sessions do (Qt makes its own, and says nothing while all is well).
 inline void startBanner(QProcess& banner, const QString& id, const QByteArray& settings,
                         QProcessEnvironment env) {
-    writeFile(SettingsFiles().filePath("VorlaneSettings_" + id), settings);
+    if (!settings.isNull()) // none: a new instance
+        writeFile(SettingsFiles().filePath("VorlaneSettings_" + id), settings);
     env.remove("XDG_RUNTIME_DIR");
     env.insert("TMPDIR", isolateUserFolders());
     banner.setProcessEnvironment(env);
