@@ -140,6 +140,26 @@ FileContent settledContent(const QString& path) {
     return readPath(path);
 }
 
+// An edit landed in the instant between the last look and the swap, and
+// its writer may be writing to it still (a shell's ">" in two parts): the
+// file goes back in place, so that nothing its writer adds is lost, and is
+// handed back as a change from outside. Where it cannot go back, what it
+// holds once its writer leaves it alone is handed back instead.
+Replaced putBack(const QByteArray& temporary, const QByteArray& path, const struct stat& mine) {
+    const auto exchange = [&] {
+        return ::renameat2(AT_FDCWD, temporary.constData(), AT_FDCWD, path.constData(),
+                           RENAME_EXCHANGE) == 0;
+    };
+    if (!exchange())
+        return {Replaced::Outcome::displaced, settledContent(QFile::decodeName(temporary)), {}};
+    // Another edit renamed into place in between is newer still: it stays.
+    struct stat out {};
+    if (::stat(temporary.constData(), &out) == 0 &&
+        (out.st_dev != mine.st_dev || out.st_ino != mine.st_ino))
+        static_cast<void>(exchange());
+    return {Replaced::Outcome::changedMeanwhile, settledContent(QFile::decodeName(path)), {}};
+}
+
 Replaced failed(QString problem) {
     return {Replaced::Outcome::failed, {}, std::move(problem)};
 }
@@ -208,7 +228,8 @@ Replaced ConfigFolder::replace(const QString& name, const QByteArray& bytes,
     if (fd.get() < 0)
         return failed(systemError(target, errno));
     int error = writeAll(fd.get(), bytes);
-    if (!error && ::fchmod(fd.get(), mode) != 0)
+    struct stat mine {};
+    if (!error && (::fchmod(fd.get(), mode) != 0 || ::fstat(fd.get(), &mine) != 0))
         error = errno;
     if (!error && ::fsync(fd.get()) != 0)
         error = errno;
@@ -240,7 +261,7 @@ Replaced ConfigFolder::replace(const QString& name, const QByteArray& bytes,
     Replaced replaced;
     struct stat out {};
     if (swapped && (::stat(temporary.constData(), &out) != 0 || !sameFile(out, seen)))
-        replaced = {Replaced::Outcome::displaced, settledContent(QFile::decodeName(temporary)), {}};
+        replaced = putBack(temporary, path, mine);
     if (swapped)
         ::unlink(temporary.constData());
     flushFolder(folder);

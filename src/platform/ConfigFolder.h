@@ -30,8 +30,10 @@ struct FileContent {
 
 // How a replacement of a file ended.
 struct Replaced {
-    // displaced: written, but an edit landed in the instant between the last
-    // look and the swap; `now` holds it, to be read as a change from outside.
+    // changedMeanwhile: nothing replaced; an edit landed before the last look,
+    // or in the instant between it and the swap (then put back in place).
+    // displaced: written, but such an edit could not be put back; `now`
+    // holds it, to be read as a change from outside.
     enum class Outcome { written, unchanged, changedMeanwhile, displaced, failed };
     Outcome outcome = Outcome::written;
     FileContent now; // changedMeanwhile: what the file holds instead
