@@ -1,6 +1,7 @@
 // The session document, and the commands that reach beyond one banner:
 // launching, quick launch, quit all, restore and save, on fakes.
 #include "fakes/FakePlatform.h"
+#include "instances/BannerFleet.h"
 #include "instances/RunningBanners.h"
 #include "instances/SessionManager.h"
 #include "platform/ProcFsTable.h"
@@ -104,6 +105,7 @@ private slots:
         (void)fake->preferences.write("VorlaneSettings_banner-dell-u2720q",
                                       R"({"fontSize":30,"position":"bottomLeft"})");
         app->start();
+        QSignalSpy said(&app->fleet(), &BannerFleet::problem);
         QVERIFY(choose(*app, "Banners > Quick Launch > New on DELL U2720Q"));
         QCOMPARE(BannerSettings::load(fake->preferences, "banner-dell-u2720q").toJsonBytes(),
                  BannerSettings::fromJsonBytes(
@@ -116,6 +118,7 @@ private slots:
                  QStringLiteral("Banner on hdmi-1"));
         QCOMPARE(fake->table.started,
                  (QList<QStringList>{{"banner-dell-u2720q"}, {"banner-hdmi-1"}}));
+        QVERIFY(said.isEmpty()); // the files read: nothing to say
     }
 
     void restoreAndSaveTheSession() {
