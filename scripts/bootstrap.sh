@@ -14,10 +14,11 @@ declare -A groups=(
     # Building and running a banner: libxcb-res0-dev tells which process made
     # a window that claims to be a banner's; the Wayland packages give the
     # banner a surface of its own where a compositor has a layer shell; the
-    # image plugins show TIFF and other images.
+    # image plugins show TIFF and other images; lrelease builds the program's
+    # translations, and Qt's own translate its dialogs' buttons.
     [program]="g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libxcb1-dev
         libxcb-res0-dev libwayland-dev wayland-protocols librust-wayland-protocols-dev
-        qt6-image-formats-plugins"
+        qt6-image-formats-plugins qt6-l10n-tools qt6-translations-l10n"
     [desktop]="xvfb openbox dbus-daemon fonts-dejavu-core"
     # The other window managers, a tray, the tools that look at a desktop,
     # and the Wayland desktops (headless sway and mutter) with screenshots.

@@ -2,6 +2,7 @@
 #include "app/CommandLine.h"
 #include "app/QuietQtMessages.h"
 #include "app/TerminationSignals.h"
+#include "app/Translations.h"
 #include "banner/Icons.h"
 #include "platform/ConfigFolder.h"
 #include "platform/DesktopPlatform.h"
@@ -37,6 +38,7 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName(QStringLiteral("vorlane"));
     QApplication::setQuitOnLastWindowClosed(false);
     QGuiApplication::setDesktopFileName(QStringLiteral("com.tarnwick.vorlane"));
+    const Translations translations;
 
     // Only the dialogs carry the program's icon: an icon for the whole
     // application would be drawn in every size for the banner window too.

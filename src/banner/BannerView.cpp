@@ -71,8 +71,9 @@ QList<Readout> readoutsOf(const BannerSettings& s, const SystemMetrics& metrics)
 QString spoken(const QList<Readout>& readouts) {
     QStringList parts;
     for (const Readout& r : readouts)
-        parts << (r.icon == Icon::processor ? QStringLiteral("CPU ") : QStringLiteral("memory ")) +
-                     r.text;
+        parts << (r.icon == Icon::processor ? BannerView::tr("CPU %1")
+                                            : BannerView::tr("memory %1"))
+                     .arg(r.text);
     return parts.join(QStringLiteral(", "));
 }
 

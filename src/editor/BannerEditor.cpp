@@ -83,9 +83,8 @@ std::optional<BannerEditor::FollowUp> BannerEditor::perform(const EditCommand& c
 
 std::optional<BannerEditor::FollowUp> BannerEditor::editText() {
     TextPrompt prompt;
-    prompt.message = QStringLiteral("Edit Banner Text");
-    prompt.informative = QStringLiteral("Enter the text to display:");
-    prompt.acceptButton = QStringLiteral("OK");
+    prompt.message = tr("Edit Banner Text");
+    prompt.informative = tr("Enter the text to display:");
     prompt.text = m_settings.text;
     prompt.fieldWidth = 300;
     prompt.fieldHeight = 24;

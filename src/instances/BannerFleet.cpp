@@ -27,15 +27,15 @@ BannerFleet::BannerFleet(QString instanceId, Platform platform, QObject* parent)
 void BannerFleet::launch(const QString& id) {
     // The real executable, whatever argv[0] said; the identifier its only argument.
     if (const Result started = m_platform.processes.launch({id}); !started.ok())
-        m_platform.dialogs.alert(QStringLiteral("Failed to launch banner"), started.reason());
+        m_platform.dialogs.alert(tr("Failed to launch banner"), started.reason());
 }
 
 void BannerFleet::launchNamed() {
     TextPrompt prompt;
-    prompt.message = QStringLiteral("New Banner Instance");
-    prompt.informative = QStringLiteral("Enter a name for the new banner:");
-    prompt.acceptButton = QStringLiteral("Launch");
-    prompt.placeholder = QStringLiteral("e.g. ticker, monitor, side-info");
+    prompt.message = tr("New Banner Instance");
+    prompt.informative = tr("Enter a name for the new banner:");
+    prompt.acceptButton = tr("Launch");
+    prompt.placeholder = tr("e.g. ticker, monitor, side-info");
     prompt.fieldWidth = 200;
     const auto answer = m_platform.dialogs.askText(prompt);
     if (!answer)
@@ -61,7 +61,7 @@ void BannerFleet::launchOnScreen(int screenIndex, const QString& screenName) {
     settings.screenName = displayName;
     settings.position = BannerPosition::top;
     settings.textAlign = TextAlign::center;
-    settings.text = QStringLiteral("Banner on ") + displayName;
+    settings.text = tr("Banner on %1").arg(displayName);
     // Written through before the new process reads it at start-up; where
     // that fails, it starts with what the file holds.
     if (const Result saved = settings.save(m_platform.preferences); !saved.ok())
@@ -93,21 +93,19 @@ void BannerFleet::saveSession() {
     const auto change = session.rewrite();
     if (change.outcome != SessionManager::Change::done) {
         const QString reason = change.outcome == SessionManager::Change::busy
-                                   ? QStringLiteral("another banner is changing it; try again")
+                                   ? tr("another banner is changing it; try again")
                                    : change.reason;
-        m_platform.dialogs.alert(QStringLiteral("Session Not Saved"),
-                                 QStringLiteral("The session could not be saved to %1: %2")
-                                     .arg(session.sessionFile(), reason));
+        m_platform.dialogs.alert(
+            tr("Session Not Saved"),
+            tr("The session could not be saved to %1: %2").arg(session.sessionFile(), reason));
         return;
     }
     const QString aside =
         change.keptAside.isEmpty()
             ? QString()
-            : QStringLiteral(" (the saved session could not be read; it is kept as %1)")
-                  .arg(change.keptAside);
-    m_platform.dialogs.alert(QStringLiteral("Session Saved"),
-                             QStringLiteral("Saved %1 banner(s): %2")
-                                     .arg(change.instances.size())
+            : tr(" (the saved session could not be read; it is kept as %1)").arg(change.keptAside);
+    m_platform.dialogs.alert(tr("Session Saved"),
+                             tr("Saved %n banner(s): %1", nullptr, int(change.instances.size()))
                                      .arg(change.instances.join(QStringLiteral(", "))) +
                                  aside);
 }
@@ -149,20 +147,20 @@ void BannerFleet::leaveSession() {
 
 void BannerFleet::installAutostart() {
     if (const Result installed = autostartEntry(m_platform).install(); !installed.ok()) {
-        m_platform.dialogs.alert(QStringLiteral("Installation Failed"), installed.reason());
+        m_platform.dialogs.alert(tr("Installation Failed"), installed.reason());
         return;
     }
-    m_platform.dialogs.alert(QStringLiteral("Auto-Start Installed"),
-                             QStringLiteral("Vorlane will start automatically at login."));
+    m_platform.dialogs.alert(tr("Auto-Start Installed"),
+                             tr("Vorlane will start automatically at login."));
 }
 
 void BannerFleet::removeAutostart() {
     if (const Result removed = autostartEntry(m_platform).uninstall(); !removed.ok()) {
-        m_platform.dialogs.alert(QStringLiteral("Auto-Start Not Removed"), removed.reason());
+        m_platform.dialogs.alert(tr("Auto-Start Not Removed"), removed.reason());
         return;
     }
-    m_platform.dialogs.alert(QStringLiteral("Auto-Start Removed"),
-                             QStringLiteral("Vorlane will no longer start at login."));
+    m_platform.dialogs.alert(tr("Auto-Start Removed"),
+                             tr("Vorlane will no longer start at login."));
 }
 
 bool BannerFleet::isAutostartInstalled() const {

@@ -1,5 +1,7 @@
 #include "instances/RunningBanners.h"
 
+#include <QCoreApplication>
+
 QString instanceIdOf(const BannerProcess& process) {
     // In the one form the banner itself uses (see instanceIdFromArgv).
     return process.arguments.size() >= 2
@@ -9,13 +11,13 @@ QString instanceIdOf(const BannerProcess& process) {
 
 QStringList runningBannerRows(const std::optional<QList<BannerProcess>>& banners,
                               const QString& ownInstanceId) {
+    // Filled in one pass: an identifier may hold "%1".
     const QString indent = QStringLiteral("  ");
     if (!banners || banners->isEmpty())
-        return {indent + ownInstanceId + QStringLiteral(" (this)")};
+        return {indent + QCoreApplication::translate("Menu", "%1 (this)").arg(ownInstanceId)};
     QStringList rows;
     for (const BannerProcess& banner : *banners)
-        // Joined, not formatted: an identifier may hold "%1".
-        rows.append(indent + instanceIdOf(banner) + QStringLiteral(" (PID ") +
-                    QString::number(banner.pid) + u')');
+        rows.append(indent + QCoreApplication::translate("Menu", "%1 (PID %2)")
+                                 .arg(instanceIdOf(banner), QString::number(banner.pid)));
     return rows;
 }

@@ -3,10 +3,18 @@
 #include "settings/BannerSettings.h"
 #include "settings/ColorPresets.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
 namespace {
+
+// The context of every title: rows read in the person's language, and a
+// stored value is never a title.
+struct Menu {
+    Q_DECLARE_TR_FUNCTIONS(Menu)
+};
 
 using Kind = MenuItem::Kind;
 
@@ -41,13 +49,13 @@ MenuItem heightsMenu(const BannerSettings& s) {
     std::vector<MenuItem> items;
     for (int height : bannerHeights) {
         const bool current = height == s.bannerHeight;
-        QString title = QString::number(height) + QStringLiteral(" pt");
-        if (current)
-            title += QStringLiteral(" (font: ") + wholeNumber(s.fontSize) + u')';
+        const QString title =
+            current
+                ? Menu::tr("%1 pt (font: %2)").arg(QString::number(height), wholeNumber(s.fontSize))
+                : Menu::tr("%1 pt").arg(height);
         items.push_back(editing(title, edit::SetBannerHeight{height}, current));
     }
-    return submenu(QStringLiteral("Banner Size: ") + wholeNumber(s.bannerHeight) +
-                       QStringLiteral(" pt"),
+    return submenu(Menu::tr("Banner Size: %1 pt").arg(wholeNumber(s.bannerHeight)),
                    std::move(items));
 }
 
@@ -57,19 +65,19 @@ MenuItem colorsMenu(const QString& title, std::span<const ColorPreset> presets,
                     const QString& current, edit::Part part) {
     std::vector<MenuItem> items;
     for (const ColorPreset& preset : presets)
-        items.push_back(
-            editing(preset.name, edit::SetColor{part, preset.hex}, preset.hex == current));
+        items.push_back(editing(Menu::tr(preset.name), edit::SetColor{part, preset.hex},
+                                preset.hex == current));
     items.push_back(MenuItem::separator());
-    items.push_back(editing(QStringLiteral("Custom..."), edit::PickColor{part}));
+    items.push_back(editing(Menu::tr("Custom..."), edit::PickColor{part}));
     return submenu(title, std::move(items));
 }
 
 MenuItem fontSizesMenu(const BannerSettings& s) {
     std::vector<MenuItem> items;
     for (int size : fontSizes)
-        items.push_back(editing(QString::number(size) + QStringLiteral(" pt"),
-                                edit::SetFontSize{size}, size == s.fontSize));
-    return submenu(QStringLiteral("Font Size"), std::move(items));
+        items.push_back(
+            editing(Menu::tr("%1 pt").arg(size), edit::SetFontSize{size}, size == s.fontSize));
+    return submenu(Menu::tr("Font Size"), std::move(items));
 }
 
 // One row per case of a settings enumeration, `Set` carrying it.
@@ -84,59 +92,59 @@ MenuItem casesMenu(const QString& title, const std::array<Enum, N>& cases, Enum 
 MenuItem opacitiesMenu(const BannerSettings& s) {
     std::vector<MenuItem> items;
     for (int percent : opacityPercents)
-        items.push_back(editing(QString::number(percent) + u'%', edit::SetOpacity{percent},
+        items.push_back(editing(Menu::tr("%1%").arg(percent), edit::SetOpacity{percent},
                                 std::abs(s.opacity - percent / 100.0) < 0.01));
-    return submenu(QStringLiteral("Opacity"), std::move(items));
+    return submenu(Menu::tr("Opacity"), std::move(items));
 }
 
 MenuItem displaysMenu(const ContextMenuInputs& in) {
     std::vector<MenuItem> items;
     for (qsizetype i = 0; i < in.screens.size(); ++i)
-        items.push_back(editing(QStringLiteral("Display %1: ").arg(i) + in.screens[i].name,
-                                edit::SetScreen{int(i)}, i == in.settings.screenIndex));
-    return submenu(QStringLiteral("Display"), std::move(items));
+        items.push_back(
+            editing(Menu::tr("Display %1: %2").arg(QString::number(i), in.screens[i].name),
+                    edit::SetScreen{int(i)}, i == in.settings.screenIndex));
+    return submenu(Menu::tr("Display"), std::move(items));
 }
 
 MenuItem metricsMenu(const BannerSettings& s) {
-    return submenu(QStringLiteral("Metrics"),
-                   {editing(QStringLiteral("Show CPU"), edit::ToggleCpu{}, s.showCPU),
-                    editing(QStringLiteral("Show Memory"), edit::ToggleMemory{}, s.showMemory),
-                    MenuItem::separator(),
-                    editing(QStringLiteral("All On"), edit::ShowReadouts{true}),
-                    editing(QStringLiteral("All Off"), edit::ShowReadouts{false})});
+    return submenu(Menu::tr("Metrics"),
+                   {editing(Menu::tr("Show CPU"), edit::ToggleCpu{}, s.showCPU),
+                    editing(Menu::tr("Show Memory"), edit::ToggleMemory{}, s.showMemory),
+                    MenuItem::separator(), editing(Menu::tr("All On"), edit::ShowReadouts{true}),
+                    editing(Menu::tr("All Off"), edit::ShowReadouts{false})});
 }
 
 MenuItem bannersMenu(const ContextMenuInputs& in) {
-    std::vector<MenuItem> items{info(QStringLiteral("Current: ") + in.instanceId),
-                                MenuItem::separator(), info(QStringLiteral("Running Banners:"))};
+    std::vector<MenuItem> items{info(Menu::tr("Current: %1").arg(in.instanceId)),
+                                MenuItem::separator(), info(Menu::tr("Running Banners:"))};
     for (const QString& row : in.runningRows)
         items.push_back(info(row));
     items.push_back(MenuItem::separator());
-    items.push_back(command(QStringLiteral("New Banner..."), fleet::NewBanner{}));
+    items.push_back(command(Menu::tr("New Banner..."), fleet::NewBanner{}));
 
     std::vector<MenuItem> quick;
     for (qsizetype i = 0; i < in.screens.size(); ++i) {
         const QString& name = in.screens[i].name;
         quick.push_back(
-            command(QStringLiteral("New on ") + name,
+            command(Menu::tr("New on %1").arg(name),
                     fleet::QuickLaunch{int(i), QString(name).toLower().replace(u' ', u'-')}));
     }
     quick.push_back(MenuItem::separator());
-    quick.push_back(command(QStringLiteral("Restore Saved Session"), fleet::RestoreSession{}));
-    quick.push_back(command(QStringLiteral("Save Current Session"), fleet::SaveSession{}));
-    items.push_back(submenu(QStringLiteral("Quick Launch"), std::move(quick)));
+    quick.push_back(command(Menu::tr("Restore Saved Session"), fleet::RestoreSession{}));
+    quick.push_back(command(Menu::tr("Save Current Session"), fleet::SaveSession{}));
+    items.push_back(submenu(Menu::tr("Quick Launch"), std::move(quick)));
     items.push_back(MenuItem::separator());
 
     if (in.autostartInstalled) {
-        MenuItem installed = info(QStringLiteral("Auto-Start at Login (installed)"));
+        MenuItem installed = info(Menu::tr("Auto-Start at Login (installed)"));
         installed.checked = true;
         items.push_back(installed);
-        items.push_back(command(QStringLiteral("Remove Auto-Start"), fleet::RemoveAutostart{}));
+        items.push_back(command(Menu::tr("Remove Auto-Start"), fleet::RemoveAutostart{}));
     } else {
         items.push_back(
-            command(QStringLiteral("Install Auto-Start at Login"), fleet::InstallAutostart{}));
+            command(Menu::tr("Install Auto-Start at Login"), fleet::InstallAutostart{}));
     }
-    return submenu(QStringLiteral("Banners"), std::move(items));
+    return submenu(Menu::tr("Banners"), std::move(items));
 }
 
 const MenuItem* findIn(const std::vector<MenuItem>& items, const QString& title) {
@@ -170,38 +178,37 @@ MenuItem contextMenuModel(const ContextMenuInputs& in) {
     const BannerSettings& s = in.settings;
     std::vector<MenuItem> items{
         heightsMenu(s),
-        editing(QStringLiteral("Edit Text..."), edit::EditText{}),
+        editing(Menu::tr("Edit Text..."), edit::EditText{}),
         MenuItem::separator(),
-        colorsMenu(QStringLiteral("Background Color"), backgroundColorPresets(), s.bgColorHex,
+        colorsMenu(Menu::tr("Background Color"), backgroundColorPresets(), s.bgColorHex,
                    edit::Part::background),
-        colorsMenu(QStringLiteral("Text Color"), textColorPresets(), s.textColorHex,
-                   edit::Part::text),
+        colorsMenu(Menu::tr("Text Color"), textColorPresets(), s.textColorHex, edit::Part::text),
         fontSizesMenu(s),
-        casesMenu<edit::SetTextAlign>(QStringLiteral("Text Alignment"), allTextAligns, s.textAlign),
+        casesMenu<edit::SetTextAlign>(Menu::tr("Text Alignment"), allTextAligns, s.textAlign),
         opacitiesMenu(s),
         MenuItem::separator(),
-        casesMenu<edit::SetPosition>(QStringLiteral("Position"), allBannerPositions, s.position),
+        casesMenu<edit::SetPosition>(Menu::tr("Position"), allBannerPositions, s.position),
         displaysMenu(in),
-        editing(QStringLiteral("Reserve Screen Space"), edit::ToggleReserveSpace{}, s.reserveSpace),
+        editing(Menu::tr("Reserve Screen Space"), edit::ToggleReserveSpace{}, s.reserveSpace),
         MenuItem::separator(),
         metricsMenu(s),
         MenuItem::separator(),
-        editing(QStringLiteral("Add Image..."), edit::AddImage{}),
+        editing(Menu::tr("Add Image..."), edit::AddImage{}),
     };
     if (s.imagePath) // an empty path counts as set
-        items.push_back(editing(QStringLiteral("Remove Image"), edit::RemoveImage{}));
+        items.push_back(editing(Menu::tr("Remove Image"), edit::RemoveImage{}));
     items.push_back(MenuItem::separator());
     items.push_back(bannersMenu(in));
     items.push_back(MenuItem::separator());
-    items.push_back(editing(QStringLiteral("Reset to Defaults"), edit::ResetDefaults{}));
-    items.push_back(command(QStringLiteral("Quit This Banner"), QuitBanner{}));
-    items.push_back(command(QStringLiteral("Quit All Banners"), fleet::QuitAllBanners{}));
-    return submenu(QStringLiteral("Banner Settings"), std::move(items));
+    items.push_back(editing(Menu::tr("Reset to Defaults"), edit::ResetDefaults{}));
+    items.push_back(command(Menu::tr("Quit This Banner"), QuitBanner{}));
+    items.push_back(command(Menu::tr("Quit All Banners"), fleet::QuitAllBanners{}));
+    return submenu(Menu::tr("Banner Settings"), std::move(items));
 }
 
 MenuItem trayMenuModel() {
-    MenuItem quit = command(QStringLiteral("Quit Vorlane"), QuitBanner{});
+    MenuItem quit = command(Menu::tr("Quit Vorlane"), QuitBanner{});
     quit.shortcut = QStringLiteral("Ctrl+Q");
-    return submenu({}, {command(QStringLiteral("Show/Hide Banner"), ToggleBanner{}),
-                        MenuItem::separator(), quit});
+    return submenu(
+        {}, {command(Menu::tr("Show/Hide Banner"), ToggleBanner{}), MenuItem::separator(), quit});
 }

@@ -11,8 +11,7 @@
 struct TextPrompt {
     QString message;
     QString informative;
-    QString acceptButton;
-    QString cancelButton = QStringLiteral("Cancel");
+    QString acceptButton; // empty: the desktop's own "OK"; beside it, its own "Cancel"
     QString text;
     QString placeholder;
     int fieldWidth = 200;

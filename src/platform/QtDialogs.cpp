@@ -57,8 +57,11 @@ std::optional<QString> QtDialogs::askText(const TextPrompt& prompt) {
     layout->addWidget(field);
 
     auto* buttons = new QDialogButtonBox(&dialog);
-    QPushButton* accept = buttons->addButton(prompt.acceptButton, QDialogButtonBox::AcceptRole);
-    buttons->addButton(prompt.cancelButton, QDialogButtonBox::RejectRole);
+    QPushButton* accept =
+        prompt.acceptButton.isEmpty()
+            ? buttons->addButton(QDialogButtonBox::Ok)
+            : buttons->addButton(prompt.acceptButton, QDialogButtonBox::AcceptRole);
+    buttons->addButton(QDialogButtonBox::Cancel);
     accept->setDefault(true);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
@@ -74,10 +77,10 @@ std::optional<QString> QtDialogs::askText(const TextPrompt& prompt) {
 }
 
 std::optional<QString> QtDialogs::chooseImageFile() {
-    QFileDialog dialog(nullptr, QStringLiteral("Select Banner Image"));
+    QFileDialog dialog(nullptr, tr("Select Banner Image"));
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilter(
-        QStringLiteral("Images (*.png *.jpg *.jpeg *.gif *.tif *.tiff *.bmp *.ico)"));
+        tr("Images (%1)").arg("*.png *.jpg *.jpeg *.gif *.tif *.tiff *.bmp *.ico"));
     present(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
@@ -87,7 +90,7 @@ std::optional<QString> QtDialogs::chooseImageFile() {
 void QtDialogs::showColorPicker(const QColor& initial, ColorPicked picked) {
     if (!m_colorDialog) {
         m_colorDialog = new QColorDialog;
-        m_colorDialog->setWindowTitle(QStringLiteral("Vorlane Colors"));
+        m_colorDialog->setWindowTitle(tr("Vorlane Colors"));
         QObject::connect(m_colorDialog, &QColorDialog::currentColorChanged, m_colorDialog,
                          [this](const QColor& color) {
                              if (m_colorPicked)

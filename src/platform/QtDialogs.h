@@ -2,6 +2,7 @@
 
 #include "platform/Dialogs.h"
 
+#include <QCoreApplication>
 #include <QIcon>
 #include <QPointer>
 
@@ -9,6 +10,8 @@ class QColorDialog;
 class QWidget;
 
 class QtDialogs final : public Dialogs {
+    Q_DECLARE_TR_FUNCTIONS(QtDialogs)
+
 public:
     explicit QtDialogs(const QIcon& windowIcon)
         : m_windowIcon(windowIcon) {}

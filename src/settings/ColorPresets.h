@@ -8,7 +8,7 @@
 // into the settings exactly as written here, letter case included.
 
 struct ColorPreset {
-    QString name;
+    const char* name; // in English, marked for the menu to translate
     QString hex;
 };
 

@@ -1,26 +1,28 @@
 #include "settings/SettingsEnums.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 template <typename Enum> struct EnumRow {
     Enum value;
     const char* raw;
-    const char* display;
+    const char* display; // in English, marked for translation
 };
 
 constexpr EnumRow<BannerPosition> positionRows[] = {
-    {BannerPosition::top, "top", "Top"},
-    {BannerPosition::bottom, "bottom", "Bottom"},
-    {BannerPosition::topLeft, "topLeft", "Top Left"},
-    {BannerPosition::topRight, "topRight", "Top Right"},
-    {BannerPosition::bottomLeft, "bottomLeft", "Bottom Left"},
-    {BannerPosition::bottomRight, "bottomRight", "Bottom Right"},
+    {BannerPosition::top, "top", QT_TRANSLATE_NOOP("Menu", "Top")},
+    {BannerPosition::bottom, "bottom", QT_TRANSLATE_NOOP("Menu", "Bottom")},
+    {BannerPosition::topLeft, "topLeft", QT_TRANSLATE_NOOP("Menu", "Top Left")},
+    {BannerPosition::topRight, "topRight", QT_TRANSLATE_NOOP("Menu", "Top Right")},
+    {BannerPosition::bottomLeft, "bottomLeft", QT_TRANSLATE_NOOP("Menu", "Bottom Left")},
+    {BannerPosition::bottomRight, "bottomRight", QT_TRANSLATE_NOOP("Menu", "Bottom Right")},
 };
 
 constexpr EnumRow<TextAlign> alignRows[] = {
-    {TextAlign::left, "left", "Left"},
-    {TextAlign::center, "center", "Center"},
-    {TextAlign::right, "right", "Right"},
+    {TextAlign::left, "left", QT_TRANSLATE_NOOP("Menu", "Left")},
+    {TextAlign::center, "center", QT_TRANSLATE_NOOP("Menu", "Center")},
+    {TextAlign::right, "right", QT_TRANSLATE_NOOP("Menu", "Right")},
 };
 
 template <typename Enum, std::size_t N>
@@ -48,7 +50,7 @@ QString rawValue(BannerPosition position) {
 }
 
 QString displayName(BannerPosition position) {
-    return QString::fromLatin1(rowOf(positionRows, position).display);
+    return QCoreApplication::translate("Menu", rowOf(positionRows, position).display);
 }
 
 std::optional<BannerPosition> bannerPositionFromRaw(QStringView raw) {
@@ -69,7 +71,7 @@ QString rawValue(TextAlign align) {
 }
 
 QString displayName(TextAlign align) {
-    return QString::fromLatin1(rowOf(alignRows, align).display);
+    return QCoreApplication::translate("Menu", rowOf(alignRows, align).display);
 }
 
 std::optional<TextAlign> textAlignFromRaw(QStringView raw) {

@@ -8,7 +8,7 @@
 
 // The two closed enumerations of a banner's settings. The stored form
 // (rawValue) is what the settings document holds; the display name is the
-// menu title. The order of the cases is the order menus list them in.
+// menu title, in the person's language. The order of the cases is the order menus list them in.
 
 enum class BannerPosition { top, bottom, topLeft, topRight, bottomLeft, bottomRight };
 enum class TextAlign { left, center, right };

@@ -4,6 +4,7 @@
 #include "banner/Banner.h"
 #include "banner/BannerView.h"
 #include "fakes/FakePlatform.h"
+#include "instances/RunningBanners.h"
 #include "menus/MenuModel.h"
 #include "menus/MenuRenderer.h"
 #include "platform/QtDialogs.h"
@@ -312,6 +313,51 @@ private slots:
         // The tray menu's rows and choices: the tray's desktop test.
         const auto tray = renderMenu(trayMenuModel(), [](const Command&) {});
         QCOMPARE(tray->actions().last()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    }
+
+    // Every row of both menus and every text of the program's dialogs goes
+    // through the translations: under one that brackets what it gives, a
+    // text that went around them shows bare.
+    void everyTextAPersonReadsIsTranslated() {
+        struct Bracketing : QTranslator {
+            bool isEmpty() const override { return false; }
+            QString translate(const char*, const char* text, const char*, int) const override {
+                return "[" + QString::fromUtf8(text) + "]";
+            }
+        } bracketing;
+        QCoreApplication::installTranslator(&bracketing);
+        QStringList bare;
+        const auto check = [&](const QString& text) {
+            if (!text.trimmed().startsWith('[') || !text.endsWith(']'))
+                bare << text;
+        };
+        const std::function<void(const MenuItem&)> walk = [&](const MenuItem& menu) {
+            for (const MenuItem& item : menu.items) {
+                if (item.kind != MenuItem::Kind::separator)
+                    check(item.title);
+                walk(item);
+            }
+        };
+        for (const bool autostart : {false, true})
+            walk(model(startSettings, "eDP=1920x1080+0+0", autostart,
+                       runningBannerRows({{{1, {"vorlane", "a"}}}}, "x") +
+                           runningBannerRows({}, "x")));
+        walk(trayMenuModel());
+        fake->dialogs.answer = std::nullopt;
+        for (const char* path : {"[Edit Text...]", "[Banners] > [New Banner...]",
+                                 "[Banners] > [Quick Launch] > [Save Current Session]",
+                                 "[Banners] > [Install Auto-Start at Login]"})
+            QVERIFY2(choose(*app, path), path);
+        for (const TextPrompt& prompt : fake->dialogs.prompts)
+            for (const QString& text : {prompt.message, prompt.informative})
+                check(text);
+        for (const QString& alert : fake->dialogs.alerts)
+            check(alert.section(" | ", 0, 0));
+        QtDialogs dialogs{QIcon()};
+        dialogs.showColorPicker(Qt::blue, [](const QColor&, bool) {});
+        check(QApplication::topLevelWidgets().last()->windowTitle());
+        QCoreApplication::removeTranslator(&bracketing);
+        QCOMPARE(bare, QStringList());
     }
 
     void numbersInTitlesAndHeights() {
