@@ -355,7 +355,9 @@ private slots:
             check(alert.section(" | ", 0, 0));
         QtDialogs dialogs{QIcon()};
         dialogs.showColorPicker(Qt::blue, [](const QColor&, bool) {});
-        check(QApplication::topLevelWidgets().last()->windowTitle());
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (qobject_cast<QColorDialog*>(window))
+                check(window->windowTitle());
         QCoreApplication::removeTranslator(&bracketing);
         QCOMPARE(bare, QStringList());
     }

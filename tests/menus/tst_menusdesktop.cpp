@@ -1,6 +1,7 @@
 // The menus of the real banner on Xvfb and each window manager, driven as a
 // person would: a right click on the banner, arrow keys and Return in the
 // menu, typing into dialogs; the tray icons in a real tray host (trayer).
+#include "app/Translations.h"
 #include "instances/SessionManager.h"
 #include "menus/MenuRenderer.h"
 #include "platform/SettingsFiles.h"
@@ -12,6 +13,8 @@
 class MenusDesktopTest : public QObject {
     Q_OBJECT
     DesktopSession desktop{QSize(1280, 720)};
+    QRect lastMenu;     // where the last menu chosen from opened
+    QSize lastRendered; // and its size as this process draws it
 
     static BannerSettings stored(const DesktopSession::Banner& banner) {
         SettingsFiles files;
@@ -29,6 +32,8 @@ class MenusDesktopTest : public QObject {
             {"mousemove", QString::number(at.x()), QString::number(at.y()), "click", button}));
         const xcb_window_t opened = desktop.menuOf(banner.process->processId());
         QVERIFY(opened);
+        lastMenu = desktop.geometry(opened);
+        lastRendered = shown->sizeHint();
         if (button == "1") {
             const QPoint rowAt =
                 desktop.geometry(opened).topLeft() + shown->actionGeometry(row.action).center();
@@ -67,7 +72,10 @@ private slots:
         QVERIFY(desktop.start());
     }
 
-    void cleanup() { QVERIFY(desktop.endBannersAndWindows()); }
+    void cleanup() {
+        desktop.language = "C.UTF-8";
+        QVERIFY(desktop.endBannersAndWindows());
+    }
 
     // A dialog from the banner, which never takes the focus: the dialog has
     // it, and a colour typed into it shows at once.
@@ -90,6 +98,29 @@ private slots:
         QVERIFY(desktop.xdotool({"type", "#FF0000"}));
         QTRY_COMPARE(stored(banner).bgColorHex, QStringLiteral("#FF0000"));
         QTRY_COMPARE(desktop.screenshot().pixelColor(200, 14), QColor(Qt::red));
+    }
+
+    // In the desktop's language, rows are found by their translated titles
+    // and choosing one works; a right-to-left language opens the menu to the
+    // left of the click.
+    void inTheDesktopsLanguage() {
+        for (const auto& [language, path] :
+             {std::pair{"de_DE.UTF-8", "Hintergrundfarbe > Dunkelrot"},
+              {"ar_EG.UTF-8", "\u0644\u0648\u0646 \u0627\u0644\u062e\u0644\u0641\u064a\u0629 > "
+                              "\u0623\u062d\u0645\u0631 \u062f\u0627\u0643\u0646"}}) {
+            desktop.language = language;
+            const Translations translations{QLocale(language)}; // as the banner has them
+            QCoreApplication::processEvents();                  // the layout's direction
+            const auto banner = desktop.startBanner(R"({"position":"bottom"})");
+            QTRY_VERIFY(desktop.isMapped(banner.window));
+            choose(banner, {900, desktop.geometry(banner.window).center().y()},
+                   contextMenuModel({stored(banner), {}, {}, false, banner.id}),
+                   QString::fromUtf8(path));
+            QCOMPARE(lastMenu.size(), lastRendered); // with the titles looked for
+            QCOMPARE(lastMenu.center().x() < 900,
+                     QLocale(language).textDirection() == Qt::RightToLeft);
+            QTRY_COMPARE(stored(banner).bgColorHex, QStringLiteral("#2e1a1a"));
+        }
     }
 
     void quitThisAndQuitAll() {

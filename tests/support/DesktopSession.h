@@ -50,8 +50,12 @@ public:
     static QString windowManager() { return qEnvironmentVariable("VORLANE_TEST_WM", "openbox"); }
 
     // The test's environment (its private HOME) with this display, Qt on xcb.
+    QString language = "C.UTF-8"; // the banners' (LANG): the titles the tests look for
     QProcessEnvironment environment() const {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+            env.remove(name);
+        env.insert("LANG", language);
         env.insert("DISPLAY", m_display);
         env.insert("DBUS_SESSION_BUS_ADDRESS", m_busAddress);
         env.insert("QT_QPA_PLATFORM", "xcb");

@@ -2,7 +2,8 @@
 
 // Rows of a rendered menu found by their titles ("Banners > Quick Launch > Save
 // Current Session"), never by counting, with the keys that walk a fresh menu to
-// one: Down to each row (past separators and disabled rows), Right into submenus.
+// one: Down to each row (past separators and disabled rows), Right into submenus
+// (Left in a right-to-left language).
 #include <QMenu>
 
 struct MenuRow {
@@ -16,7 +17,10 @@ inline MenuRow menuRow(const QMenu& menu, const QString& path) {
     for (const QString& title : path.split(QStringLiteral(" > "))) {
         if (row.action && !(level = row.action->menu()))
             return {};
-        row.keys << (row.action ? QStringLiteral("Right") : QStringLiteral("Down"));
+        if (!row.action)
+            row.keys << QStringLiteral("Down");
+        else
+            row.keys << (level->isRightToLeft() ? QStringLiteral("Left") : QStringLiteral("Right"));
         row.action = nullptr;
         for (QAction* a : level->actions()) {
             if (row.action)
