@@ -112,7 +112,10 @@ private slots:
         QVERIFY(!windowEventPass->isActive()); // then they stop
         app.guard()->tick();
         QCOMPARE(fake->windows.others.passes, 4);
-        fake->screens.setLayout(""); // no screen: no pass
+        app.banner().place();
+        QVERIFY(fake->windows.placed->reserve);
+        fake->screens.setLayout(""); // no screen: no pass, and no strip kept
+        QVERIFY(!fake->windows.placed->reserve);
         app.guard()->runPass();
         QCOMPARE(fake->windows.others.passes, 4);
     }
