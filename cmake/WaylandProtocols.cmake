@@ -4,7 +4,7 @@
 #   1. the folder given as -DWLR_PROTOCOLS_DIR=... (or its unstable/);
 #   2. the wlr-protocols package, found through pkg-config (Arch, Fedora);
 #   3. Debian's copy in librust-wayland-protocols-dev.
-pkg_check_modules(WAYLAND REQUIRED IMPORTED_TARGET wayland-client)
+pkg_check_modules(WAYLAND REQUIRED IMPORTED_TARGET wayland-client xkbcommon)
 pkg_get_variable(WAYLAND_PROTOCOLS_DIR wayland-protocols pkgdatadir)
 find_program(WAYLAND_SCANNER wayland-scanner REQUIRED)
 set(WLR_PROTOCOLS_DIR "" CACHE PATH "A folder holding the wlroots protocols (in it or in unstable/)")

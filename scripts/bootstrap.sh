@@ -15,15 +15,17 @@ declare -A groups=(
     # a window that claims to be a banner's; the Wayland packages give the
     # banner a surface of its own where a compositor has a layer shell; the
     # image plugins show TIFF and other images; lrelease builds the program's
-    # translations, and Qt's own translate its dialogs' buttons.
+    # translations, and Qt's own translate its dialogs' buttons; xkbcommon
+    # reads the keys pressed in the banner's menus on Wayland.
     [program]="g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libxcb1-dev
         libxcb-res0-dev libwayland-dev wayland-protocols librust-wayland-protocols-dev
-        qt6-image-formats-plugins qt6-l10n-tools qt6-translations-l10n"
+        libxkbcommon-dev qt6-image-formats-plugins qt6-l10n-tools qt6-translations-l10n"
     [desktop]="xvfb openbox dbus-daemon fonts-dejavu-core"
     # The other window managers, a tray, the tools that look at a desktop,
-    # and the Wayland desktops (headless sway and mutter) with screenshots.
+    # and the Wayland desktops (headless sway and mutter) with screenshots
+    # and typed keys.
     [tests]="qt6-svg-dev libxcb-xtest0-dev xfwm4 i3-wm trayer x11-utils x11-xserver-utils
-        xdotool xterm desktop-file-utils appstream sway mutter xwayland grim"
+        xdotool xterm desktop-file-utils appstream sway mutter xwayland grim wtype"
     [fuzz]="clang"                     # scripts/fuzz.sh
     [package]="dpkg-dev lintian file"  # scripts/package.sh
     [fresh-root]="debootstrap"         # scripts/check-package.sh

@@ -4,6 +4,7 @@
 
 #include <QCursor>
 #include <QMenu>
+#include <QTimer>
 
 #include <utility>
 
@@ -14,8 +15,15 @@ TrayIcon::TrayIcon(const MenuDispatch& dispatch, QObject* parent)
     m_icon.setContextMenu(m_menu.get());
     connect(&m_icon, &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason r) {
-                if (r == QSystemTrayIcon::Trigger)
-                    m_menu->popup(QCursor::pos());
+                // A right click too: a tray host that asks for the menu (sway's
+                // bar) shows none of its own. Where Qt shows it already (XEmbed
+                // trays), it is left as it is.
+                if (r != QSystemTrayIcon::Trigger && r != QSystemTrayIcon::Context)
+                    return;
+                QTimer::singleShot(0, m_menu.get(), [menu = m_menu.get()] {
+                    if (!menu->isVisible())
+                        menu->popup(QCursor::pos());
+                });
             });
     m_icon.show();
 }

@@ -104,6 +104,19 @@ public:
     }
 
     // Stores the settings and starts that banner (on this desktop unless told otherwise).
+    // Presses keys by name (Down, Right, Return) on a keyboard of its own.
+    // sway 1.7 loses the keys of a new keyboard until it has given it the
+    // focus: first F24, which nothing uses, and a moment.
+    bool keys(const QStringList& names) {
+        QStringList wtype =
+            asUser({"env", "XDG_RUNTIME_DIR=" + m_runtime, "WAYLAND_DISPLAY=wayland-1", "wtype",
+                    "-k", "F24", "-s", "500"});
+        for (const QString& name : names)
+            wtype << "-k" << name << "-s"
+                  << "20";
+        return bool(output(wtype.takeFirst(), wtype));
+    }
+
     QString startBanner(const QByteArray& settings, QProcessEnvironment env = {}) {
         const QString id = QString("banner-%1").arg(m_banners.size() + 1);
         m_banners.append(new QProcess);

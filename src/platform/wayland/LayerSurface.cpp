@@ -6,39 +6,6 @@
 
 #include <wayland-client.h>
 
-#include <cerrno>
-#include <cstring>
-#include <sys/mman.h>
-#include <unistd.h>
-
-namespace {
-
-constexpr std::size_t maxBuffers = 3;
-
-Result failedCall(const char* call) {
-    return Result::failed(QStringLiteral("%1: %2").arg(
-        QLatin1StringView(call), QString::fromLocal8Bit(std::strerror(errno))));
-}
-
-} // namespace
-
-// A shared-memory buffer the compositor reads from until it releases it.
-struct LayerSurface::Buffer {
-    LayerSurface* owner = nullptr;
-    wl_buffer* buffer = nullptr;
-    uchar* data = nullptr;
-    std::size_t bytes = 0;
-    QSize pixels;
-    bool busy = false;
-
-    ~Buffer() {
-        if (buffer)
-            wl_buffer_destroy(buffer);
-        if (data)
-            munmap(data, bytes);
-    }
-};
-
 struct LayerSurface::Events {
     static constexpr zwlr_layer_surface_v1_listener layer{
         .configure =
@@ -55,19 +22,11 @@ struct LayerSurface::Events {
         .closed = [](void* data,
                      zwlr_layer_surface_v1*) { static_cast<LayerSurface*>(data)->destroy(); },
     };
-    static constexpr wl_buffer_listener buffer{
-        .release =
-            [](void* data, wl_buffer*) {
-                auto* released = static_cast<Buffer*>(data);
-                released->busy = false;
-                if (std::exchange(released->owner->m_waitingForBuffer, false))
-                    emit released->owner->needsImage();
-            },
-    };
 };
 
 LayerSurface::LayerSurface(WaylandDisplay& display)
-    : m_display(display) {
+    : m_display(display)
+    , m_buffers(display.shm(), [this] { emit needsImage(); }) {
     connect(&display, &WaylandDisplay::outputsChanged, this, &LayerSurface::followOutputs);
 }
 
@@ -166,6 +125,14 @@ void LayerSurface::destroy() {
     m_output = nullptr;
 }
 
+void LayerSurface::takeKeyboard(bool take) {
+    if (!m_layer)
+        return;
+    zwlr_layer_surface_v1_set_keyboard_interactivity(m_layer, take ? 1 : 0);
+    wl_surface_commit(m_surface);
+    m_display.flush();
+}
+
 QSize LayerSurface::pixelSize() const {
     return m_layer && !m_configured.isEmpty() ? m_configured * m_scale : QSize();
 }
@@ -174,68 +141,7 @@ Result LayerSurface::present(const std::function<void(QImage&)>& draw) {
     const QSize pixels = pixelSize();
     if (pixels.isEmpty())
         return Result::done();
-    Buffer* buffer = freeBuffer(pixels);
-    if (!buffer && m_buffers.size() < maxBuffers) {
-        if (const Result added = addBuffer(pixels); !added.ok())
-            return added;
-        buffer = m_buffers.back().get();
-    }
-    // A compositor that holds on to every buffer gets no more: the image is
-    // drawn again once one comes back.
-    if (!buffer) {
-        m_waitingForBuffer = true;
-        return Result::done();
-    }
-    // ARGB8888 is premultiplied ARGB in native byte order: Qt's own format.
-    QImage image(buffer->data, pixels.width(), pixels.height(), pixels.width() * 4,
-                 QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    draw(image);
-    wl_surface_set_buffer_scale(m_surface, m_scale);
-    wl_surface_attach(m_surface, buffer->buffer, 0, 0);
-    wl_surface_damage(m_surface, 0, 0, m_configured.width(), m_configured.height());
-    wl_surface_commit(m_surface);
-    buffer->busy = true;
+    const Result shown = m_buffers.present(m_surface, pixels, m_scale, m_configured, draw);
     m_display.flush();
-    return Result::done();
-}
-
-LayerSurface::Buffer* LayerSurface::freeBuffer(QSize pixels) {
-    std::erase_if(m_buffers, [&](const auto& b) { return !b->busy && b->pixels != pixels; });
-    for (const auto& buffer : m_buffers) {
-        if (!buffer->busy)
-            return buffer.get();
-    }
-    return nullptr;
-}
-
-Result LayerSurface::addBuffer(QSize pixels) {
-    auto buffer = std::make_unique<Buffer>();
-    buffer->owner = this;
-    buffer->pixels = pixels;
-    const int stride = pixels.width() * 4;
-    buffer->bytes = std::size_t(stride) * std::size_t(pixels.height());
-    const int fd = memfd_create("vorlane-banner", MFD_CLOEXEC);
-    if (fd < 0)
-        return failedCall("memfd_create");
-    if (ftruncate(fd, off_t(buffer->bytes)) != 0) {
-        const Result failed = failedCall("ftruncate");
-        close(fd);
-        return failed;
-    }
-    void* data = mmap(nullptr, buffer->bytes, PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);
-    if (data == MAP_FAILED) {
-        const Result failed = failedCall("mmap");
-        close(fd);
-        return failed;
-    }
-    buffer->data = static_cast<uchar*>(data);
-    wl_shm_pool* pool = wl_shm_create_pool(m_display.shm(), fd, int(buffer->bytes));
-    buffer->buffer = wl_shm_pool_create_buffer(pool, 0, pixels.width(), pixels.height(), stride,
-                                               WL_SHM_FORMAT_ARGB8888);
-    wl_shm_pool_destroy(pool);
-    close(fd);
-    wl_buffer_add_listener(buffer->buffer, &Events::buffer, buffer.get());
-    m_buffers.push_back(std::move(buffer));
-    return Result::done();
+    return shown;
 }

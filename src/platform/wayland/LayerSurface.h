@@ -7,13 +7,11 @@
 #include <QString>
 
 #include "common/Result.h"
+#include "platform/wayland/ShmBuffers.h"
 
 #include <functional>
-#include <memory>
-#include <vector>
 
 class WaylandDisplay;
-struct wl_buffer;
 struct wl_output;
 struct wl_surface;
 struct zwlr_layer_surface_v1;
@@ -51,28 +49,28 @@ public:
     // Nothing is drawn before the compositor has said the surface's size, or
     // while it holds every buffer (drawn once one comes back). Fails when no
     // buffer can be made.
-    Result present(const std::function<void(QImage&)>& draw);
+    [[nodiscard]] Result present(const std::function<void(QImage&)>& draw);
     // The image size a present should have; empty while there is nothing to
     // draw on.
     QSize pixelSize() const;
     int scale() const { return m_scale; }
     wl_surface* surface() const { return m_surface; }
+    // What menus open from; nothing while the surface is not there.
+    zwlr_layer_surface_v1* layer() const { return m_layer; }
+    // The keyboard, while a menu of the surface is open (the compositor gives
+    // a menu none of its own); never else.
+    void takeKeyboard(bool take);
 
 signals:
     // The surface has a (new) size, or is there again: draw it.
     void needsImage();
 
 private:
-    struct Buffer;
     void followOutputs();
     wl_output* chosenOutput(int* scale) const;
     void make(wl_output* output);
     void destroy();
     void applyPlace();
-    // A buffer of that size that the compositor does not hold; nothing when
-    // there is none (those of other sizes are let go).
-    Buffer* freeBuffer(QSize pixels);
-    Result addBuffer(QSize pixels);
     // What libwayland calls on the compositor's events (LayerSurface.cpp).
     struct Events;
 
@@ -83,6 +81,5 @@ private:
     wl_surface* m_surface = nullptr;
     zwlr_layer_surface_v1* m_layer = nullptr;
     QSize m_configured;
-    std::vector<std::unique_ptr<Buffer>> m_buffers;
-    bool m_waitingForBuffer = false;
+    ShmBuffers m_buffers;
 };

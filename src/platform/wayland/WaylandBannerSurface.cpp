@@ -51,6 +51,8 @@ void WaylandBannerSurface::show() {
 }
 
 void WaylandBannerSurface::hide() {
+    if (m_menu)
+        m_menu->close(); // before the surface it hangs from
     m_layer.reset();
     m_window.hide();
 }
@@ -62,18 +64,33 @@ void WaylandBannerSurface::place(const BannerPlacement& placement) {
 }
 
 void WaylandBannerSurface::popUp(QMenu& menu, const QPoint& at) {
-    menu.installEventFilter(this);
-    for (QMenu* submenu : menu.findChildren<QMenu*>())
-        submenu->installEventFilter(this);
-    menu.exec(at);
+    if (m_menu)
+        return; // one at a time
+    if (!m_layer || !m_layer->layer() || !m_display.xdgShell() || !m_placement) {
+        menu.exec(at); // through XWayland, where the compositor has no xdg shell
+        return;
+    }
+    // Off the strip, at the click's column.
+    PopupPlace place;
+    place.layer = m_layer->layer();
+    place.anchor =
+        QRect(int(m_lastClick.x()), 0, 1, m_layer->pixelSize().height() / m_layer->scale());
+    place.below = m_placement->top;
+    place.rightToLeft = menu.isRightToLeft();
+    m_menu = std::make_unique<WaylandMenu>(m_display, m_layer->scale(), m_qtScale);
+    const QPointer<WaylandBannerSurface> alive(this);
+    m_layer->takeKeyboard(true);
+    m_menu->exec(menu, place);
+    if (!alive) // what was chosen may have ended the banner
+        return;
+    m_menu.reset();
+    if (m_layer)
+        m_layer->takeKeyboard(false);
 }
 
 bool WaylandBannerSurface::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != &m_window) {
-        if (event->type() == QEvent::Show)
-            keepOutOfStrip(*static_cast<QWidget*>(watched));
+    if (watched != &m_window)
         return false;
-    }
     switch (event->type()) {
     case QEvent::UpdateRequest:
         m_paint.start();
@@ -85,19 +102,6 @@ bool WaylandBannerSurface::eventFilter(QObject* watched, QEvent* event) {
         break;
     }
     return false;
-}
-
-// The compositor shows the banner above every XWayland window: a menu (or a
-// submenu) that would open under its strip opens beside it instead.
-void WaylandBannerSurface::keepOutOfStrip(QWidget& popup) const {
-    if (!m_placement)
-        return;
-    const QRect strip = m_window.geometry();
-    QRect frame = popup.geometry();
-    if (!frame.intersects(strip))
-        return;
-    frame.moveTop(m_placement->top ? strip.bottom() + 1 : strip.top() - frame.height());
-    popup.move(frame.topLeft());
 }
 
 void WaylandBannerSurface::updatePlace() {
@@ -134,13 +138,19 @@ void WaylandBannerSurface::paint() {
 void WaylandBannerSurface::clicked(wl_surface* surface, QPointF at, std::uint32_t button) {
     if (!m_layer || surface != m_layer->surface())
         return;
-    // A click on the banner closes the menu that is open.
+    // A click on the banner closes the menu that is open, its own or the
+    // tray's, and chooses nothing.
+    if (m_menu && m_menu->isOpen()) {
+        m_menu->close();
+        return;
+    }
     if (QWidget* popup = QApplication::activePopupWidget()) {
         popup->close();
         return;
     }
     if (button != rightButton)
         return;
+    m_lastClick = at;
     // The menu opens from Qt's event loop, not from within libwayland's
     // dispatch, which must not be entered again.
     const QPoint local = (at / m_qtScale).toPoint();

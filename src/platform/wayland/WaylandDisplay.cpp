@@ -2,11 +2,17 @@
 
 #include "platform/wayland/LayerShellProtocol.h"
 
+#include "xdg-shell-client-protocol.h"
+
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <wayland-client.h>
 
 #include <algorithm>
+#include <cstring>
+#include <sys/mman.h>
+#include <unistd.h>
+#include <xkbcommon/xkbcommon.h>
 
 namespace {
 
@@ -22,6 +28,8 @@ struct WaylandDisplay::Events {
                        std::uint32_t version);
     static void globalRemoved(void* data, wl_registry*, std::uint32_t name);
     static void seatCapabilities(void* data, wl_seat* seat, std::uint32_t capabilities);
+    static void keymap(void* data, wl_keyboard*, std::uint32_t format, std::int32_t fd,
+                       std::uint32_t size);
 
     static constexpr wl_registry_listener registry{
         .global = global,
@@ -58,19 +66,28 @@ struct WaylandDisplay::Events {
                wl_fixed_t y) {
                 of(data)->m_pointerSurface = surface;
                 of(data)->m_pointerAt = QPointF(wl_fixed_to_double(x), wl_fixed_to_double(y));
+                emit of(data)->pointerMoved(surface, of(data)->m_pointerAt);
             },
         .leave = [](void* data, wl_pointer*, std::uint32_t,
                     wl_surface*) { of(data)->m_pointerSurface = nullptr; },
         .motion =
             [](void* data, wl_pointer*, std::uint32_t, wl_fixed_t x, wl_fixed_t y) {
-                of(data)->m_pointerAt = QPointF(wl_fixed_to_double(x), wl_fixed_to_double(y));
+                WaylandDisplay* self = of(data);
+                self->m_pointerAt = QPointF(wl_fixed_to_double(x), wl_fixed_to_double(y));
+                if (self->m_pointerSurface)
+                    emit self->pointerMoved(self->m_pointerSurface, self->m_pointerAt);
             },
         .button =
-            [](void* data, wl_pointer*, std::uint32_t, std::uint32_t, std::uint32_t button,
+            [](void* data, wl_pointer*, std::uint32_t serial, std::uint32_t, std::uint32_t button,
                std::uint32_t state) {
                 WaylandDisplay* self = of(data);
-                if (state == WL_POINTER_BUTTON_STATE_PRESSED && self->m_pointerSurface)
+                self->m_lastInputSerial = serial;
+                if (!self->m_pointerSurface)
+                    return;
+                if (state == WL_POINTER_BUTTON_STATE_PRESSED)
                     emit self->buttonPressed(self->m_pointerSurface, self->m_pointerAt, button);
+                else
+                    emit self->buttonReleased(self->m_pointerSurface, self->m_pointerAt, button);
             },
         .axis = ignored,
         // The seat is bound at version 3: these never come.
@@ -79,6 +96,31 @@ struct WaylandDisplay::Events {
         .axis_stop = ignored,
         .axis_discrete = ignored,
         .axis_value120 = ignored,
+    };
+    static constexpr wl_keyboard_listener keyboard{
+        .keymap = keymap,
+        .enter = ignored,
+        .leave = ignored,
+        .key =
+            [](void* data, wl_keyboard*, std::uint32_t serial, std::uint32_t, std::uint32_t key,
+               std::uint32_t state) {
+                WaylandDisplay* self = of(data);
+                self->m_lastInputSerial = serial;
+                // XKB numbers the keys 8 above Linux's input codes.
+                if (state == WL_KEYBOARD_KEY_STATE_PRESSED && self->m_keys)
+                    emit self->keyPressed(xkb_state_key_get_one_sym(self->m_keys, key + 8));
+            },
+        .modifiers =
+            [](void* data, wl_keyboard*, std::uint32_t, std::uint32_t depressed,
+               std::uint32_t latched, std::uint32_t locked, std::uint32_t group) {
+                if (xkb_state* keys = of(data)->m_keys)
+                    xkb_state_update_mask(keys, depressed, latched, locked, 0, 0, group);
+            },
+        .repeat_info = ignored,
+    };
+    static constexpr xdg_wm_base_listener xdgShell{
+        .ping = [](void*, xdg_wm_base* shell,
+                   std::uint32_t serial) { xdg_wm_base_pong(shell, serial); },
     };
 };
 
@@ -113,6 +155,13 @@ WaylandDisplay::~WaylandDisplay() {
         wl_output_destroy(output.output);
     if (m_pointer)
         wl_pointer_destroy(m_pointer);
+    if (m_keyboard)
+        wl_keyboard_destroy(m_keyboard);
+    xkb_state_unref(m_keys);
+    xkb_keymap_unref(m_keymap);
+    xkb_context_unref(m_xkb);
+    if (m_xdgShell)
+        xdg_wm_base_destroy(m_xdgShell);
     if (m_seat)
         wl_seat_destroy(m_seat);
     if (m_layerShell)
@@ -151,6 +200,9 @@ void WaylandDisplay::Events::global(void* data, wl_registry* registry, std::uint
     } else if (which == zwlr_layer_shell_v1_interface.name) {
         self->m_layerShell =
             static_cast<zwlr_layer_shell_v1*>(bind(&zwlr_layer_shell_v1_interface, 4));
+    } else if (which == xdg_wm_base_interface.name) {
+        self->m_xdgShell = static_cast<xdg_wm_base*>(bind(&xdg_wm_base_interface, 2));
+        xdg_wm_base_add_listener(self->m_xdgShell, &xdgShell, self);
     } else if (which == wl_seat_interface.name && !self->m_seat) {
         self->m_seat = static_cast<wl_seat*>(bind(&wl_seat_interface, 3));
         wl_seat_add_listener(self->m_seat, &seat, self);
@@ -188,4 +240,39 @@ void WaylandDisplay::Events::seatCapabilities(void* data, wl_seat* seat,
     } else if (!hasPointer && self->m_pointer) {
         wl_pointer_destroy(std::exchange(self->m_pointer, nullptr));
     }
+    const bool hasKeyboard = capabilities & WL_SEAT_CAPABILITY_KEYBOARD;
+    if (hasKeyboard && !self->m_keyboard) {
+        self->m_keyboard = wl_seat_get_keyboard(seat);
+        wl_keyboard_add_listener(self->m_keyboard, &keyboard, self);
+    } else if (!hasKeyboard && self->m_keyboard) {
+        wl_keyboard_destroy(std::exchange(self->m_keyboard, nullptr));
+    }
+}
+
+// The keyboard's layout, as the compositor sends it: what its keys mean.
+void WaylandDisplay::Events::keymap(void* data, wl_keyboard*, std::uint32_t format, std::int32_t fd,
+                                    std::uint32_t size) {
+    WaylandDisplay* self = of(data);
+    void* text = format == WL_KEYBOARD_KEYMAP_FORMAT_XKB_V1
+                     ? mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd, 0)
+                     : MAP_FAILED;
+    close(fd);
+    if (text == MAP_FAILED)
+        return;
+    if (!self->m_xkb)
+        self->m_xkb = xkb_context_new(XKB_CONTEXT_NO_FLAGS);
+    // The text ends with a NUL within `size`; nothing is trusted beyond it.
+    xkb_keymap* keymap =
+        self->m_xkb
+            ? xkb_keymap_new_from_buffer(self->m_xkb, static_cast<const char*>(text),
+                                         strnlen(static_cast<const char*>(text), size),
+                                         XKB_KEYMAP_FORMAT_TEXT_V1, XKB_KEYMAP_COMPILE_NO_FLAGS)
+            : nullptr;
+    munmap(text, size);
+    if (!keymap)
+        return;
+    xkb_state_unref(self->m_keys);
+    xkb_keymap_unref(self->m_keymap);
+    self->m_keymap = keymap;
+    self->m_keys = xkb_state_new(keymap);
 }
