@@ -116,7 +116,7 @@ void LayerSurface::applyPlace() {
 }
 
 void LayerSurface::destroy() {
-    m_buffers.clear();
+    m_buffers.dropAll();
     if (m_layer)
         zwlr_layer_surface_v1_destroy(std::exchange(m_layer, nullptr));
     if (m_surface)

@@ -16,7 +16,7 @@ struct MenuPopup::Events {
             [](void* data, xdg_surface* surface, std::uint32_t serial) {
                 xdg_surface_ack_configure(surface, serial);
                 of(data)->m_configured = true;
-                static_cast<void>(of(data)->redraw());
+                static_cast<void>(of(data)->drawMenu());
             },
     };
     static constexpr xdg_popup_listener popup{
@@ -33,7 +33,7 @@ MenuPopup::MenuPopup(WaylandDisplay& display, QMenu& menu, const PopupPlace& pla
     , m_menu(menu)
     , m_scale(scale)
     , m_qtScale(qtScale)
-    , m_buffers(display.shm(), [this] { static_cast<void>(redraw()); }) {
+    , m_buffers(display.shm(), [this] { static_cast<void>(drawMenu()); }) {
     // Laid out as Qt would show it, never shown by Qt.
     m_menu.ensurePolished();
     m_menu.resize(m_menu.sizeHint());
@@ -55,7 +55,7 @@ MenuPopup::MenuPopup(WaylandDisplay& display, QMenu& menu, const PopupPlace& pla
 }
 
 MenuPopup::~MenuPopup() {
-    m_buffers.clear();
+    m_buffers.dropAll();
     xdg_popup_destroy(m_popup);
     xdg_surface_destroy(m_xdgSurface);
     wl_surface_destroy(m_surface);
@@ -99,7 +99,7 @@ QRect MenuPopup::surfaceRect(const QRect& menuRect) const {
         .toRect();
 }
 
-Result MenuPopup::redraw() {
+Result MenuPopup::drawMenu() {
     if (!m_configured)
         return Result::done();
     const QSize pixels = m_logical * m_scale;

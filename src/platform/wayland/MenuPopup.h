@@ -45,7 +45,7 @@ public:
     QPoint menuPoint(QPointF surfacePoint) const { return (surfacePoint / m_qtScale).toPoint(); }
     QRect surfaceRect(const QRect& menuRect) const;
     // Draws the menu as it is now (its active row lit); once configured.
-    [[nodiscard]] Result redraw();
+    [[nodiscard]] Result drawMenu();
 
 signals:
     // The compositor closed it: a click outside the program's menus.

@@ -51,7 +51,7 @@ ShmBuffers::ShmBuffers(wl_shm* shm, std::function<void()> released)
 
 ShmBuffers::~ShmBuffers() = default;
 
-void ShmBuffers::clear() {
+void ShmBuffers::dropAll() {
     m_buffers.clear();
     m_waiting = false;
 }
@@ -69,10 +69,10 @@ Result ShmBuffers::present(wl_surface* surface, QSize pixels, int scale, QSize l
         return Result::done();
     }
     // ARGB8888 is premultiplied ARGB in native byte order: Qt's own format.
-    QImage image(buffer->data, pixels.width(), pixels.height(), pixels.width() * 4,
-                 QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    draw(image);
+    QImage picture(buffer->data, pixels.width(), pixels.height(), pixels.width() * 4,
+                   QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::transparent);
+    draw(picture);
     wl_surface_set_buffer_scale(surface, scale);
     wl_surface_attach(surface, buffer->buffer, 0, 0);
     wl_surface_damage(surface, 0, 0, logical.width(), logical.height());

@@ -29,7 +29,7 @@ public:
     [[nodiscard]] Result present(wl_surface* surface, QSize pixels, int scale, QSize logical,
                                  const std::function<void(QImage&)>& draw);
     // Lets every buffer go (the surface goes).
-    void clear();
+    void dropAll();
 
 private:
     struct Buffer;

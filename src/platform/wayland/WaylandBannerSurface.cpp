@@ -52,7 +52,7 @@ void WaylandBannerSurface::show() {
 
 void WaylandBannerSurface::hide() {
     if (m_menu)
-        m_menu->close(); // before the surface it hangs from
+        m_menu->closeAll(); // before the surface it hangs from
     m_layer.reset();
     m_window.hide();
 }
@@ -141,7 +141,7 @@ void WaylandBannerSurface::clicked(wl_surface* surface, QPointF at, std::uint32_
     // A click on the banner closes the menu that is open, its own or the
     // tray's, and chooses nothing.
     if (m_menu && m_menu->isOpen()) {
-        m_menu->close();
+        m_menu->closeAll();
         return;
     }
     if (QWidget* popup = QApplication::activePopupWidget()) {

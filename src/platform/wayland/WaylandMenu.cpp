@@ -31,9 +31,9 @@ WaylandMenu::WaylandMenu(WaylandDisplay& display, int scale, qreal qtScale)
     : m_display(display)
     , m_scale(scale)
     , m_qtScale(qtScale) {
-    connect(&display, &WaylandDisplay::pointerMoved, this, &WaylandMenu::pointerMoved);
-    connect(&display, &WaylandDisplay::buttonReleased, this, &WaylandMenu::buttonReleased);
-    connect(&display, &WaylandDisplay::keyPressed, this, &WaylandMenu::keyPressed);
+    connect(&display, &WaylandDisplay::pointerMoved, this, &WaylandMenu::pointerAt);
+    connect(&display, &WaylandDisplay::buttonReleased, this, &WaylandMenu::clickEnded);
+    connect(&display, &WaylandDisplay::keyPressed, this, &WaylandMenu::keyDown);
 }
 
 WaylandMenu::~WaylandMenu() {
@@ -77,7 +77,7 @@ int WaylandMenu::depthOf(wl_surface* surface) const {
     return -1;
 }
 
-void WaylandMenu::pointerMoved(wl_surface* surface, QPointF at) {
+void WaylandMenu::pointerAt(wl_surface* surface, QPointF at) {
     const int depth = depthOf(surface);
     if (depth < 0)
         return;
@@ -87,7 +87,7 @@ void WaylandMenu::pointerMoved(wl_surface* surface, QPointF at) {
         openSubmenu(std::size_t(depth), *action);
 }
 
-void WaylandMenu::buttonReleased(wl_surface* surface, QPointF at, std::uint32_t button) {
+void WaylandMenu::clickEnded(wl_surface* surface, QPointF at, std::uint32_t button) {
     const int depth = depthOf(surface);
     if (depth < 0 || (button != leftButton && button != leftButton + 1))
         return; // the release of the click that opened the menu, or a wheel's
@@ -97,7 +97,7 @@ void WaylandMenu::buttonReleased(wl_surface* surface, QPointF at, std::uint32_t 
         choose(action);
 }
 
-void WaylandMenu::keyPressed(std::uint32_t key) {
+void WaylandMenu::keyDown(std::uint32_t key) {
     if (!isOpen())
         return;
     // The keys walk the innermost menu with a lit row: a submenu the pointer
@@ -133,7 +133,7 @@ bool WaylandMenu::light(std::size_t depth, QAction* action) {
         return false;
     closeFrom(depth + 1);
     popup.menu().setActiveAction(action);
-    static_cast<void>(popup.redraw());
+    static_cast<void>(popup.drawMenu());
     return true;
 }
 
@@ -173,5 +173,5 @@ void WaylandMenu::closeFrom(std::size_t depth) {
         m_open.pop_back();
     }
     if (m_open.empty() && m_loop)
-        m_loop->quit();
+        m_loop->exit();
 }

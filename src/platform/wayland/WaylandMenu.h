@@ -30,15 +30,15 @@ public:
     void exec(QMenu& menu, const PopupPlace& place);
     bool isOpen() const { return !m_open.empty(); }
     // Closes every menu without a choice.
-    void close() { closeFrom(0); }
+    void closeAll() { closeFrom(0); }
 
 private:
     void open(QMenu& menu, const PopupPlace& place);
     // The open menu showing on `surface`, as its depth; -1 for none.
     int depthOf(wl_surface* surface) const;
-    void pointerMoved(wl_surface* surface, QPointF at);
-    void buttonReleased(wl_surface* surface, QPointF at, std::uint32_t button);
-    void keyPressed(std::uint32_t key);
+    void pointerAt(wl_surface* surface, QPointF at);
+    void clickEnded(wl_surface* surface, QPointF at, std::uint32_t button);
+    void keyDown(std::uint32_t key);
     // Lights `action` in the menu at `depth`, closing the submenus beyond;
     // false when it was lit already (or is nothing).
     bool light(std::size_t depth, QAction* action);
