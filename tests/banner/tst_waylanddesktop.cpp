@@ -22,6 +22,7 @@ private slots:
     void cleanup() {
         QVERIFY(sway.endBanners());
         sway.swaymsg({"output", "HEADLESS-1", "scale", "1"});
+        sway.swaymsg({"bar", "edge", "mode", "invisible"});
     }
 
     void keepsItsStrip() {
@@ -52,23 +53,40 @@ private slots:
         }
     }
 
-    // Two banners at one edge, the newer one nearest it: the inner one's
-    // menu opens at the click beside its own strip, drawn whole above the
-    // other banner. A click on the other banner closes it and chooses
-    // nothing; a row chosen with the keys works, and one clicked.
+    // Two banners at one edge, the newer one nearest it, or a banner with
+    // swaybar nearer the edge: the inner banner's menu opens at the click
+    // beside its own strip, drawn whole above the other banner or the bar. A
+    // click on the other one closes it and chooses nothing; a row chosen with
+    // the keys works, and one clicked.
     void menusOpenBesideTheirOwnStrip() {
         const QByteArray blue = QByteArray(red).replace("FF0000", "0000FF");
-        for (const bool top : {true, false}) {
+        for (const auto& [top, bar] : {std::pair{true, false}, {false, false}, {true, true}}) {
             const QByteArray edge = top ? "}" : ",\"position\":\"bottom\"}";
+            if (bar)
+                sway.swaymsg({"bar", "edge", "mode", "dock"});
             const QString inner = sway.startBanner(red + edge);
-            QVERIFY(shows({300, top ? 14 : 1066}, Qt::red));
-            sway.startBanner(blue + edge);
-            const QPoint at(300, top ? 42 : 1038), other(300, top ? 14 : 1066);
-            QVERIFY(shows(other, Qt::blue) && shows(at, Qt::red));
+            if (!bar) {
+                QVERIFY(shows({300, top ? 14 : 1066}, Qt::red));
+                sway.startBanner(blue + edge); // at the edge: the red one moves in
+                QVERIFY(shows({300, top ? 14 : 1066}, Qt::blue));
+            }
+            // Where the red strip is (the layer shell puts sway's bar, on a
+            // lower layer, beyond the banner), and a point of the other one.
+            int strip = -1;
+            QVERIFY(QTest::qWaitFor([&] {
+                const QImage shot = sway.screenshot();
+                for (int y = 0; y < shot.height() && strip < 0; ++y)
+                    strip = shot.pixelColor(300, y) == QColor(Qt::red) ? y : -1;
+                return bar ? sway.workspace().top() > 28 : strip >= 0;
+            }));
+            const QPoint at(300, strip + 14);
+            const QPoint other(300,
+                               bar ? (strip ? strip / 2 : 28 + (sway.workspace().top() - 28) / 2)
+                                   : (top ? 14 : 1066));
             const QByteArray stored = readFile(files.filePath("VorlaneSettings_" + inner));
             const auto menu = renderMenu(
                 contextMenuModel({BannerSettings::load(files, inner), {}, {}, false, inner}), {});
-            const QPoint corner(at.x(), top ? 56 : 1024 - menu->sizeHint().height());
+            const QPoint corner(at.x(), top ? strip + 28 : strip - menu->sizeHint().height());
             const auto rowAt = [&](const QString& title) {
                 return corner + menu->actionGeometry(menuRow(*menu, title).action).center();
             };
@@ -88,13 +106,13 @@ private slots:
             QVERIFY(sway.click(at, "left"));
             QVERIFY(shows(first, bare.pixelColor(first)));
             QCOMPARE(readFile(files.filePath("VorlaneSettings_" + inner)), stored);
-            const MenuRow reserve = menuRow(*menu, "Reserve Screen Space");
+            const MenuRow cpu = menuRow(*menu, "Metrics > Show CPU");
             QVERIFY(sway.click(at, "right") && opened());
-            QVERIFY(sway.keys(reserve.keys + QStringList{"Return"}));
-            QTRY_VERIFY(!BannerSettings::load(files, inner).reserveSpace);
-            QVERIFY(sway.click(at, "right") && opened());
+            QVERIFY(sway.keys(cpu.keys + QStringList{"Return"}));
+            QTRY_VERIFY(!BannerSettings::load(files, inner).showCPU);
+            QVERIFY(sway.click(at, "right") && opened()); // last: the strips move then
             QVERIFY(sway.click(rowAt("Reserve Screen Space"), "left"));
-            QTRY_VERIFY(BannerSettings::load(files, inner).reserveSpace);
+            QTRY_VERIFY(!BannerSettings::load(files, inner).reserveSpace);
             cleanup(); // both banners still run: each ends cleanly
         }
     }

@@ -36,6 +36,7 @@ public:
         QFile::setPermissions(m_runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         writeFile(m_dir.path() + "/config",
                   "output HEADLESS-1 resolution 1920x1080\nxwayland force\ndefault_border none\n"
+                  "bar {\nid edge\nposition top\nmode invisible\ntray_output none\n}\n"
                   "exec sh -c 'xhost +si:localuser:root; echo \"$DISPLAY\" > "
                   "\"$XDG_RUNTIME_DIR/display\"'\n");
         m_sway.setProcessChannelMode(QProcess::ForwardedErrorChannel);
