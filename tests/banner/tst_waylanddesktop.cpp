@@ -56,8 +56,8 @@ private slots:
     // Two banners at one edge, the newer one nearest it, or a banner with
     // swaybar nearer the edge: the inner banner's menu opens at the click
     // beside its own strip, drawn whole above the other banner or the bar. A
-    // click on the other one closes it and chooses nothing; a row chosen with
-    // the keys works, and one clicked.
+    // click on the other one closes it and chooses nothing, and so does
+    // Escape; a row chosen with the keys works, and one clicked.
     void menusOpenBesideTheirOwnStrip() {
         const QByteArray blue = QByteArray(red).replace("FF0000", "0000FF");
         for (const auto& [top, bar] : {std::pair{true, false}, {false, false}, {true, true}}) {
@@ -106,6 +106,8 @@ private slots:
             QVERIFY(sway.click(at, "left"));
             QVERIFY(shows(first, bare.pixelColor(first)));
             QCOMPARE(readFile(files.filePath("VorlaneSettings_" + inner)), stored);
+            QVERIFY(sway.click(at, "right") && opened() && sway.keys({"Escape"}));
+            QVERIFY(shows(first, bare.pixelColor(first)));
             const MenuRow cpu = menuRow(*menu, "Metrics > Show CPU");
             QVERIFY(sway.click(at, "right") && opened());
             QVERIFY(sway.keys(cpu.keys + QStringList{"Return"}));
