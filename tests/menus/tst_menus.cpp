@@ -16,6 +16,7 @@
 
 #include <QColorDialog>
 #include <QJsonDocument>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 
@@ -207,14 +208,21 @@ private slots:
         QtDialogs dialogs{QIcon()};
         TextPrompt prompt;
         prompt.text = "PRODUCTION";
+        prompt.informative = "Enter the text:";
+        prompt.placeholder = "e.g. ticker";
         for (const auto& [key, expected] :
              {std::pair{Qt::Key_Return, std::optional<QString>("STAGING")}, {Qt::Key_Escape, {}}}) {
             QTimer::singleShot(0, [key = key] {
                 auto* field = QApplication::activeModalWidget()->findChild<QLineEdit*>();
                 const bool focused = field->window()->focusWidget() == field;
+                QStringList labels;
+                for (const QLabel* label : field->window()->findChildren<QLabel*>())
+                    labels << label->text();
+                const bool shown =
+                    labels.contains("Enter the text:") && field->placeholderText() == "e.g. ticker";
                 QTest::keyClicks(field, "STAGING");
                 QTest::keyClick(field, key); // checked once closed: a failure cannot hang
-                QVERIFY(focused && field->window()->windowTitle() == "Vorlane");
+                QVERIFY(focused && shown && field->window()->windowTitle() == "Vorlane");
             });
             QCOMPARE(dialogs.askText(prompt), expected);
         }
