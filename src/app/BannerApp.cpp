@@ -46,7 +46,10 @@ void BannerApp::start() {
         [self] { return self ? self->buildContextMenu() : std::make_unique<QMenu>(); });
     m_banner->createAndShow();
 
-    m_trayIcon = std::make_unique<TrayIcon>(dispatcher());
+    m_trayIcon =
+        std::make_unique<TrayIcon>(dispatcher(), m_platform.windows.traysAreStatusNotifierHosts()
+                                                     ? TrayIcon::Kind::statusNotifier
+                                                     : TrayIcon::Kind::qt);
     if (!m_live->unreadableAtStart().isEmpty())
         say(m_live->unreadableAtStart());
     m_fleet->joinSession();

@@ -22,6 +22,9 @@ public:
     // Nothing where the compositor keeps windows out of the strip and
     // stacks the banners itself.
     virtual OtherWindows* otherWindows() { return nullptr; }
+    // True where the desktop's trays are StatusNotifierItem hosts only
+    // (Wayland compositors): the tray icon then speaks that protocol itself.
+    virtual bool traysAreStatusNotifierHosts() const { return false; }
 
 signals:
     // The window system is gone, and the banner cannot be shown any more.

@@ -2,21 +2,30 @@
 
 #include "menus/MenuRenderer.h"
 
-#include <QIcon>
 #include <QObject>
+#include <QPoint>
 #include <QSystemTrayIcon>
 
 #include <memory>
+#include <optional>
 
 class QMenu;
+class StatusNotifierItem;
 
 // The banner's tray icon with its two-command menu. A left click opens the
-// same menu as a right click. Qt embeds the icon in the tray host when one
-// appears (also later, or again after it restarts).
+// same menu as a right click.
+//
+// Two kinds of tray: on X11 Qt's icon, which Qt embeds in the tray when one
+// appears (also later, or again after it restarts); on Wayland desktops a
+// StatusNotifierItem of our own, so that the menu opens where the tray
+// asks for it.
 class TrayIcon : public QObject {
     Q_OBJECT
 public:
-    explicit TrayIcon(const MenuDispatch& dispatch, QObject* parent = nullptr);
+    enum class Kind { qt, statusNotifier };
+
+    explicit TrayIcon(const MenuDispatch& dispatch, Kind kind = Kind::qt,
+                      QObject* parent = nullptr);
     ~TrayIcon() override;
 
     QMenu& menu() const { return *m_menu; }
@@ -29,7 +38,11 @@ signals:
     void told(const QString& message);
 
 private:
+    // At the tray's place for it, or else at the pointer.
+    void openMenu(std::optional<QPoint> at);
+
     std::unique_ptr<QMenu> m_menu;
-    QSystemTrayIcon m_icon;
+    std::unique_ptr<QSystemTrayIcon> m_qtIcon;
+    std::unique_ptr<StatusNotifierItem> m_item;
     bool m_told = false;
 };

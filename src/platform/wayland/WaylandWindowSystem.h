@@ -16,6 +16,7 @@ public:
     static std::unique_ptr<WaylandWindowSystem> create();
 
     std::unique_ptr<BannerSurface> surfaceFor(QWidget& window) override;
+    bool traysAreStatusNotifierHosts() const override { return true; }
 
 private:
     explicit WaylandWindowSystem(std::unique_ptr<WaylandDisplay> display);
