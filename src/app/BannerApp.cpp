@@ -46,10 +46,13 @@ void BannerApp::start() {
         [self] { return self ? self->buildContextMenu() : std::make_unique<QMenu>(); });
     m_banner->createAndShow();
 
-    m_trayIcon =
-        std::make_unique<TrayIcon>(dispatcher(), m_platform.windows.traysAreStatusNotifierHosts()
-                                                     ? TrayIcon::Kind::statusNotifier
-                                                     : TrayIcon::Kind::qt);
+    WindowSystem& windows = m_platform.windows;
+    m_trayIcon = std::make_unique<TrayIcon>(
+        dispatcher(),
+        windows.traysAreStatusNotifierHosts() ? TrayIcon::Kind::statusNotifier : TrayIcon::Kind::qt,
+        [&windows, &screens = m_platform.screens](QMenu& menu, std::optional<QPoint> at) {
+            windows.popUpTrayMenu(menu, at, screens.screens());
+        });
     if (!m_live->unreadableAtStart().isEmpty())
         say(m_live->unreadableAtStart());
     m_fleet->joinSession();

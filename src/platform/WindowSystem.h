@@ -3,10 +3,15 @@
 #include "platform/BannerSurface.h"
 #include "platform/OtherWindows.h"
 
+#include "platform/Screens.h"
+
 #include <QObject>
+#include <QPoint>
 
 #include <memory>
+#include <optional>
 
+class QMenu;
 class QWidget;
 
 // What the banner needs from the window system besides Qt's own windows: a
@@ -25,6 +30,10 @@ public:
     // True where the desktop's trays are StatusNotifierItem hosts only
     // (Wayland compositors): the tray icon then speaks that protocol itself.
     virtual bool traysAreStatusNotifierHosts() const { return false; }
+    // Opens the tray icon's menu where the tray asked for it (a point of the
+    // desktop in device pixels), or else at the pointer, and returns at once.
+    virtual void popUpTrayMenu(QMenu& menu, std::optional<QPoint> at,
+                               const QList<ScreenInfo>& screens);
 
 signals:
     // The window system is gone, and the banner cannot be shown any more.

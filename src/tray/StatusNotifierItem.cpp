@@ -73,6 +73,8 @@ class StatusNotifierAdaptor : public QDBusAbstractAdaptor {
     Q_PROPERTY(QString Status READ status)
     Q_PROPERTY(QString IconName READ iconName)
     Q_PROPERTY(IconPixelsList IconPixmap READ iconPixmap)
+    Q_PROPERTY(QString AttentionIconName READ iconName)
+    Q_PROPERTY(IconPixelsList AttentionIconPixmap READ noPixmap)
     Q_PROPERTY(bool ItemIsMenu READ itemIsMenu)
     Q_PROPERTY(QDBusObjectPath Menu READ menu)
     Q_PROPERTY(int WindowId READ windowId)
@@ -90,6 +92,7 @@ public:
     QString status() const { return QStringLiteral("Active"); }
     QString iconName() const { return {}; }
     IconPixelsList iconPixmap() const { return m_pixels; }
+    IconPixelsList noPixmap() const { return {}; }
     bool itemIsMenu() const { return false; }
     QDBusObjectPath menu() const { return QDBusObjectPath(QStringLiteral("/NO_DBUSMENU")); }
     int windowId() const { return 0; }

@@ -3,15 +3,15 @@
 #include "banner/Icons.h"
 #include "tray/StatusNotifierItem.h"
 
-#include <QCursor>
 #include <QMenu>
 #include <QTimer>
 
 #include <utility>
 
-TrayIcon::TrayIcon(const MenuDispatch& dispatch, Kind kind, QObject* parent)
+TrayIcon::TrayIcon(const MenuDispatch& dispatch, Kind kind, OpenMenu open, QObject* parent)
     : QObject(parent)
-    , m_menu(renderMenu(trayMenuModel(), dispatch)) {
+    , m_menu(renderMenu(trayMenuModel(), dispatch))
+    , m_openMenu(std::move(open)) {
     if (kind == Kind::statusNotifier) {
         m_item = std::make_unique<StatusNotifierItem>(QStringLiteral("Vorlane"));
         connect(m_item.get(), &StatusNotifierItem::menuRequested, this, &TrayIcon::openMenu);
@@ -38,10 +38,7 @@ TrayIcon::~TrayIcon() {
 void TrayIcon::openMenu(std::optional<QPoint> at) {
     // After the click has been handled: Qt shows a menu of its own on some
     // trays in the meantime.
-    QTimer::singleShot(0, m_menu.get(), [menu = m_menu.get(), at] {
-        if (!menu->isVisible())
-            menu->popup(at.value_or(QCursor::pos()));
-    });
+    QTimer::singleShot(0, m_menu.get(), [this, at] { m_openMenu(*m_menu, at); });
 }
 
 void TrayIcon::tellOnce(const QString& message) {

@@ -6,6 +6,7 @@
 #include <QPoint>
 #include <QSystemTrayIcon>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -23,9 +24,11 @@ class TrayIcon : public QObject {
     Q_OBJECT
 public:
     enum class Kind { qt, statusNotifier };
+    // Opens the menu where the tray asked for it (a point of the desktop in
+    // device pixels), or else at the pointer; returns at once.
+    using OpenMenu = std::function<void(QMenu& menu, std::optional<QPoint> at)>;
 
-    explicit TrayIcon(const MenuDispatch& dispatch, Kind kind = Kind::qt,
-                      QObject* parent = nullptr);
+    TrayIcon(const MenuDispatch& dispatch, Kind kind, OpenMenu open, QObject* parent = nullptr);
     ~TrayIcon() override;
 
     QMenu& menu() const { return *m_menu; }
@@ -42,6 +45,7 @@ private:
     void openMenu(std::optional<QPoint> at);
 
     std::unique_ptr<QMenu> m_menu;
+    OpenMenu m_openMenu;
     std::unique_ptr<QSystemTrayIcon> m_qtIcon;
     std::unique_ptr<StatusNotifierItem> m_item;
     bool m_told = false;

@@ -11,6 +11,7 @@
 #include "metrics/SystemMetrics.h"
 #include "platform/ProcFsStatsSource.h"
 #include "platform/StrutGeometry.h"
+#include "platform/wayland/WaylandTrayMenu.h"
 #include "spaceguard/NudgeRule.h"
 #include "support/ScreenLayout.h"
 #include "support/TestEnvironment.h"
@@ -83,6 +84,26 @@ private slots:
             s.screenName = name;
             s.screenIndex = index;
             QCOMPARE(targetScreenIndex(s, screens).value_or(-1), expected);
+        }
+    }
+
+    // The tray menu's anchor: on the screen that holds the tray's point (in
+    // device pixels; the second screen is 1280x1024 of them), at that point of
+    // it, unfolding towards the screen's middle.
+    void trayMenuPlaces() {
+        const auto two = screenLayout("eDP-1=1920x1080+0+0,HDMI-1=640x512+1920+0@2");
+        for (const auto& [at, index, point, below] :
+             std::initializer_list<std::tuple<QPoint, int, QPoint, bool>>{
+                 {{1909, 11}, 0, {1909, 11}, true},
+                 {{1909, 1070}, 0, {1909, 1070}, false},
+                 {{2500, 1000}, 1, {580, 1000}, false}, // beyond its logical size
+                 {{5000, -5}, 0, {1919, 0}, true}}) {   // on no screen: kept on the first
+            const TrayMenuPlace place = trayMenuPlace(two, at);
+            QCOMPARE(place.anchor.outputName, two[index].name);
+            QCOMPARE(place.anchor.outputIndex, index);
+            QCOMPARE(place.anchor.point, point);
+            QCOMPARE(place.below, below);
+            QCOMPARE(place.qtScale, two[index].devicePixelRatio);
         }
     }
 

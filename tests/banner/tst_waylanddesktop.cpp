@@ -1,6 +1,7 @@
 // The real banner on Wayland desktops, started as a user would start it: a
 // layer surface of its own on headless sway (no tiled window), the X11 dock
 // through XWayland on headless mutter (GNOME), which has no layer shell.
+#include "menus/MenuModel.h"
 #include "menus/MenuRenderer.h"
 #include "settings/BannerSettings.h"
 #include "support/MenuRows.h"
@@ -119,6 +120,58 @@ private slots:
             QVERIFY(sway.click(rowAt("Reserve Screen Space"), "left"));
             QTRY_VERIFY(!BannerSettings::load(files, inner).reserveSpace);
             cleanup(); // both banners still run: each ends cleanly
+        }
+    }
+
+    // The tray menu on swaybar opens at the icon for either button. A click
+    // elsewhere (the desktop, the banner) closes it and chooses nothing; a
+    // click on a row chooses that row.
+    void trayMenuOpensAtTheIcon() {
+        sway.startBanner(red + ",\"position\":\"bottom\",\"showCPU\":false}");
+        QVERIFY(shows({300, 1066}, Qt::red));
+        sway.swaymsg({"bar", "edge", "mode", "dock"});
+        QTRY_VERIFY_WITH_TIMEOUT(sway.workspace().top() > 0, 10000);
+        QPoint icon; // the rightmost thing on the bar
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                const QImage shot = sway.screenshot();
+                const int y = sway.workspace().top() / 2;
+                for (int x = 1919; x > 1000 && icon.isNull(); --x)
+                    icon = shot.pixel(x, y) != shot.pixel(1000, y) ? QPoint(x - 6, y) : QPoint();
+                return !icon.isNull();
+            },
+            10000));
+        const auto menu = renderMenu(trayMenuModel(), {});
+        QVERIFY(sway.click(icon, "none")); // the pointer is drawn there on every screenshot
+        const QImage bare = sway.screenshot();
+        const auto shown = [&] { // what differs from the bare screen, far from the banner
+            const QImage shot = sway.screenshot();
+            QRect changed;
+            for (int y = 0; y < 540; ++y)
+                for (int x = 1000; x < shot.width(); ++x)
+                    changed |= shot.pixel(x, y) != bare.pixel(x, y) ? QRect(x, y, 1, 1) : QRect();
+            return changed;
+        };
+        for (const auto& [button, away] : {std::pair{"left", QPoint(600, 500)},
+                                           {"right", QPoint(300, 1066)},
+                                           {"left", QPoint()}}) {
+            QRect at;
+            QVERIFY(sway.click(icon, button));
+            QVERIFY(
+                QTest::qWaitFor([&] { return (at = shown()).size() == menu->sizeHint(); }, 15000));
+            QVERIFY2(qAbs(at.top() - icon.y()) <= 3 && at.left() <= icon.x() &&
+                         at.right() >= icon.x() - 3,
+                     qPrintable(QString("opened at %1,%2 for the icon at %3,%4")
+                                    .arg(at.x())
+                                    .arg(at.y())
+                                    .arg(icon.x())
+                                    .arg(icon.y())));
+            QAction* row = menuRow(*menu, "Show/Hide Banner").action;
+            QVERIFY(sway.click(
+                away.isNull() ? at.topLeft() + menu->actionGeometry(row).center() : away, "left"));
+            QVERIFY(sway.click(icon, "none") && QTest::qWaitFor([&] { return shown().isEmpty(); }));
+            // The banner still there, or hidden by the row chosen.
+            QVERIFY(shows({300, 1066}, away.isNull() ? bare.pixelColor(600, 500) : Qt::red));
         }
     }
 

@@ -22,13 +22,20 @@ public:
     }
 
     bool start() {
-        // A session bus, as a desktop session has one.
-        m_bus.start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
+        // A session bus, as a desktop session has one, that sway's bar (its tray)
+        // can reach too when it runs as another user.
+        QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                                QFile::ReadOther | QFile::ExeOther);
+        writeFile(m_dir.path() + "/bus.conf",
+                  "<busconfig><type>session</type><listen>unix:dir=" + m_dir.path().toUtf8() +
+                      "</listen><auth>EXTERNAL</auth><policy context=\"default\"><allow "
+                      "user=\"*\"/><allow send_destination=\"*\" eavesdrop=\"true\"/><allow "
+                      "eavesdrop=\"true\"/><allow own=\"*\"/></policy></busconfig>");
+        m_bus.start("dbus-daemon", {"--config-file=" + m_dir.path() + "/bus.conf", "--nofork",
+                                    "--print-address=1"});
         if (!m_bus.waitForReadyRead(5000))
             return false;
         m_busAddress = QString::fromLatin1(m_bus.readLine().trimmed());
-        QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
-                                                QFile::ReadOther | QFile::ExeOther);
         m_runtime = m_dir.path() + "/run";
         QDir().mkpath(m_runtime);
         if (geteuid() == 0 && chown(qPrintable(m_runtime), 65534, 65534) != 0)
@@ -36,7 +43,7 @@ public:
         QFile::setPermissions(m_runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         writeFile(m_dir.path() + "/config",
                   "output HEADLESS-1 resolution 1920x1080\nxwayland force\ndefault_border none\n"
-                  "bar {\nid edge\nposition top\nmode invisible\ntray_output none\n}\n"
+                  "bar {\nid edge\nposition top\nmode invisible\ntray_output *\n}\n"
                   "exec sh -c 'xhost +si:localuser:root; echo \"$DISPLAY\" > "
                   "\"$XDG_RUNTIME_DIR/display\"'\n");
         m_sway.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -44,7 +51,8 @@ public:
         QStringList sway =
             asUser({"env", "-i", "HOME=" + m_dir.path(), "XDG_RUNTIME_DIR=" + m_runtime,
                     "WLR_BACKENDS=headless", "WLR_RENDERER=pixman", "WLR_LIBINPUT_NO_DEVICES=1",
-                    "PATH=/usr/bin:/bin", "sway", "-c", m_dir.path() + "/config"});
+                    "DBUS_SESSION_BUS_ADDRESS=" + m_busAddress, "PATH=/usr/bin:/bin", "sway", "-c",
+                    m_dir.path() + "/config"});
         m_sway.start(sway.takeFirst(), sway);
         if (!QTest::qWaitFor([&] { return QFile::exists(m_runtime + "/display"); }, 15000))
             return false;

@@ -89,8 +89,16 @@ void LayerSurface::followOutputs() {
 
 void LayerSurface::make(wl_output* output) {
     m_surface = wl_compositor_create_surface(m_display.compositor());
+    const auto layer =
+        m_place.point ? ZWLR_LAYER_SHELL_V1_LAYER_OVERLAY : ZWLR_LAYER_SHELL_V1_LAYER_TOP;
     m_layer = zwlr_layer_shell_v1_get_layer_surface(m_display.layerShell(), m_surface, output,
-                                                    ZWLR_LAYER_SHELL_V1_LAYER_TOP, "vorlane");
+                                                    layer, "vorlane");
+    if (m_place.point) {
+        // Clicks go through it to what lies under it.
+        wl_region* nowhere = wl_compositor_create_region(m_display.compositor());
+        wl_surface_set_input_region(m_surface, nowhere);
+        wl_region_destroy(nowhere);
+    }
     zwlr_layer_surface_v1_add_listener(m_layer, &Events::layer, this);
     zwlr_layer_surface_v1_set_keyboard_interactivity(m_layer, 0);
     applyPlace();
@@ -100,6 +108,14 @@ void LayerSurface::make(wl_output* output) {
 }
 
 void LayerSurface::applyPlace() {
+    if (const std::optional<QPoint> at = m_place.point) {
+        zwlr_layer_surface_v1_set_anchor(m_layer, ZWLR_LAYER_SURFACE_V1_ANCHOR_TOP |
+                                                      ZWLR_LAYER_SURFACE_V1_ANCHOR_LEFT);
+        zwlr_layer_surface_v1_set_margin(m_layer, at->y(), 0, 0, at->x());
+        zwlr_layer_surface_v1_set_size(m_layer, 1, 1);
+        zwlr_layer_surface_v1_set_exclusive_zone(m_layer, -1); // from the output's very corner
+        return;
+    }
     using Along = LayerPlace::Along;
     std::uint32_t anchor =
         m_place.top ? ZWLR_LAYER_SURFACE_V1_ANCHOR_TOP : ZWLR_LAYER_SURFACE_V1_ANCHOR_BOTTOM;

@@ -10,6 +10,7 @@
 #include "platform/wayland/ShmBuffers.h"
 
 #include <functional>
+#include <optional>
 
 class WaylandDisplay;
 struct wl_output;
@@ -30,12 +31,17 @@ struct LayerPlace {
     Along along = Along::Stretched;
     QSize size;
     int exclusiveZone = 0;
+    // Instead of a strip, one pixel at this point of the output (from its
+    // top-left corner), on the overlay layer and heedless of bars, that is
+    // never clicked: what a tray menu opens from.
+    std::optional<QPoint> point;
 
     friend bool operator==(const LayerPlace&, const LayerPlace&) = default;
 };
 
 // A surface on the compositor's top layer, above normal windows, that never
-// takes the keyboard: the banner on a Wayland desktop. It is made on its
+// takes the keyboard: the banner on a Wayland desktop, or a tray menu's
+// anchor. It is made on its
 // output when that output is there, and made again when it comes back.
 class LayerSurface : public QObject {
     Q_OBJECT

@@ -32,6 +32,12 @@ WaylandMenu::WaylandMenu(WaylandDisplay& display, int scale, qreal qtScale)
     , m_scale(scale)
     , m_qtScale(qtScale) {
     connect(&display, &WaylandDisplay::pointerMoved, this, &WaylandMenu::pointerAt);
+    // The compositor closes the menus on a click on another program only: a
+    // click on a surface of this one (a banner) closes them here.
+    connect(&display, &WaylandDisplay::buttonPressed, this, [this](wl_surface* surface) {
+        if (depthOf(surface) < 0)
+            closeFrom(0);
+    });
     connect(&display, &WaylandDisplay::buttonReleased, this, &WaylandMenu::clickEnded);
     connect(&display, &WaylandDisplay::keyPressed, this, &WaylandMenu::keyDown);
 }
