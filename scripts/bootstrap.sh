@@ -29,7 +29,7 @@ declare -A groups=(
     [fuzz]="clang"                     # scripts/fuzz.sh
     [package]="dpkg-dev lintian file"  # scripts/package.sh
     [fresh-root]="debootstrap"         # scripts/check-package.sh
-    [kwin]="kwin-wayland x11-utils xdotool xterm" # scripts/check-kwin.sh
+    [kwin]="kwin-wayland plasma-wayland-protocols x11-utils xdotool xterm dbus-daemon" # scripts/check-kwin.sh
     [peers]="polybar conky-std strace" # the benchmarks beside other bars
 )
 # The groups each group needs besides its own packages.

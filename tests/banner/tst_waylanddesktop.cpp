@@ -227,6 +227,9 @@ private slots:
         env.insert("DISPLAY", publicDisplay.match(said).captured(1));
         env.insert("XAUTHORITY", xauth);
         env.insert("WAYLAND_DISPLAY", runtime.path() + "/wayland-0");
+        // With swaybar's tray on the bus, Qt 6.4 would show its own D-Bus tray
+        // icon, which leaks at exit; the X11 tray is tested under openbox.
+        env.remove("DBUS_SESSION_BUS_ADDRESS");
         const auto x = [&](const QString& program, const QStringList& arguments) {
             return output(program, arguments, env).value_or("");
         };
