@@ -227,9 +227,12 @@ private slots:
         env.insert("DISPLAY", publicDisplay.match(said).captured(1));
         env.insert("XAUTHORITY", xauth);
         env.insert("WAYLAND_DISPLAY", runtime.path() + "/wayland-0");
-        // With swaybar's tray on the bus, Qt 6.4 would show its own D-Bus tray
-        // icon, which leaks at exit; the X11 tray is tested under openbox.
-        env.remove("DBUS_SESSION_BUS_ADDRESS");
+        // A bus without swaybar's tray: there Qt 6.4 would show its own D-Bus
+        // tray icon, which leaks at exit. The X11 tray is tested under openbox.
+        QProcess bus;
+        bus.start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
+        QVERIFY(bus.waitForReadyRead(5000));
+        env.insert("DBUS_SESSION_BUS_ADDRESS", QString::fromLatin1(bus.readLine().trimmed()));
         const auto x = [&](const QString& program, const QStringList& arguments) {
             return output(program, arguments, env).value_or("");
         };
@@ -243,7 +246,8 @@ private slots:
         QTest::qWait(500); // the focus mutter would wrongly give comes with no event to wait for
         QVERIFY(!x("xdotool", {"getactivewindow"}).startsWith(window));
         QVERIFY(sway.endBanners());
-        mutter.terminate(), mutter.waitForFinished(5000);
+        for (QProcess* p : {&mutter, &bus})
+            p->terminate(), p->waitForFinished(5000);
     }
 };
 
