@@ -39,10 +39,10 @@ struct LayerPlace {
     friend bool operator==(const LayerPlace&, const LayerPlace&) = default;
 };
 
-// A surface on the compositor's top layer, above normal windows, that never
-// takes the keyboard: the banner on a Wayland desktop, or a tray menu's
-// anchor. It is made on its
-// output when that output is there, and made again when it comes back.
+// A surface on the compositor's top layer, above normal windows, that takes
+// the keyboard only while a menu of its own is open: the banner on a
+// Wayland desktop, or a tray menu's anchor. It is made on its output when
+// that output is there, and made again when it comes back.
 class LayerSurface : public QObject {
     Q_OBJECT
 public:
