@@ -255,6 +255,8 @@ private slots:
         QCOMPARE(memoryReadoutText(10.26, 16), QStringLiteral("10.3/16GB"));
         QCOMPARE(memoryReadoutText(0, 0), QStringLiteral("0.0/0GB"));
         QCOMPARE(firstLine("PROD\r\nUCTION") + firstLine("\nx") + firstLine("PROD"), "PROD……PROD");
+        QCOMPARE(shownLine(QString(8192, 'x')), QString(8192, 'x')); // the longest left whole
+        QCOMPARE(shownLine(QString(9000, 'x')), QString(8192, 'x') + "…");
         // Sizes are clamped to what can be drawn; readouts one point smaller.
         for (auto [size, text, readout] : {std::tuple{14.0, 14, 13},
                                            {0.0, 1, 1},
@@ -333,7 +335,7 @@ private slots:
         const auto blank = [&](int x, int w) {
             return shot.copy(x, 0, w, 28) == shot.copy(0, 0, 1, 28).scaled(w, 28);
         };
-        QVERIFY(blank(392, 8) && !blank(300, 92));
+        QVERIFY(blank(392, 8) && !blank(300, 92) && !blank(386, 6));
         QCOMPARE(metrics.memTotalGB(), 16.0);
         // Measured once per change: drawn, and said to a screen reader, once the view is told.
         QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(&view);
@@ -383,6 +385,42 @@ private slots:
         // Qt writes no GIF: a recorded one, one red pixel.
         QCOMPARE(ImageCache().image(testDataPath("red.gif")).pixelColor(0, 0), QColor(Qt::red));
         QVERIFY(ImageCache().image(dir + "/missing.png").isNull());
+        // One cache reads a file again when its path, size or time alone changed.
+        ImageCache cache;
+        const QDateTime then = QFileInfo(dir + "/logo.bmp").lastModified();
+        for (auto [name, colour, size, time] : {std::tuple{"/logo.bmp", Qt::red, 4, then},
+                                                {"/other.bmp", Qt::blue, 4, then},
+                                                {"/other.bmp", Qt::green, 4, then.addSecs(5)},
+                                                {"/other.bmp", Qt::cyan, 5, then.addSecs(5)}}) {
+            QImage picture(size, size, QImage::Format_RGB32);
+            picture.fill(colour);
+            QFile file(dir + name);
+            QVERIFY(picture.save(dir + name) && file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(time, QFileDevice::FileModificationTime));
+            file.close();
+            QCOMPARE(cache.image(dir + name).pixelColor(0, 0), QColor(colour));
+        }
+    }
+
+    // The banner's fill carries its opacity: text, readouts and a see-through image on it
+    // leave an opaque banner opaque.
+    void opaqueBannerStaysOpaque() {
+        const QString dir = isolateUserFolders();
+        QImage faint(8, 8, QImage::Format_ARGB32);
+        faint.fill(QColor(255, 0, 0, 100));
+        QVERIFY(faint.save(dir + "/faint.png"));
+        BannerSettings settings;
+        settings.opacity = 1, settings.imagePath = dir + "/faint.png";
+        ScriptedStatsSource source;
+        SystemMetrics metrics(source);
+        BannerView view(settings, metrics);
+        view.resize(300, 28);
+        QImage painted(view.size(), QImage::Format_ARGB32_Premultiplied);
+        painted.fill(Qt::transparent);
+        view.render(&painted, {}, {}, QWidget::DrawChildren);
+        for (int y = 0; y < painted.height(); ++y)
+            for (int x = 0; x < painted.width(); ++x)
+                QVERIFY2(qAlpha(painted.pixel(x, y)) == 255, qPrintable(QString::number(x)));
     }
 };
 
