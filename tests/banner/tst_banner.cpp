@@ -2,6 +2,7 @@
 // moves out of its strip; its row and readouts; the sampler behind them (its
 // /proc source on recorded samples, its arithmetic, priming and failures).
 #include "banner/BannerView.h"
+#include "banner/BannerWindow.h"
 #include "banner/Icons.h"
 #include "banner/ImageCache.h"
 #include "banner/Placement.h"
@@ -402,8 +403,8 @@ private slots:
         }
     }
 
-    // The banner's fill carries its opacity: text, readouts and a see-through image on it
-    // leave an opaque banner opaque.
+    // The banner's fill carries its opacity and covers its window: text, readouts and a
+    // see-through image on it leave an opaque banner opaque.
     void opaqueBannerStaysOpaque() {
         const QString dir = isolateUserFolders();
         QImage faint(8, 8, QImage::Format_ARGB32);
@@ -413,11 +414,11 @@ private slots:
         settings.opacity = 1, settings.imagePath = dir + "/faint.png";
         ScriptedStatsSource source;
         SystemMetrics metrics(source);
-        BannerView view(settings, metrics);
-        view.resize(300, 28);
-        QImage painted(view.size(), QImage::Format_ARGB32_Premultiplied);
+        BannerWindow window(settings, metrics, {});
+        window.resize(300, 28);
+        QImage painted(window.size(), QImage::Format_ARGB32_Premultiplied);
         painted.fill(Qt::transparent);
-        view.render(&painted, {}, {}, QWidget::DrawChildren);
+        window.render(&painted, {}, {}, QWidget::DrawChildren); // its view fills it
         for (int y = 0; y < painted.height(); ++y)
             for (int x = 0; x < painted.width(); ++x)
                 QVERIFY2(qAlpha(painted.pixel(x, y)) == 255, qPrintable(QString::number(x)));

@@ -84,6 +84,7 @@ private slots:
             QCOMPARE(BannerSettings::load(otherProcess, id).text, "text of <" + id + ">");
         QCOMPARE(QDir(folder()).entryList(QDir::Files).size(), ids.size());
         QVERIFY(QFile::exists(folder() + "/VorlaneSettings_" + QString(227, u'x') + ".json"));
+        QVERIFY(!QFile::exists(folder() + "/VorlaneSettings_" + QString(228, u'x') + ".json"));
         QVERIFY(QFile::exists(folder() + "/VorlaneSettings_ .json")); // names older files have
     }
 
