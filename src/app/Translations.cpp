@@ -23,11 +23,6 @@ Translations::Translations(const QLocale& locale) {
     install(locale, QStringLiteral("vorlane"), QStringLiteral(":/i18n"));
 }
 
-Translations::~Translations() {
-    for (const auto& translator : m_installed)
-        QCoreApplication::removeTranslator(translator.get());
-}
-
 void Translations::install(const QLocale& locale, const QString& name, const QString& folder) {
     auto translator = std::make_unique<QTranslator>();
     if (translator->load(locale, name, QStringLiteral("_"), folder) &&

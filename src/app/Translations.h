@@ -14,12 +14,12 @@
 class Translations {
 public:
     explicit Translations(const QLocale& locale = QLocale());
-    ~Translations();
     Translations(const Translations&) = delete;
     Translations& operator=(const Translations&) = delete;
 
 private:
     void install(const QLocale& locale, const QString& name, const QString& folder);
 
+    // Each takes itself out of the application when it goes.
     std::vector<std::unique_ptr<QTranslator>> m_installed;
 };
