@@ -106,6 +106,7 @@ private slots:
             QCOMPARE(place.below, below);
             QCOMPARE(place.qtScale, two[index].devicePixelRatio);
         }
+        QCOMPARE(trayMenuPlace({}, {-4, -9}).anchor.point, QPoint(0, 0)); // no screen known
     }
 
     void availableArea() {
@@ -348,7 +349,8 @@ private slots:
         QCOMPARE(spoken->text(QAccessible::Name), "changed\u2026");
     }
 
-    // The program's icon as a tray paints it is the installed SVG; the CPU icon is symmetric.
+    // The program's icon as a tray paints it is the installed SVG; the CPU icon is symmetric;
+    // the readouts' icons take their colour.
     void iconsAsDrawn() {
         const auto difference = [](const QImage& a, const QImage& b) { // per pixel
             qint64 sum = 0;
@@ -373,6 +375,16 @@ private slots:
         for (const QImage& turned :
              {processor.mirrored(true, false), processor.mirrored(false, true)})
             QVERIFY(difference(processor, turned) < 1); // 0.03 as drawn
+        // A readout's icon, smaller than drawn, is tinted all over.
+        for (Icon icon : {Icon::processor, Icon::memoryChip}) {
+            const QImage tinted = iconPixmap(icon, 13, Qt::red)
+                                      .toImage()
+                                      .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+            for (int i = 0; i < tinted.width() * tinted.height(); ++i) {
+                const QRgb p = tinted.pixel(i % tinted.width(), i / tinted.width());
+                QVERIFY(qAbs(qRed(p) - qAlpha(p)) <= 1 && qGreen(p) == 0 && qBlue(p) == 0);
+            }
+        }
     }
 
     void everyOfferedImageTypeShows() {

@@ -192,6 +192,21 @@ private slots:
             QTRY_VERIFY(!(sway.bannerBuffers() + sway.bannerBuffers(false)).contains(buffer));
     }
 
+    // Drawn again for an output's new scale, also as a box whose size stays.
+    void drawnAgainAtANewScale() {
+        sway.startBanner(R"({"position":"topRight","showCPU":false,"showMemory":false})");
+        const auto drawnAt = [&](int scale) { // 420 x 28, each pixel 4 bytes, at that scale
+            const QStringList buffers = sway.bannerBuffers(false);
+            return std::any_of(buffers.cbegin(), buffers.cend(), [&](const QString& b) {
+                return b.section('/', 1).toInt() >= 420 * 28 * 4 * scale * scale;
+            });
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(drawnAt(1), 5000);
+        QVERIFY(!drawnAt(2));
+        sway.swaymsg({"output", "HEADLESS-1", "scale", "2"});
+        QTRY_VERIFY_WITH_TIMEOUT(drawnAt(2), 5000);
+    }
+
     // Every change is drawn, long after each buffer has been used once, and a
     // new size in a buffer of its own size (two draws at each size).
     void drawsEveryChange() {

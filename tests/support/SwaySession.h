@@ -64,12 +64,19 @@ public:
         return m_pointer.waitForStarted() && !m_display.isEmpty();
     }
 
-    // The banner buffers (their inodes) that sway, or else the last banner, maps.
+    // The banner buffers ("inode/bytes") that sway, or else the last banner, maps.
     QStringList bannerBuffers(bool ofSway = true) const {
         const qint64 pid = ofSway ? m_sway.processId() : m_banners.last()->processId();
         const QString maps = readFile(QString("/proc/%1/maps").arg(pid));
-        static const QRegularExpression inode(R"(^(\S+\s+){4}(\d+).*)");
-        return maps.split('\n').filter("/memfd:vorlane-banner").replaceInStrings(inode, "\\2");
+        QStringList buffers; // "inode/bytes"
+        for (const QString& line : maps.split('\n').filter("/memfd:vorlane-banner")) {
+            const QStringList fields = line.split(' ', Qt::SkipEmptyParts);
+            const QStringList range = fields.value(0).split('-');
+            const qint64 bytes =
+                range.value(1).toLongLong(nullptr, 16) - range.value(0).toLongLong(nullptr, 16);
+            buffers << fields.value(4) + '/' + QString::number(bytes);
+        }
+        return buffers;
     }
     // As a banner is started on a sway session: no platform chosen for Qt.
     QProcessEnvironment environment() const {
