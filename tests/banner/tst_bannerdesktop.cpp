@@ -30,6 +30,17 @@ private slots:
         QTRY_COMPARE(desktop.geometry(right), QRect(1500, 452, 420, 28));
     }
 
+    // The strip is reserved from the root's edge, so never across another monitor.
+    void reservesNothingOverAnotherMonitor() {
+        const xcb_window_t w =
+            desktop.startBanner(R"({"screenIndex":1,"position":"topRight"})").window;
+        const auto strut = [&] { return desktop.property32(w, "_NET_WM_STRUT_PARTIAL"); };
+        QTRY_COMPARE(strut(), (std::vector<uint32_t>{0, 0, 28, 0, 0, 0, 0, 0, 1500, 1919, 0, 0}));
+        QVERIFY(desktop.removeMonitor("RIGHT") && desktop.addMonitor("BELOW=1280x56+0+1024"));
+        QTRY_VERIFY(strut().empty()); // the left monitor lies above it
+        QVERIFY(desktop.removeMonitor("BELOW") && desktop.addMonitor("RIGHT=640x480+1280+0"));
+    }
+
     void bannersAtOneEdgeStack() {
         // Started one after another: the first nearest the edge, the corner
         // box beyond both; none covers another, and they stay put.
