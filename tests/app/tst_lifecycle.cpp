@@ -69,6 +69,9 @@ private slots:
         QVERIFY(app.banner().window()->isVisible() && app.trayIcon());
         QVERIFY(app.metrics().isRunning() && app.guard()->isRunning());
         QCOMPARE(fake->preferences.writes, 0); // start-up itself writes nothing
+        journal.clear();
+        QCoreApplication::processEvents(); // the autosave waits its interval: no read
+        QVERIFY(!journal.contains("read VorlaneSettings_prod"));
 
         QTimer* autosave = app.findChild<QTimer*>("autosave");
         QVERIFY(autosave && autosave->isActive());
